@@ -1,0 +1,23 @@
+# Every target links mousecfg_settings; the build's options live here and nowhere else.
+add_library(mousecfg_settings INTERFACE)
+target_compile_features(mousecfg_settings INTERFACE cxx_std_17)
+target_compile_options(mousecfg_settings INTERFACE
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
+target_compile_definitions(mousecfg_settings INTERFACE
+    QT_NO_CAST_TO_ASCII
+    QT_STRICT_ITERATORS
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_FOREACH
+    QT_DEPRECATED_WARNINGS)
+if(MOUSECFG_WERROR)
+    target_compile_options(mousecfg_settings INTERFACE -Werror)
+endif()
+if(MOUSECFG_SANITIZE)
+    target_compile_options(mousecfg_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(mousecfg_settings INTERFACE -fsanitize=address,undefined)
+endif()
+if(MOUSECFG_TSAN)
+    target_compile_options(mousecfg_settings INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(mousecfg_settings INTERFACE -fsanitize=thread)
+endif()

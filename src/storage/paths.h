@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The two directories every path of the program is built from. Set once at start-up, before
+// any thread starts; read-only afterwards.
+
+struct DirectoryOptions
+{
+    QString appDir;    // --app-dir, else MOUSECFG_APP_DIR, else the executable's directory
+    QString configDir; // --config-dir, else MOUSECFG_CONFIG_DIR, else appDir + "/Configs"
+};
+
+// Removes "--app-dir DIR", "--config-dir DIR" (or "--app-dir=DIR") from args into options.
+// Returns false and sets *error when an option has no value.
+bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString* error = nullptr);
+
+// Resolves both directories (command line, then environment, then defaults; the XDG configuration
+// home when the application directory is not writable), creates the configuration directory and
+// seeds a missing Config.ini from appDir + "/defaults/Config.ini".
+// Returns false and sets *error when the configuration directory cannot be created.
+bool initDirectories(const DirectoryOptions& options = {}, QString* error = nullptr);
+
+// The application directory, without a trailing slash.
+QString appDir();
+
+// The configuration directory, without a trailing slash.
+QString configDir();

@@ -1,0 +1,1 @@
+mousecfg_add_test(NAME TestPaths SOURCES test_paths.cpp LIBS mousecfg_core)
