@@ -1,0 +1,257 @@
+#include "storage/macro_files.h"
+
+#include "storage/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+
+const QString kMacroFolder = QStringLiteral("/MacroDB/");
+const QString kMacroSuffix = QStringLiteral(".MSMACRO");
+const QString kNewMacroPattern = QStringLiteral("name_%1");
+
+const QString kMacroFilePathKey = QStringLiteral("Setting/MacroFilePath");
+const QString kDefaultDelayKey = QStringLiteral("Setting/DefaultDelay");
+const QString kDelayTypeKey = QStringLiteral("Setting/DelayType");
+const QString kLoopTypeKey = QStringLiteral("Setting/LoopType");
+const QString kLoopTimeKey = QStringLiteral("Setting/LoopTime");
+const QString kCountKey = QStringLiteral("Setting/Count");
+const QString kWriteSignKey = QStringLiteral("Setting/WriteSign");
+const QString kMapKey = QStringLiteral("Setting/Map_%1");
+const QString kDataHKey = QStringLiteral("Setting/DataH_%1");
+const QString kDataLKey = QStringLiteral("Setting/DataL_%1");
+
+// A damaged count must not make a reader walk millions of keys.
+constexpr int kMaxReadableEvents = 4096;
+
+quint8 readByte(const QSettings& settings, const QString& key)
+{
+    return static_cast<quint8>(settings.value(key).toInt() & 0xFF);
+}
+
+} // namespace
+
+bool isValidMacroName(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed == QLatin1String(".") || trimmed == QLatin1String("..")) {
+        return false;
+    }
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+               c.category() == QChar::Other_Control;
+    });
+}
+
+QString macroDirectory()
+{
+    return configDir() + kMacroFolder;
+}
+
+QString macroFilePath(const QString& name)
+{
+    return macroDirectory() + name + kMacroSuffix;
+}
+
+MacroResult saveMacro(const QString& name, const MacroFile& macro)
+{
+    if (!isValidMacroName(name)) {
+        return MacroResult::InvalidName;
+    }
+    if (!QDir().mkpath(macroDirectory())) {
+        return MacroResult::FileError;
+    }
+    QSettings settings(macroFilePath(name), QSettings::IniFormat);
+    settings.setValue(kMacroFilePathKey, macroFilePath(name));
+    settings.setValue(kDefaultDelayKey, macro.defaultDelay);
+    settings.setValue(kDelayTypeKey, macro.delayType);
+    settings.setValue(kLoopTypeKey, macro.loopType);
+    settings.setValue(kLoopTimeKey, macro.loopTime);
+    settings.setValue(kCountKey, macro.events.size());
+    for (int j = 0; j < macro.events.size(); ++j) {
+        const MacroEvent& event = macro.events.at(j);
+        settings.setValue(kMapKey.arg(j), event.kind);
+        settings.setValue(kDataHKey.arg(j), event.dataH);
+        settings.setValue(kDataLKey.arg(j), event.dataL);
+    }
+    settings.setValue(kWriteSignKey, 1);
+    settings.sync();
+    return settings.status() == QSettings::NoError ? MacroResult::Ok : MacroResult::FileError;
+}
+
+MacroFile loadMacro(const QString& name)
+{
+    MacroFile macro;
+    if (!isValidMacroName(name) || !QFile::exists(macroFilePath(name))) {
+        return macro;
+    }
+    const QSettings settings(macroFilePath(name), QSettings::IniFormat);
+    macro.macroFilePath = settings.value(kMacroFilePathKey).toString();
+    macro.defaultDelay = settings.value(kDefaultDelayKey).toInt();
+    macro.delayType = settings.value(kDelayTypeKey).toInt();
+    macro.loopType = settings.value(kLoopTypeKey).toInt();
+    macro.loopTime = settings.value(kLoopTimeKey).toInt();
+    const int count = std::clamp(settings.value(kCountKey).toInt(), 0, kMaxReadableEvents);
+    macro.events.reserve(count);
+    for (int j = 0; j < count; ++j) {
+        macro.events.append({ readByte(settings, kMapKey.arg(j)), readByte(settings, kDataLKey.arg(j)),
+                              readByte(settings, kDataHKey.arg(j)) });
+    }
+    return macro;
+}
+
+int macroDelayCount(int milliseconds, int minimumDelay)
+{
+    if (minimumDelay <= 0) {
+        return std::max(1, milliseconds);
+    }
+    return std::max(1, milliseconds / minimumDelay);
+}
+
+namespace {
+
+const QString kMacroListKey = QStringLiteral("MACRO_LIST/%1");
+
+QString configIniPath()
+{
+    return configDir() + QStringLiteral("/Config.ini");
+}
+
+int indexInList(const QStringList& entries, const QString& name)
+{
+    return name.isEmpty() ? -1 : static_cast<int>(entries.indexOf(name));
+}
+
+bool writeListEntry(int index, const QString& name)
+{
+    QSettings settings(configIniPath(), QSettings::IniFormat);
+    settings.setValue(kMacroListKey.arg(index), name);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+} // namespace
+
+QStringList macroListEntries()
+{
+    const QSettings settings(configIniPath(), QSettings::IniFormat);
+    QStringList entries;
+    entries.reserve(kMacroListSize);
+    for (int i = 0; i < kMacroListSize; ++i) {
+        entries.append(settings.value(kMacroListKey.arg(i)).toString());
+    }
+    return entries;
+}
+
+int countMacros()
+{
+    const QStringList entries = macroListEntries();
+    return static_cast<int>(
+        std::count_if(entries.cbegin(), entries.cend(), [](const QString& e) { return !e.isEmpty(); }));
+}
+
+MacroResult addMacroToList(const QString& name)
+{
+    if (!isValidMacroName(name)) {
+        return MacroResult::InvalidName;
+    }
+    const QStringList entries = macroListEntries();
+    if (entries.contains(name)) {
+        return MacroResult::NameTaken;
+    }
+    const int freeIndex = static_cast<int>(entries.indexOf(QString()));
+    if (freeIndex < 0) {
+        return MacroResult::TooManyMacros;
+    }
+    return writeListEntry(freeIndex, name) ? MacroResult::Ok : MacroResult::FileError;
+}
+
+MacroResult removeMacroFromList(const QString& name)
+{
+    const int index = indexInList(macroListEntries(), name);
+    if (index < 0) {
+        return MacroResult::NotInList;
+    }
+    return writeListEntry(index, QString()) ? MacroResult::Ok : MacroResult::FileError;
+}
+
+MacroResult renameMacroInList(const QString& oldName, const QString& newName)
+{
+    if (!isValidMacroName(newName)) {
+        return MacroResult::InvalidName;
+    }
+    const QStringList entries = macroListEntries();
+    const int index = indexInList(entries, oldName);
+    if (index < 0) {
+        return MacroResult::NotInList;
+    }
+    if (newName != oldName && entries.contains(newName)) {
+        return MacroResult::NameTaken;
+    }
+    return writeListEntry(index, newName) ? MacroResult::Ok : MacroResult::FileError;
+}
+
+QString newMacroName()
+{
+    for (int n = 1;; ++n) {
+        const QString candidate = kNewMacroPattern.arg(n);
+        if (!QFile::exists(macroFilePath(candidate))) {
+            return candidate;
+        }
+    }
+}
+
+MacroResult createMacro(QString* createdName)
+{
+    if (countMacros() > kMacroListSize - 1) {
+        return MacroResult::TooManyMacros;
+    }
+    const QString name = newMacroName();
+    const MacroResult saved = saveMacro(name, MacroFile());
+    if (saved != MacroResult::Ok) {
+        return saved;
+    }
+    const MacroResult listed = addMacroToList(name);
+    if (listed != MacroResult::Ok) {
+        QFile::remove(macroFilePath(name));
+        return listed;
+    }
+    if (createdName) {
+        *createdName = name;
+    }
+    return MacroResult::Ok;
+}
+
+MacroResult renameMacro(const QString& oldName, const QString& newName)
+{
+    if (!isValidMacroName(newName)) {
+        return MacroResult::InvalidName;
+    }
+    if (newName == oldName) {
+        return MacroResult::Ok;
+    }
+    const QStringList entries = macroListEntries();
+    if (indexInList(entries, oldName) < 0) {
+        return MacroResult::NotInList;
+    }
+    if (QFile::exists(macroFilePath(newName)) || entries.contains(newName)) {
+        return MacroResult::NameTaken;
+    }
+    if (isValidMacroName(oldName) && QFile::exists(macroFilePath(oldName)) &&
+        !QFile::rename(macroFilePath(oldName), macroFilePath(newName))) {
+        return MacroResult::FileError;
+    }
+    return renameMacroInList(oldName, newName);
+}
+
+MacroResult deleteMacro(const QString& name)
+{
+    const MacroResult removed = removeMacroFromList(name);
+    if (isValidMacroName(name)) {
+        QFile::remove(macroFilePath(name));
+    }
+    return removed;
+}

@@ -1,0 +1,224 @@
+#include "storage/macro_files.h"
+#include "storage/paths.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestMacroFiles final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveAndLoadKeepEveryEvent();
+    void shorterSaveLeavesOldKeysThatReadersIgnore();
+    void missingOrDamagedFileLoadsEmpty();
+    void delayCount_data();
+    void delayCount();
+    void listCountAddRemoveRename();
+    void newNameTakesTheSmallestFreeNumber();
+    void fullLibraryRefusesANewMacro();
+    void renameMovesFileAndEntry();
+    void namesThatLeaveTheFolderAreRefused_data();
+    void namesThatLeaveTheFolderAreRefused();
+
+private:
+    void fillList(int count);
+    QTemporaryDir* m_dir = nullptr;
+};
+
+void TestMacroFiles::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(initDirectories({ m_dir->path(), m_dir->path() + "/Configs" }));
+}
+
+void TestMacroFiles::cleanup()
+{
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+void TestMacroFiles::fillList(int count)
+{
+    QSettings config(configDir() + "/Config.ini", QSettings::IniFormat);
+    for (int i = 0; i < count; ++i) {
+        config.setValue(QStringLiteral("MACRO_LIST/%1").arg(i), QStringLiteral("m%1").arg(i));
+    }
+}
+
+void TestMacroFiles::saveAndLoadKeepEveryEvent()
+{
+    MacroFile macro;
+    macro.defaultDelay = 30;
+    macro.delayType = 2;
+    macro.loopType = 1;
+    macro.loopTime = 7;
+    macro.events = { { MacroKind::ButtonPress, 1, 0 },   { MacroKind::Delay, 2, 0 },
+                     { MacroKind::ButtonRelease, 1, 0 }, { MacroKind::Move, 251, 0 },
+                     { MacroKind::KeyPress, 4, 0 },      { MacroKind::KeyRelease, 4, 0 },
+                     { MacroKind::Delay, 0x2C, 0x01 } };
+    QCOMPARE(saveMacro("clicks", macro), MacroResult::Ok);
+
+    const QSettings file(configDir() + "/MacroDB/clicks.MSMACRO", QSettings::IniFormat);
+    QCOMPARE(file.value("Setting/WriteSign").toInt(), 1);
+    QCOMPARE(file.value("Setting/Count").toInt(), 7);
+    QCOMPARE(file.value("Setting/Map_0").toString(), QStringLiteral("129"));
+    QCOMPARE(file.value("Setting/Map_2").toString(), QStringLiteral("1"));
+    QCOMPARE(file.value("Setting/DataL_3").toString(), QStringLiteral("251"));
+    QCOMPARE(file.value("Setting/DataH_6").toString(), QStringLiteral("1"));
+    QCOMPARE(file.value("Setting/MacroFilePath").toString(), macroFilePath("clicks"));
+
+    const MacroFile loaded = loadMacro("clicks");
+    QCOMPARE(loaded.events, macro.events);
+    QCOMPARE(loaded.defaultDelay, 30);
+    QCOMPARE(loaded.delayType, 2);
+    QCOMPARE(loaded.loopType, 1);
+    QCOMPARE(loaded.loopTime, 7);
+}
+
+void TestMacroFiles::shorterSaveLeavesOldKeysThatReadersIgnore()
+{
+    MacroFile macro;
+    macro.events = { { MacroKind::KeyPress, 5, 0 }, { MacroKind::KeyRelease, 5, 0 }, { MacroKind::Delay, 1, 0 } };
+    QCOMPARE(saveMacro("m", macro), MacroResult::Ok);
+    macro.events.resize(1);
+    QCOMPARE(saveMacro("m", macro), MacroResult::Ok);
+
+    const QSettings file(macroFilePath("m"), QSettings::IniFormat);
+    QCOMPARE(file.value("Setting/Map_2").toInt(), int(MacroKind::Delay));
+    QCOMPARE(loadMacro("m").events, macro.events);
+}
+
+void TestMacroFiles::missingOrDamagedFileLoadsEmpty()
+{
+    QVERIFY(loadMacro("nothing-here").events.isEmpty());
+
+    QVERIFY(QDir().mkpath(macroDirectory()));
+    QFile damaged(macroFilePath("bad"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Setting]\nCount=2147483647\nMap_0=999\nDataL_0=-1\nDelayType=x\n\x01\xff\xfe garbage");
+    damaged.close();
+    const MacroFile loaded = loadMacro("bad");
+    QVERIFY(loaded.events.size() <= 4096);
+    QCOMPARE(loaded.events.value(0).kind, quint8(999 & 0xFF));
+    QCOMPARE(loaded.events.value(0).dataL, quint8(0xFF));
+    QCOMPARE(loaded.delayType, 0);
+}
+
+void TestMacroFiles::delayCount_data()
+{
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("count");
+    QTest::newRow("25 ms in 10 ms units") << 25 << 10 << 2;
+    QTest::newRow("shorter than one unit") << 4 << 10 << 1;
+    QTest::newRow("exact") << 300 << 10 << 30;
+    QTest::newRow("product unit 5") << 12 << 5 << 2;
+}
+
+void TestMacroFiles::delayCount()
+{
+    QFETCH(int, milliseconds);
+    QFETCH(int, unit);
+    QFETCH(int, count);
+    QCOMPARE(macroDelayCount(milliseconds, unit), count);
+}
+
+void TestMacroFiles::listCountAddRemoveRename()
+{
+    QCOMPARE(countMacros(), 0);
+    QCOMPARE(addMacroToList("a"), MacroResult::Ok);
+    QCOMPARE(addMacroToList("b"), MacroResult::Ok);
+    QCOMPARE(addMacroToList("a"), MacroResult::NameTaken);
+    QCOMPARE(countMacros(), 2);
+
+    QCOMPARE(removeMacroFromList("a"), MacroResult::Ok);
+    QCOMPARE(removeMacroFromList("a"), MacroResult::NotInList);
+    QCOMPARE(macroListEntries().value(0), QString());
+    // The freed place is taken first.
+    QCOMPARE(addMacroToList("c"), MacroResult::Ok);
+    QCOMPARE(macroListEntries().mid(0, 2), (QStringList{ "c", "b" }));
+
+    QCOMPARE(renameMacroInList("b", "c"), MacroResult::NameTaken);
+    QCOMPARE(renameMacroInList("b", "d"), MacroResult::Ok);
+    QCOMPARE(macroListEntries().mid(0, 2), (QStringList{ "c", "d" }));
+    QCOMPARE(countMacros(), 2);
+}
+
+void TestMacroFiles::newNameTakesTheSmallestFreeNumber()
+{
+    QCOMPARE(newMacroName(), QStringLiteral("name_1"));
+    QCOMPARE(saveMacro("name_1", MacroFile()), MacroResult::Ok);
+    QCOMPARE(saveMacro("name_3", MacroFile()), MacroResult::Ok);
+    QCOMPARE(newMacroName(), QStringLiteral("name_2"));
+
+    QString created;
+    QCOMPARE(createMacro(&created), MacroResult::Ok);
+    QCOMPARE(created, QStringLiteral("name_2"));
+    QVERIFY(QFile::exists(macroFilePath("name_2")));
+    QVERIFY(macroListEntries().contains("name_2"));
+}
+
+void TestMacroFiles::fullLibraryRefusesANewMacro()
+{
+    fillList(49);
+    QString created;
+    QCOMPARE(createMacro(&created), MacroResult::Ok);
+    QCOMPARE(countMacros(), 50);
+
+    QString refused = "unchanged";
+    QCOMPARE(createMacro(&refused), MacroResult::TooManyMacros);
+    QCOMPARE(refused, QStringLiteral("unchanged"));
+    QCOMPARE(countMacros(), 50);
+    QVERIFY(!QFile::exists(macroFilePath("name_2")));
+    QCOMPARE(QString::fromLatin1(kTooManyMacrosMessage), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+}
+
+void TestMacroFiles::renameMovesFileAndEntry()
+{
+    QString name;
+    QCOMPARE(createMacro(&name), MacroResult::Ok);
+    QCOMPARE(addMacroToList("taken"), MacroResult::Ok);
+    QCOMPARE(renameMacro(name, "taken"), MacroResult::NameTaken);
+    QVERIFY(QFile::exists(macroFilePath(name)));
+
+    QCOMPARE(renameMacro(name, "fresh"), MacroResult::Ok);
+    QVERIFY(!QFile::exists(macroFilePath(name)));
+    QVERIFY(QFile::exists(macroFilePath("fresh")));
+    QCOMPARE(macroListEntries().value(0), QStringLiteral("fresh"));
+
+    QCOMPARE(renameMacro("not-listed", "other"), MacroResult::NotInList);
+
+    QCOMPARE(deleteMacro("fresh"), MacroResult::Ok);
+    QVERIFY(!QFile::exists(macroFilePath("fresh")));
+    QCOMPARE(countMacros(), 1);
+}
+
+void TestMacroFiles::namesThatLeaveTheFolderAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent") << "..";
+    QTest::newRow("slash") << "../escape";
+    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("colon") << "c:x";
+    QTest::newRow("blank") << "   ";
+    QTest::newRow("control") << QStringLiteral("a\nb");
+}
+
+void TestMacroFiles::namesThatLeaveTheFolderAreRefused()
+{
+    QFETCH(QString, name);
+    QCOMPARE(saveMacro(name, MacroFile()), MacroResult::InvalidName);
+    QCOMPARE(addMacroToList(name), MacroResult::InvalidName);
+    QCOMPARE(renameMacro("x", name), MacroResult::InvalidName);
+    QVERIFY(!QFile::exists(m_dir->path() + "/Configs/escape.MSMACRO"));
+    QCOMPARE(countMacros(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestMacroFiles)
+#include "test_macro_files.moc"
