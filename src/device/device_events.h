@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// What the hot-plug handler of the device link needs from the main window. The window implements
+// it; tests record the calls.
+class DeviceEvents
+{
+public:
+    virtual ~DeviceEvents() = default;
+
+    // Rebuilds the mouse list from the presence flags; also stores the current product.
+    virtual void refreshMouseList() = 0;
+    // Mice in the window's list (as of its last refresh).
+    virtual int connectedMouseCount() const = 0;
+    // "Config/CurrentProductName".
+    virtual QString currentProductName() const = 0;
+    virtual void stopMonitorThread() = 0;
+    virtual void startMonitorThread() = 0;
+    // Loads the working configuration from the configuration files and refreshes all pages.
+    virtual void reloadConfiguration() = 0;
+    // Runs the window's mouse-arrival handling (open and reload everything) after delayMs.
+    virtual void scheduleWarnClose(int delayMs) = 0;
+    // Shows the disconnect warning after delayMs.
+    virtual void scheduleWarning(int delayMs) = 0;
+    virtual void setDeviceOpen(bool open) = 0;
+    virtual void setWarningOpen(bool open) = 0;
+    // Redraws receiver/cable connection state from the presence flags.
+    virtual void updateConnectionDisplay() = 0;
+};

@@ -1,0 +1,167 @@
+#include "device/interface_change.h"
+
+#include "device/device_events.h"
+#include "device/device_settings.h"
+#include "device/device_state.h"
+#include "device/discovery.h"
+
+#include <QRegularExpression>
+#include <QThread>
+
+namespace {
+
+constexpr int kWarningDelayMs = 200;
+constexpr int kReopenDelayMs = 500;
+
+struct NamePattern
+{
+    const char* pattern;
+    InterfaceKind kind;
+};
+
+const NamePattern kNamePatterns[] = {
+    { "HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})&col01", InterfaceKind::Pointer },
+    { "HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})&col04", InterfaceKind::Command },
+    { "HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})&MI_00&col01", InterfaceKind::Pointer },
+    { "HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})&MI_00&col04", InterfaceKind::Command },
+};
+
+DeviceSide* sideOf(DeviceIdentityEntry& entry, const HotplugName& name)
+{
+    if (name.vendorId == entry.receiver.vendorId && name.productId == entry.receiver.productId)
+        return &entry.receiver;
+    if (name.vendorId == entry.cable.vendorId && name.productId == entry.cable.productId)
+        return &entry.cable;
+    return nullptr;
+}
+
+void reconnect(DeviceEvents& events)
+{
+    const bool miceListed = events.connectedMouseCount() != 0;
+    events.refreshMouseList();
+    if (miceListed)
+        openDevice(events.currentProductName().toLatin1());
+    else
+        events.scheduleWarnClose(kWarningDelayMs);
+}
+
+// Returns whether the interface is new (its flag was clear).
+bool handleArrival(DeviceSide& side, InterfaceKind kind, const QString& name, DeviceEvents& events)
+{
+    const InterfaceLookup lookup = lookUpInterface(name.toLatin1());
+    if (!side.acceptsRelease(lookup.releaseNumber)) {
+        if (side.isConnected())
+            reconnect(events);
+        return false;
+    }
+    // The path stored is the one that opens: the enumeration's, when the name is not a path itself.
+    const QByteArray path = fittedDevicePath(lookup.found ? lookup.path : name.toLatin1());
+    bool arrivedNew = false;
+    if (kind == InterfaceKind::Pointer) {
+        side.pointerPath = path;
+        arrivedNew = side.pointerPresent.exchange(1) == 0;
+        if (side.commandPresent.load() == 1)
+            reconnect(events);
+    } else if (kind == InterfaceKind::Command) {
+        side.commandPath = path;
+        arrivedNew = side.commandPresent.exchange(1) == 0;
+        if (side.pointerPresent.load() == 1)
+            reconnect(events);
+    } else if (side.isConnected()) {
+        reconnect(events);
+    }
+    return arrivedNew;
+}
+
+// Returns false when the interface was already gone, which leaves the entry untouched.
+bool clearFlag(DeviceSide& side, InterfaceKind kind)
+{
+    std::atomic<int>* flag = nullptr;
+    if (kind == InterfaceKind::Pointer)
+        flag = &side.pointerPresent;
+    else if (kind == InterfaceKind::Command)
+        flag = &side.commandPresent;
+    if (!flag)
+        return true;
+    return flag->exchange(0) != 0;
+}
+
+// Returns whether the entry's product was reopened and reloaded.
+bool handleLastRemoval(const DeviceIdentityEntry& entry, DeviceEvents& events)
+{
+    if (countConnectedMice() == 0) {
+        events.stopMonitorThread();
+        closeDevice();
+        events.setDeviceOpen(false);
+        events.setWarningOpen(true);
+        events.scheduleWarning(kWarningDelayMs);
+        return false;
+    }
+    const QString productBefore = events.currentProductName();
+    events.refreshMouseList();
+    if (productBefore.toLatin1() != entry.modelName)
+        return false;
+    events.stopMonitorThread();
+    closeDevice();
+    openDevice(events.currentProductName().toLatin1());
+    events.startMonitorThread();
+    events.reloadConfiguration();
+    return true;
+}
+
+void reopenAfterPause(DeviceEvents& events)
+{
+    events.stopMonitorThread();
+    closeDevice();
+    QThread::msleep(kReopenDelayMs);
+    openDevice(events.currentProductName().toLatin1());
+    events.startMonitorThread();
+}
+
+} // namespace
+
+HotplugName parseHotplugName(const QString& name)
+{
+    HotplugName parsed;
+    for (const NamePattern& pattern : kNamePatterns) {
+        const QRegularExpression expression(QLatin1String(pattern.pattern), QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch match = expression.match(name);
+        if (!match.hasMatch())
+            continue;
+        parsed.kind = pattern.kind;
+        parsed.vendorId = match.captured(QStringLiteral("vid")).toInt(nullptr, 16);
+        parsed.productId = match.captured(QStringLiteral("pid")).toInt(nullptr, 16);
+        break;
+    }
+    return parsed;
+}
+
+void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& events)
+{
+    const HotplugName parsed = parseHotplugName(name);
+    DeviceIdentityTable& table = deviceTable();
+    bool arrivedNew = false;
+    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
+        DeviceIdentityEntry& entry = table.entries[i];
+        DeviceSide* side = sideOf(entry, parsed);
+        if (!side)
+            continue;
+        bool handled = false;
+        if (arrived) {
+            arrivedNew = handleArrival(*side, parsed.kind, name, events) || arrivedNew;
+        } else {
+            if (!clearFlag(*side, parsed.kind))
+                continue;
+            if (entry.allFlagsClear())
+                handled = handleLastRemoval(entry, events);
+        }
+        const bool sideSeen = side->pointerPresent.load() == 1 || side->commandPresent.load() == 1;
+        if (!handled && sideSeen && events.currentProductName().toLatin1() == entry.modelName)
+            reopenAfterPause(events);
+    }
+    if (arrivedNew)
+        markFullUploadPending();
+    events.updateConnectionDisplay();
+    events.stopMonitorThread();
+    events.startMonitorThread();
+}

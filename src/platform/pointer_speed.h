@@ -1,0 +1,11 @@
+#pragma once
+
+// The system's pointer speed, 1 (slowest) to 20; 10 is the usual default. Where the system has
+// no such setting (no X display) the value is only kept for the next read.
+
+void setSystemPointerSpeed(int speed);
+int getSystemPointerSpeed();
+
+constexpr int kPointerSpeedMinimum = 1;
+constexpr int kPointerSpeedMaximum = 20;
+constexpr int kPointerSpeedDefault = 10;
