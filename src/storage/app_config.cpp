@@ -1,0 +1,226 @@
+#include "storage/app_config.h"
+
+#include "storage/file_names.h"
+#include "storage/paths.h"
+#include "storage/profile_record.h"
+#include "storage/settings_guard.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+
+const QString kConfigFile = QStringLiteral("/Config.ini");
+const QString kProfileFolder = QStringLiteral("/Profile/");
+const QString kProfileSuffix = QStringLiteral(".prof");
+const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
+
+const QString kPendingUploadKey = QStringLiteral("Config/Diff");
+const QString kBatteryKey = QStringLiteral("Config/Battery");
+const QString kBatteryFullKey = QStringLiteral("Config/BatteryFull");
+const QString kCurrentProductKey = QStringLiteral("Config/CurrentProductName");
+const QString kModelKey = QStringLiteral("Config/Model");
+const QString kAccentColorKey = QStringLiteral("Config/GColorID");
+const QString kSensorVariantKey = QStringLiteral("MouseSenSor/1");
+const QString kLightingVariantKey = QStringLiteral("MouseLEDMode/%1");
+const QString kMouseListKey = QStringLiteral("Mouse_List/%1");
+
+const QString kProfileListCountKey = QStringLiteral("PROFILE_LIST/Count");
+const QString kProfileListKey = QStringLiteral("PROFILE_LIST/%1");
+const QString kShortListCountKey = QStringLiteral("PROFILE_LIST/SCount");
+const QString kShortListKey = QStringLiteral("PROFILE_LIST/S%1");
+
+// A damaged count must not make a reader walk millions of keys; the library menu holds 200.
+constexpr int kMaxProfileListEntries = 1000;
+
+QVariant readValue(const QString& path, const QString& key, const QVariant& fallback = {})
+{
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
+    return file.settings().value(key, fallback);
+}
+
+StorageResult writeValue(const QString& path, const QString& key, const QVariant& value)
+{
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    file.settings().setValue(key, value);
+    return file.sync() ? StorageResult::Ok : StorageResult::WriteFailed;
+}
+
+QStringList readNameList(const QString& countKey, const QString& entryKey)
+{
+    const GuardedSettings file(productConfigPath(), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
+    const int count = std::clamp(settings.value(countKey).toInt(), 0, kMaxProfileListEntries);
+    QStringList names;
+    names.reserve(count);
+    for (int i = 1; i <= count; ++i) {
+        names.append(settings.value(entryKey.arg(i)).toString());
+    }
+    return names;
+}
+
+} // namespace
+
+QString configIniPath()
+{
+    return configDir() + kConfigFile;
+}
+
+QString profileDirectory()
+{
+    return configDir() + kProfileFolder;
+}
+
+QString profileFilePath(const QString& name)
+{
+    return profileDirectory() + name + kProfileSuffix;
+}
+
+QString defaultProfileFilePath()
+{
+    return profileFilePath(kDefaultProfileName);
+}
+
+QString productFolder()
+{
+    const QString product = currentProductName();
+    if (!isValidFileName(product)) {
+        return QString();
+    }
+    return configDir() + QLatin1Char('/') + product;
+}
+
+QString productConfigPath()
+{
+    const QString folder = productFolder();
+    return folder.isEmpty() ? QString() : folder + kConfigFile;
+}
+
+QString libraryProfileFilePath(const QString& name)
+{
+    const QString folder = productFolder();
+    return folder.isEmpty() ? QString() : folder + kProfileFolder + name + kProfileSuffix;
+}
+
+StorageResult ensureProductFolder()
+{
+    const QString folder = productFolder();
+    if (folder.isEmpty()) {
+        return StorageResult::InvalidName;
+    }
+    if (!QDir().mkpath(folder + kProfileFolder)) {
+        return StorageResult::WriteFailed;
+    }
+    {
+        const GuardedSettings file(productConfigPath(), GuardedSettings::Mode::Read);
+        if (file.settings().contains(kProfileListCountKey)) {
+            return StorageResult::Ok;
+        }
+    }
+    QStringList names;
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        names.append(defaultProfileName(slot));
+    }
+    return writeProfileList(names);
+}
+
+QStringList readProfileList()
+{
+    if (productConfigPath().isEmpty()) {
+        return {};
+    }
+    return readNameList(kProfileListCountKey, kProfileListKey);
+}
+
+StorageResult writeProfileList(const QStringList& names)
+{
+    const QString path = productConfigPath();
+    if (path.isEmpty()) {
+        return StorageResult::InvalidName;
+    }
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    QSettings& settings = file.settings();
+    const int oldCount = std::clamp(settings.value(kProfileListCountKey).toInt(), 0, kMaxProfileListEntries);
+    settings.setValue(kProfileListCountKey, names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        settings.setValue(kProfileListKey.arg(i + 1), names.at(i));
+    }
+    // A shorter list must not leave old names behind for a later, longer count to pick up.
+    for (int i = static_cast<int>(names.size()) + 1; i <= oldCount; ++i) {
+        settings.remove(kProfileListKey.arg(i));
+    }
+    return file.sync() ? StorageResult::Ok : StorageResult::WriteFailed;
+}
+
+QStringList readShortProfileList()
+{
+    if (productConfigPath().isEmpty()) {
+        return {};
+    }
+    return readNameList(kShortListCountKey, kShortListKey);
+}
+
+int pendingUploadFlag()
+{
+    return readValue(configIniPath(), kPendingUploadKey).toInt();
+}
+
+StorageResult setPendingUploadFlag(int flag)
+{
+    return writeValue(configIniPath(), kPendingUploadKey, flag);
+}
+
+int batteryLevel()
+{
+    return readValue(configIniPath(), kBatteryKey).toInt();
+}
+
+StorageResult setBatteryLevel(int percent)
+{
+    return writeValue(configIniPath(), kBatteryKey, percent);
+}
+
+int batteryFullThreshold()
+{
+    return readValue(configIniPath(), kBatteryFullKey, kDefaultBatteryFull).toInt();
+}
+
+QString currentProductName()
+{
+    return readValue(configIniPath(), kCurrentProductKey).toString();
+}
+
+StorageResult setCurrentProductName(const QString& name)
+{
+    if (!isValidFileName(name)) {
+        return StorageResult::InvalidName;
+    }
+    return writeValue(configIniPath(), kCurrentProductKey, name);
+}
+
+QString modelText()
+{
+    return readValue(configIniPath(), kModelKey).toString();
+}
+
+int accentColorIndex()
+{
+    return readValue(configIniPath(), kAccentColorKey).toInt();
+}
+
+int sensorVariant()
+{
+    return readValue(configIniPath(), kSensorVariantKey).toInt();
+}
+
+int lightingVariant()
+{
+    const GuardedSettings file(configIniPath(), GuardedSettings::Mode::Read);
+    const QString product = file.settings().value(kCurrentProductKey).toString();
+    return file.settings().value(kLightingVariantKey.arg(product)).toInt();
+}
+
+QString mouseListEntry(int index)
+{
+    return readValue(configIniPath(), kMouseListKey.arg(index)).toString();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "storage/storage_result.h"
+
+#include <QString>
+#include <QStringList>
+
+// Config.ini of the configuration directory and the product folder beside it. Every accessor
+// opens the file, reads or writes its keys and closes it again.
+
+constexpr int kDefaultBatteryFull = 4200;
+
+QString configIniPath();
+
+// Where profile files live: configuration directory + "/Profile/" + name + ".prof".
+QString profileDirectory();
+QString profileFilePath(const QString& name);
+QString defaultProfileFilePath();
+
+// Configuration directory + "/" + current product name; empty when that name is not a valid
+// file name. Its "/Config.ini" holds the profile library list, its "/Profile/" the library.
+QString productFolder();
+QString productConfigPath();
+QString libraryProfileFilePath(const QString& name);
+
+// Creates the product folder, its "/Profile/" folder and a "PROFILE_LIST" of the five default
+// names when the product configuration has none yet.
+StorageResult ensureProductFolder();
+
+// "PROFILE_LIST/Count" names "PROFILE_LIST/1".. of the product configuration.
+QStringList readProfileList();
+StorageResult writeProfileList(const QStringList& names);
+// "PROFILE_LIST/SCount" names "PROFILE_LIST/S1"..
+QStringList readShortProfileList();
+
+// "Config/Diff": 1 when the mouse may differ from the stored configuration and the next upload
+// must send everything.
+int pendingUploadFlag();
+StorageResult setPendingUploadFlag(int flag);
+
+// "Config/Battery": the battery percentage last shown.
+int batteryLevel();
+StorageResult setBatteryLevel(int percent);
+
+// "Config/BatteryFull", 4200 when missing.
+int batteryFullThreshold();
+
+// "Config/CurrentProductName"; refuses names that cannot name the product folder.
+QString currentProductName();
+StorageResult setCurrentProductName(const QString& name);
+
+// "Config/Model".
+QString modelText();
+
+// "Config/GColorID": index into the interface's accent colour table.
+int accentColorIndex();
+
+// "MouseSenSor/1": which sensor the device command builders talk to.
+int sensorVariant();
+
+// "MouseLEDMode/" + current product name.
+int lightingVariant();
+
+// "Mouse_List/%d".
+QString mouseListEntry(int index);

@@ -1,0 +1,261 @@
+#include "storage/settings_guard.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString kVariantPrefix = QStringLiteral("@Variant(");
+const QString kDateTimePrefix = QStringLiteral("@DateTime(");
+
+// A serialised colour: type id 67 (4 bytes), spec, then alpha, red, green, blue and padding as
+// 16-bit values.
+constexpr int kColorTypeId = 67;
+constexpr int kSerialisedColorLength = 15;
+constexpr int kLastColorSpec = 4; // Hsl; the extended spec is never written by us
+
+bool isHexDigit(ushort c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int hexValue(ushort c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    return (c | 0x20) - 'a' + 10;
+}
+
+char simpleEscape(char c)
+{
+    switch (c) {
+        case 'a':
+            return '\a';
+        case 'b':
+            return '\b';
+        case 'f':
+            return '\f';
+        case 'n':
+            return '\n';
+        case 'r':
+            return '\r';
+        case 't':
+            return '\t';
+        case 'v':
+            return '\v';
+        case '"':
+        case '?':
+        case '\'':
+        case '\\':
+            return c;
+        default:
+            return 0;
+    }
+}
+
+// The text of one line as the settings class sees it: escapes undone, other bytes as Latin-1.
+QString unescapedLine(const QByteArray& line)
+{
+    QString text;
+    text.reserve(line.size());
+    int i = 0;
+    const int size = line.size();
+    while (i < size) {
+        const char c = line.at(i);
+        if (c != '\\') {
+            int end = i + 1;
+            while (end < size && line.at(end) != '\\') {
+                ++end;
+            }
+            text += QString::fromLatin1(line.constData() + i, end - i);
+            i = end;
+            continue;
+        }
+        ++i;
+        if (i >= size) {
+            break;
+        }
+        const char escaped = line.at(i++);
+        if (const char plain = simpleEscape(escaped)) {
+            text += QLatin1Char(plain);
+        } else if (escaped == 'x') {
+            int value = 0;
+            while (i < size && isHexDigit(static_cast<uchar>(line.at(i)))) {
+                value = (value << 4) + hexValue(static_cast<uchar>(line.at(i++)));
+            }
+            text += QChar(static_cast<ushort>(value & 0xFFFF));
+        } else if (escaped >= '0' && escaped <= '7') {
+            int value = escaped - '0';
+            while (i < size && line.at(i) >= '0' && line.at(i) <= '7') {
+                value = (value << 3) + (line.at(i++) - '0');
+            }
+            text += QChar(static_cast<ushort>(value & 0xFFFF));
+        } else if (escaped == '\n' || escaped == '\r') {
+            if (i < size && (line.at(i) == '\n' || line.at(i) == '\r') && line.at(i) != escaped) {
+                ++i;
+            }
+        }
+    }
+    return text;
+}
+
+uchar latin1At(const QString& text, int index)
+{
+    const ushort code = text.at(index).unicode();
+    return code > 0xFF ? '?' : static_cast<uchar>(code);
+}
+
+bool endsValue(const QString& text, int index)
+{
+    if (index >= text.size()) {
+        return true;
+    }
+    const QChar c = text.at(index);
+    return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char(';') || c.isSpace();
+}
+
+bool isWellFormedColor(const QString& text, int start)
+{
+    if (start + kSerialisedColorLength >= text.size()) {
+        return false;
+    }
+    const bool colourType = latin1At(text, start) == 0 && latin1At(text, start + 1) == 0 &&
+                            latin1At(text, start + 2) == 0 && latin1At(text, start + 3) == kColorTypeId;
+    const int end = start + kSerialisedColorLength;
+    return colourType && latin1At(text, start + 4) <= kLastColorSpec && text.at(end) == QLatin1Char(')') &&
+           endsValue(text, end + 1);
+}
+
+// Serialised values start a value; one right after another '@' is an escaped plain string.
+bool holdsUnsafeValue(const QString& text)
+{
+    for (const QString& prefix : { kVariantPrefix, kDateTimePrefix }) {
+        int at = text.indexOf(prefix);
+        while (at >= 0) {
+            const bool escaped = at > 0 && text.at(at - 1) == QLatin1Char('@');
+            if (!escaped && (prefix == kDateTimePrefix || !isWellFormedColor(text, at + prefix.size()))) {
+                return true;
+            }
+            at = text.indexOf(prefix, at + 1);
+        }
+    }
+    return false;
+}
+
+// End of the line starting at `start`, where an escaped line break continues the line.
+int lineEnd(const QByteArray& content, int start)
+{
+    int i = start;
+    const int size = content.size();
+    while (i < size) {
+        const char c = content.at(i);
+        if (c == '\n' || c == '\r') {
+            return i;
+        }
+        if (c == '\\' && i + 1 < size) {
+            const char next = content.at(i + 1);
+            i += 2;
+            if ((next == '\n' || next == '\r') && i < size && (content.at(i) == '\n' || content.at(i) == '\r') &&
+                content.at(i) != next) {
+                ++i;
+            }
+            continue;
+        }
+        ++i;
+    }
+    return size;
+}
+
+bool mayHoldSerialisedValue(const QByteArray& line)
+{
+    return line.contains('@') || line.contains('\\');
+}
+
+} // namespace
+
+QByteArray withoutUnsafeValues(const QByteArray& content, bool* damaged)
+{
+    QByteArray clean;
+    bool dropped = false;
+    int start = 0;
+    const int size = content.size();
+    while (start < size) {
+        const int end = lineEnd(content, start);
+        int next = end;
+        while (next < size && (content.at(next) == '\n' || content.at(next) == '\r')) {
+            ++next;
+        }
+        const QByteArray line = content.mid(start, end - start);
+        if (mayHoldSerialisedValue(line) && holdsUnsafeValue(unescapedLine(line))) {
+            if (!dropped) {
+                clean = content.left(start);
+                dropped = true;
+            }
+        } else if (dropped) {
+            clean += content.mid(start, next - start);
+        }
+        start = next;
+    }
+    if (damaged) {
+        *damaged = dropped;
+    }
+    return dropped ? clean : content;
+}
+
+namespace {
+
+bool readFile(const QString& path, QByteArray& content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    content = file.readAll();
+    return true;
+}
+
+} // namespace
+
+bool hasUnsafeValues(const QString& path)
+{
+    QByteArray content;
+    bool damaged = false;
+    if (readFile(path, content)) {
+        withoutUnsafeValues(content, &damaged);
+    }
+    return damaged;
+}
+
+GuardedSettings::GuardedSettings(const QString& path, Mode mode)
+{
+    QByteArray content;
+    QString openPath = path;
+    if (readFile(path, content)) {
+        const QByteArray clean = withoutUnsafeValues(content, &m_damaged);
+        if (m_damaged && mode == Mode::Write) {
+            QSaveFile repaired(path);
+            m_failed =
+                !repaired.open(QIODevice::WriteOnly) || repaired.write(clean) != clean.size() || !repaired.commit();
+        } else if (m_damaged) {
+            m_cleanCopy = std::make_unique<QTemporaryFile>();
+            m_failed = !m_cleanCopy->open() || m_cleanCopy->write(clean) != clean.size() || !m_cleanCopy->flush();
+            openPath = m_cleanCopy->fileName();
+        }
+        if (m_failed) {
+            // Never let the settings class parse what the check refused.
+            openPath.clear();
+        }
+    }
+    m_settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
+}
+
+GuardedSettings::~GuardedSettings() = default;
+
+bool GuardedSettings::sync()
+{
+    m_settings->sync();
+    return !m_failed && m_settings->status() == QSettings::NoError;
+}
