@@ -1,0 +1,276 @@
+#include "storage/profile_files.h"
+
+#include "storage/app_config.h"
+#include "storage/file_names.h"
+#include "storage/profile_file_cache.h"
+#include "storage/profile_keys.h"
+#include "storage/profile_section.h"
+#include "storage/settings_guard.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSettings>
+
+namespace {
+
+const QString kProfileIdKey = QStringLiteral("Config/ProfileID");
+const QString kAngleValueKey = QStringLiteral("Config/AngleValue");
+const QString kLiftHighKey = QStringLiteral("Config/LiftHigh");
+const QString kSyncKey = QStringLiteral("Config/Sync");
+const QString kJitterKey = QStringLiteral("Config/Jitter");
+const QString kDebounceKey = QStringLiteral("Config/Debounce");
+const QString kCountKey = QStringLiteral("Config/Count");
+const QString kProfileNameKey = QStringLiteral("Config/Profile%1");
+const QString kProductTagKey = QStringLiteral("MouseName/Name");
+
+quint8 readByte(const QSettings& settings, const QString& key)
+{
+    return static_cast<quint8>(settings.value(key).toInt() & 0xFF);
+}
+
+// The index picks one of five records; anything else would index past them.
+quint8 readProfileId(const QSettings& settings)
+{
+    const quint8 id = readByte(settings, kProfileIdKey);
+    return id < kProfileCount ? id : 0;
+}
+
+void readOptions(const QSettings& settings, ConfigRecord& config)
+{
+    config.ProfileID = readProfileId(settings);
+    config.AngleValue = readByte(settings, kAngleValueKey);
+    config.LiftHigh = readByte(settings, kLiftHighKey);
+    config.Sync = readByte(settings, kSyncKey);
+    config.Jitter = readByte(settings, kJitterKey);
+    config.Debounce = readByte(settings, kDebounceKey);
+    config.Count = readByte(settings, kCountKey);
+}
+
+void writeOptions(QSettings& settings, const ConfigRecord& config)
+{
+    settings.setValue(kProfileIdKey, config.ProfileID);
+    settings.setValue(kAngleValueKey, config.AngleValue);
+    settings.setValue(kSyncKey, config.Sync);
+    settings.setValue(kLiftHighKey, config.LiftHigh);
+    settings.setValue(kJitterKey, config.Jitter);
+    settings.setValue(kDebounceKey, config.Debounce);
+    settings.setValue(kCountKey, config.Count);
+}
+
+void writeProfileNames(QSettings& settings, const ConfigRecord& config)
+{
+    for (int i = 0; i < kProfileCount; ++i) {
+        settings.setValue(kProfileNameKey.arg(i + 1), config.profileNames[static_cast<size_t>(i)]);
+    }
+}
+
+StorageResult synced(GuardedSettings& file)
+{
+    return file.sync() ? StorageResult::Ok : StorageResult::WriteFailed;
+}
+
+StorageResult worse(StorageResult current, StorageResult next)
+{
+    return current == StorageResult::Ok ? next : current;
+}
+
+QMutex& buttonMatrixMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+ButtonTable& buttonMatrix()
+{
+    static ButtonTable matrix{};
+    return matrix;
+}
+
+void loadApplicationButtonMatrix()
+{
+    ButtonTable matrix{};
+    if (loadButtonMatrix(matrix) == 0) {
+        const QMutexLocker locker(&buttonMatrixMutex());
+        buttonMatrix() = matrix;
+    }
+}
+
+} // namespace
+
+StorageResult readProfileFile(ProfileRecord& profile, const QString& path)
+{
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
+    const bool exact = readProfileSection(file.settings(), profileFileKeys(), profile, LedExtras::Included);
+    if (exact && !file.wasDamaged()) {
+        rememberProfileFile(path, profile);
+    } else {
+        forgetProfileFile(path);
+    }
+    return file.wasDamaged() ? StorageResult::MalformedFile : StorageResult::Ok;
+}
+
+StorageResult writeProfileFile(const ProfileRecord& profile, const QString& path)
+{
+    if (profileFileHolds(path, profile)) {
+        return StorageResult::Ok;
+    }
+    forgetProfileFile(path);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return StorageResult::WriteFailed;
+    }
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    writeProfileSection(file.settings(), profileFileKeys(), profile, LedExtras::Included);
+    const StorageResult result = synced(file);
+    if (result == StorageResult::Ok) {
+        rememberProfileFile(path, profile);
+    }
+    return result;
+}
+
+StorageResult readNamedProfile(ProfileRecord& profile, const QString& name)
+{
+    if (!isValidFileName(name)) {
+        return StorageResult::InvalidName;
+    }
+    return readProfileFile(profile, profileFilePath(name));
+}
+
+StorageResult writeNamedProfile(const ProfileRecord& profile, const QString& name)
+{
+    if (!isValidFileName(name)) {
+        return StorageResult::InvalidName;
+    }
+    return writeProfileFile(profile, profileFilePath(name));
+}
+
+StorageResult loadConfiguration(ConfigRecord& config)
+{
+    {
+        const GuardedSettings file(configIniPath(), GuardedSettings::Mode::Read);
+        const QSettings& settings = file.settings();
+        readOptions(settings, config);
+        for (int i = 0; i < kProfileCount; ++i) {
+            config.profileNames[static_cast<size_t>(i)] = settings.value(kProfileNameKey.arg(i + 1)).toString();
+        }
+    }
+    StorageResult result = StorageResult::Ok;
+    for (int i = 0; i < kProfileCount; ++i) {
+        ProfileRecord& profile = config.profiles[static_cast<size_t>(i)];
+        const QString& name = config.profileNames[static_cast<size_t>(i)];
+        if (isValidFileName(name)) {
+            readProfileFile(profile, profileFilePath(name));
+        } else {
+            // Read as the missing file it would be, never from outside the profile folder.
+            setMissingFileValues(profile);
+            result = StorageResult::InvalidName;
+        }
+    }
+    loadApplicationButtonMatrix();
+    return result;
+}
+
+StorageResult saveConfiguration(const ConfigRecord& config)
+{
+    StorageResult result = StorageResult::Ok;
+    {
+        GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+        writeOptions(file.settings(), config);
+        writeProfileNames(file.settings(), config);
+        result = synced(file);
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        result = worse(result, writeNamedProfile(config.profiles[static_cast<size_t>(i)],
+                                                 config.profileNames[static_cast<size_t>(i)]));
+    }
+    return result;
+}
+
+StorageResult saveProfileList(const ConfigRecord& config)
+{
+    GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+    file.settings().setValue(kProfileIdKey, config.ProfileID);
+    file.settings().setValue(kCountKey, config.Count);
+    writeProfileNames(file.settings(), config);
+    return synced(file);
+}
+
+StorageResult saveActiveProfileIndex(int index)
+{
+    GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+    file.settings().setValue(kProfileIdKey, index);
+    return synced(file);
+}
+
+StorageResult saveProfileDpiStage(const QString& profileName, int stage)
+{
+    if (!isValidFileName(profileName)) {
+        return StorageResult::InvalidName;
+    }
+    const QString path = profileFilePath(profileName);
+    forgetProfileFile(path);
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    file.settings().setValue(profileFileKeys().dpi, stage);
+    return synced(file);
+}
+
+StorageResult writeDefaultProfileFile()
+{
+    ProfileRecord profile;
+    makeDefaultProfile(profile);
+    return writeProfileFile(profile, defaultProfileFilePath());
+}
+
+StorageResult exportConfiguration(const ConfigRecord& config, const QString& path)
+{
+    forgetProfileFile(path);
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    QSettings& settings = file.settings();
+    writeOptions(settings, config);
+    for (int i = 0; i < kProfileCount; ++i) {
+        writeProfileSection(settings, exportedProfileKeys(i), config.profiles[static_cast<size_t>(i)],
+                            LedExtras::Excluded);
+    }
+    return synced(file);
+}
+
+StorageResult importConfiguration(ConfigRecord& config, const QString& path)
+{
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
+    if (file.wasDamaged()) {
+        return StorageResult::MalformedFile;
+    }
+    const QSettings& settings = file.settings();
+    readOptions(settings, config);
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString name = settings.value(kProfileNameKey.arg(i + 1)).toString();
+        if (isValidFileName(name)) {
+            config.profileNames[static_cast<size_t>(i)] = name;
+        }
+        readProfileSection(settings, exportedProfileKeys(i), config.profiles[static_cast<size_t>(i)],
+                           LedExtras::Excluded);
+    }
+    return StorageResult::Ok;
+}
+
+StorageResult writeProductTag(const QString& productName, const QString& path)
+{
+    forgetProfileFile(path);
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    file.settings().setValue(kProductTagKey, productName);
+    return synced(file);
+}
+
+QString readProductTag(const QString& path)
+{
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
+    return file.settings().value(kProductTagKey).toString();
+}
+
+ButtonTable applicationButtonMatrix()
+{
+    const QMutexLocker locker(&buttonMatrixMutex());
+    return buttonMatrix();
+}
