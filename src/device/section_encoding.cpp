@@ -49,11 +49,10 @@ void encodeButtonAt(ButtonEntry& entry, int position, const EncodingContext& con
     ButtonEncodingInput input;
     input.sensorCode = context.sensorCode;
     if (entry.Fun == FunctionCode::Macro || entry.Fun == FunctionCode::GunFile) {
-        auto found = slots.constFind(entry.macroname);
-        if (found == slots.constEnd()) {
-            found = slots.insert(entry.macroname, slots.size());
+        if (!slots.contains(entry.macroname)) {
+            slots.insert(entry.macroname, slots.size());
         }
-        input.macroSlot = found.value();
+        input.macroSlot = slots.value(entry.macroname);
         entry.Res4 = low(input.macroSlot);
     }
     const DeviceBytes bytes = deviceBytes(entry, input);

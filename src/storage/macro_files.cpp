@@ -1,6 +1,9 @@
 #include "storage/macro_files.h"
 
+#include "storage/app_config.h"
+#include "storage/file_names.h"
 #include "storage/paths.h"
+#include "storage/settings_guard.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,18 +37,6 @@ quint8 readByte(const QSettings& settings, const QString& key)
 
 } // namespace
 
-bool isValidMacroName(const QString& name)
-{
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed == QLatin1String(".") || trimmed == QLatin1String("..")) {
-        return false;
-    }
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-               c.category() == QChar::Other_Control;
-    });
-}
-
 QString macroDirectory()
 {
     return configDir() + kMacroFolder;
@@ -58,13 +49,14 @@ QString macroFilePath(const QString& name)
 
 MacroResult saveMacro(const QString& name, const MacroFile& macro)
 {
-    if (!isValidMacroName(name)) {
+    if (!isValidFileName(name)) {
         return MacroResult::InvalidName;
     }
     if (!QDir().mkpath(macroDirectory())) {
         return MacroResult::FileError;
     }
-    QSettings settings(macroFilePath(name), QSettings::IniFormat);
+    GuardedSettings file(macroFilePath(name), GuardedSettings::Mode::Write);
+    QSettings& settings = file.settings();
     settings.setValue(kMacroFilePathKey, macroFilePath(name));
     settings.setValue(kDefaultDelayKey, macro.defaultDelay);
     settings.setValue(kDelayTypeKey, macro.delayType);
@@ -78,17 +70,17 @@ MacroResult saveMacro(const QString& name, const MacroFile& macro)
         settings.setValue(kDataLKey.arg(j), event.dataL);
     }
     settings.setValue(kWriteSignKey, 1);
-    settings.sync();
-    return settings.status() == QSettings::NoError ? MacroResult::Ok : MacroResult::FileError;
+    return file.sync() ? MacroResult::Ok : MacroResult::FileError;
 }
 
 MacroFile loadMacro(const QString& name)
 {
     MacroFile macro;
-    if (!isValidMacroName(name) || !QFile::exists(macroFilePath(name))) {
+    if (!isValidFileName(name) || !QFile::exists(macroFilePath(name))) {
         return macro;
     }
-    const QSettings settings(macroFilePath(name), QSettings::IniFormat);
+    const GuardedSettings file(macroFilePath(name), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
     macro.macroFilePath = settings.value(kMacroFilePathKey).toString();
     macro.defaultDelay = settings.value(kDefaultDelayKey).toInt();
     macro.delayType = settings.value(kDelayTypeKey).toInt();
@@ -115,11 +107,6 @@ namespace {
 
 const QString kMacroListKey = QStringLiteral("MACRO_LIST/%1");
 
-QString configIniPath()
-{
-    return configDir() + QStringLiteral("/Config.ini");
-}
-
 int indexInList(const QStringList& entries, const QString& name)
 {
     return name.isEmpty() ? -1 : static_cast<int>(entries.indexOf(name));
@@ -127,17 +114,17 @@ int indexInList(const QStringList& entries, const QString& name)
 
 bool writeListEntry(int index, const QString& name)
 {
-    QSettings settings(configIniPath(), QSettings::IniFormat);
-    settings.setValue(kMacroListKey.arg(index), name);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+    file.settings().setValue(kMacroListKey.arg(index), name);
+    return file.sync();
 }
 
 } // namespace
 
 QStringList macroListEntries()
 {
-    const QSettings settings(configIniPath(), QSettings::IniFormat);
+    const GuardedSettings file(configIniPath(), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
     QStringList entries;
     entries.reserve(kMacroListSize);
     for (int i = 0; i < kMacroListSize; ++i) {
@@ -155,7 +142,7 @@ int countMacros()
 
 MacroResult addMacroToList(const QString& name)
 {
-    if (!isValidMacroName(name)) {
+    if (!isValidFileName(name)) {
         return MacroResult::InvalidName;
     }
     const QStringList entries = macroListEntries();
@@ -180,7 +167,7 @@ MacroResult removeMacroFromList(const QString& name)
 
 MacroResult renameMacroInList(const QString& oldName, const QString& newName)
 {
-    if (!isValidMacroName(newName)) {
+    if (!isValidFileName(newName)) {
         return MacroResult::InvalidName;
     }
     const QStringList entries = macroListEntries();
@@ -227,7 +214,7 @@ MacroResult createMacro(QString* createdName)
 
 MacroResult renameMacro(const QString& oldName, const QString& newName)
 {
-    if (!isValidMacroName(newName)) {
+    if (!isValidFileName(newName)) {
         return MacroResult::InvalidName;
     }
     if (newName == oldName) {
@@ -240,7 +227,7 @@ MacroResult renameMacro(const QString& oldName, const QString& newName)
     if (QFile::exists(macroFilePath(newName)) || entries.contains(newName)) {
         return MacroResult::NameTaken;
     }
-    if (isValidMacroName(oldName) && QFile::exists(macroFilePath(oldName)) &&
+    if (isValidFileName(oldName) && QFile::exists(macroFilePath(oldName)) &&
         !QFile::rename(macroFilePath(oldName), macroFilePath(newName))) {
         return MacroResult::FileError;
     }
@@ -250,7 +237,7 @@ MacroResult renameMacro(const QString& oldName, const QString& newName)
 MacroResult deleteMacro(const QString& name)
 {
     const MacroResult removed = removeMacroFromList(name);
-    if (isValidMacroName(name)) {
+    if (isValidFileName(name)) {
         QFile::remove(macroFilePath(name));
     }
     return removed;

@@ -47,14 +47,13 @@ struct MacroFile
 
 enum class MacroResult {
     Ok = 0,
-    InvalidName,   // empty, "." or "..", or holds a path separator or a control character
+    InvalidName,   // a name that would leave the macro folder (isValidFileName)
     TooManyMacros, // the list is full: show kTooManyMacrosMessage
     NotInList,
     NameTaken,
     FileError,
 };
 
-bool isValidMacroName(const QString& name);
 QString macroDirectory();
 QString macroFilePath(const QString& name);
 

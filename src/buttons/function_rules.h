@@ -1,0 +1,51 @@
+#pragma once
+
+#include "buttons/function_catalogue.h"
+
+#include <QString>
+#include <QVector>
+#include <array>
+
+// What happens when the user picks a function for a button. Plain functions over a profile's
+// button entries: they change the entries and say what happened; the button page only shows it.
+
+using ProfileButtons = std::array<ButtonEntry, kButtonSlotCount>;
+
+enum class FunctionChange {
+    Applied,
+    RefusedLastLeftClick,      // the page raises PopOneClickBox: one button must keep "Left"
+    RefusedGunFileOnFirstSlot, // "Left Button Can not be Gun Function."
+    NeedsMacroLibrary,         // no macros yet: the page raises GotoMacroTab(3)
+};
+
+constexpr const char* kGunFileOnFirstSlotText = "Left Button Can not be Gun Function.";
+constexpr const char* kGunFileOnFirstSlotTitle = "Warning";
+constexpr const char* kMacroSelectTitle = "MACRO SELECT";
+constexpr const char* kGunFileSelectTitle = "GUNFILE SELECT";
+constexpr int kMacroTabIndex = 3;
+
+// Button groups of the page: the two rows of 20 and the two wheel positions.
+constexpr int kWheelFirstSlot = 40;
+int buttonGroupOfSlot(int slot);
+
+// Refuses taking "Left" away from the last button that has it; everything else may change.
+FunctionChange checkLeftClickRule(const ProfileButtons& buttons, int slot, int newCode);
+
+// A plain catalogue entry: only `Fun` changes.
+FunctionChange choosePlainFunction(ProfileButtons& buttons, int slot, int code);
+
+// The accepted values of the key dialogs.
+FunctionChange chooseSingleKey(ProfileButtons& buttons, int slot, int keyCode);
+FunctionChange chooseComboKeys(ProfileButtons& buttons, int slot, const QVector<int>& keyCodes);
+FunctionChange chooseFireKey(ProfileButtons& buttons, int slot, int target, int shots, int intervalMs);
+FunctionChange chooseSniper(ProfileButtons& buttons, int slot, int dpiIndex);
+
+// Whether the macro selection may open at all ("Macro Manager" with an empty library may not).
+FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int code, int macroCount);
+
+// The accepted macro selection (code 200 or 510): stores the choice and copies the file's events.
+// A missing file still assigns the macro, with no events.
+FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QString& name, int runs, int loopMode);
+
+// Whether a catalogue entry appears in the menu of a button group, given the product switches.
+bool isOfferedInMenu(const FunctionEntry& function, int group, bool macroDisabled, bool ledDisabled);

@@ -1,0 +1,144 @@
+#include "device/monitor.h"
+
+#include "device/commands.h"
+#include "device/device_state.h"
+#include "device/hid_backend.h"
+
+#include <QDebug>
+#include <array>
+#include <chrono>
+
+namespace {
+
+constexpr int kQueryPassCounter = 2;
+
+using Report = std::array<quint8, kCommandReportSize>;
+
+bool isKind(const Report& report, quint8 code)
+{
+    return report[3] == code;
+}
+
+} // namespace
+
+TarqGetBatteryThread::TarqGetBatteryThread(const MonitorTimings& timings)
+    : m_timings(timings)
+{
+    setObjectName(QStringLiteral("TarqGetBatteryThread"));
+}
+
+TarqGetBatteryThread::~TarqGetBatteryThread()
+{
+    requestStop();
+    wait();
+}
+
+void TarqGetBatteryThread::requestStop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_pauseMutex);
+        m_stop = true;
+    }
+    m_pauseWake.notify_all();
+}
+
+bool TarqGetBatteryThread::pause(int milliseconds)
+{
+    std::unique_lock<std::mutex> lock(m_pauseMutex);
+    return !m_pauseWake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_stop.load(); });
+}
+
+void TarqGetBatteryThread::handleBatteryReport(const quint8* report)
+{
+    setSensorModeByte(report[10]);
+    emit RefreshBatteryStatus(report[6], report[4], report[5]);
+    if (report[4] != 0 || report[5] != 0 || report[6] != 0) {
+        emit RefreshWriteStatus(report[7]);
+    }
+}
+
+void TarqGetBatteryThread::run()
+{
+    qDebug("TarqGetBatteryThread.\n");
+    int cycle = 0;
+    for (;;) {
+        if (m_stop) {
+            qDebug("TarqGetBatteryThread Stop.\n");
+            return;
+        }
+        const HidHandle handle = commandHandle();
+        if (!handle) {
+            return;
+        }
+        Report received{};
+        if (cycle == 0) {
+            const CommandReport query = batteryQueryReport();
+            if (hidBackend().write(handle, query.data(), query.size()) < 0) {
+                qDebug("Unable to send a feature report.\n");
+            }
+            pause(m_timings.afterQueryWrite);
+            // A read that times out is a mouse that does not answer: the window shows it as off.
+            if (hidBackend().readTimeout(handle, received.data(), received.size(), kMonitorReadTimeoutMs) <= 0) {
+                emit RefreshBatteryStatus(0, 0, 0);
+            } else {
+                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", received[0], received[1], received[2], received[3],
+                       received[4], received[5], received[6], received[7]);
+                if (isKind(received, CommandCode::BatteryQuery)) {
+                    handleBatteryReport(received.data());
+                }
+            }
+            cycle = kQueryPassCounter;
+            pause(m_timings.afterQueryRead);
+        } else {
+            ++cycle;
+        }
+
+        received.fill(0);
+        if (hidBackend().readTimeout(handle, received.data(), received.size(), kMonitorReadTimeoutMs) <= 0) {
+            qDebug("Unable to read a feature report 1.\n");
+            pause(m_timings.afterFailedRead);
+        } else if (isKind(received, CommandCode::StatusReport)) {
+            emit RefreshStatus(received[4], received[5], received[6], received[7]);
+            pause(m_timings.afterReport);
+        } else if (isKind(received, CommandCode::BatteryQuery)) {
+            handleBatteryReport(received.data());
+            pause(m_timings.afterReport);
+        } else {
+            pause(m_timings.afterReport);
+        }
+        if (cycle == kMonitorCycleLength) {
+            cycle = 0;
+        }
+    }
+}
+
+BatteryMonitor::BatteryMonitor(Connector connector, const MonitorTimings& timings)
+    : m_connector(std::move(connector))
+    , m_timings(timings)
+{
+}
+
+BatteryMonitor::~BatteryMonitor()
+{
+    stopMonitor();
+}
+
+void BatteryMonitor::startMonitor()
+{
+    stopMonitor();
+    m_thread = std::make_unique<TarqGetBatteryThread>(m_timings);
+    if (m_connector) {
+        m_connector(*m_thread);
+    }
+    m_thread->start();
+}
+
+void BatteryMonitor::stopMonitor()
+{
+    if (!m_thread) {
+        return;
+    }
+    m_thread->requestStop();
+    m_thread->wait();
+    m_thread.reset();
+}

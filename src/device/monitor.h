@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QThread>
+#include <QtGlobal>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+// The thread that watches the mouse between uploads: a battery query about every 25 seconds
+// and, between queries, the status reports the mouse sends when its own buttons change the
+// profile, DPI stage, report rate or lighting.
+
+// Pauses of one monitor pass, in milliseconds. Tests shorten them; reads keep their timeouts.
+struct MonitorTimings
+{
+    int afterQueryWrite = 10;
+    int afterQueryRead = 450;
+    int afterReport = 400;
+    int afterFailedRead = 450;
+};
+
+// Listening passes per cycle: a new battery query follows when the counter reaches this.
+constexpr int kMonitorCycleLength = 57;
+constexpr int kMonitorReadTimeoutMs = 50;
+
+class TarqGetBatteryThread final : public QThread
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqGetBatteryThread)
+
+public:
+    explicit TarqGetBatteryThread(const MonitorTimings& timings = {});
+    ~TarqGetBatteryThread() override;
+
+    // Asks the loop to end at its next pass; pauses end at once.
+    void requestStop();
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void RefreshWriteStatus(quint8 iStatus);
+
+protected:
+    void run() override;
+
+private:
+    void handleBatteryReport(const quint8* report);
+    // False when a stop was requested during the pause.
+    bool pause(int milliseconds);
+
+    const MonitorTimings m_timings;
+    std::atomic_bool m_stop{ false };
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseWake;
+};
+
+// What the upload needs of the monitor: it must not read the command interface meanwhile.
+class MonitorSwitch
+{
+public:
+    virtual ~MonitorSwitch() = default;
+    virtual void stopMonitor() = 0;
+    virtual void startMonitor() = 0;
+};
+
+// Keeps at most one monitor thread: start replaces a running one, stop waits until the thread
+// has left its loop and releases it.
+class BatteryMonitor final : public MonitorSwitch
+{
+public:
+    // Called with every new thread before it starts, to connect its signals.
+    using Connector = std::function<void(TarqGetBatteryThread&)>;
+
+    explicit BatteryMonitor(Connector connector = {}, const MonitorTimings& timings = {});
+    ~BatteryMonitor() override;
+    BatteryMonitor(const BatteryMonitor&) = delete;
+    BatteryMonitor& operator=(const BatteryMonitor&) = delete;
+
+    void startMonitor() override;
+    void stopMonitor() override;
+    bool hasThread() const { return m_thread != nullptr; }
+
+private:
+    Connector m_connector;
+    MonitorTimings m_timings;
+    std::unique_ptr<TarqGetBatteryThread> m_thread;
+};
