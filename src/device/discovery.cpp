@@ -1,8 +1,9 @@
 #include "device/discovery.h"
 
-#include "device/device_settings.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
+#include "storage/app_config.h"
+#include "storage/product_description.h"
 
 #include <QtDebug>
 #include <atomic>
@@ -124,8 +125,8 @@ void closeSlot(std::atomic<HidHandle>& slot)
 
 void loadDeviceTable()
 {
-    const UsbIdentities ids = productUsbIdentities();
-    const QString name = mouseListName();
+    const UsbIdentifiers ids = readUsbIdentifiers();
+    const QString name = mouseListEntry(0);
 
     DeviceIdentityTable& table = deviceTable();
     for (DeviceIdentityEntry& entry : table.entries)

@@ -1,9 +1,9 @@
 #include "device/interface_change.h"
 
 #include "device/device_events.h"
-#include "device/device_settings.h"
 #include "device/device_state.h"
 #include "device/discovery.h"
+#include "storage/app_config.h"
 
 #include <QRegularExpression>
 #include <QThread>
@@ -160,7 +160,7 @@ void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& ev
             reopenAfterPause(events);
     }
     if (arrivedNew)
-        markFullUploadPending();
+        setPendingUploadFlag(1);
     events.updateConnectionDisplay();
     events.stopMonitorThread();
     events.startMonitorThread();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/paths.h"
+
+#include <QString>
+#include <QStringList>
+
+// mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] COMMAND [ARGS]
+struct CliOptions
+{
+    bool simulate = false;
+    QString traceFile; // --trace, else MOUSECFG_SIM_TRACE; only with --simulate
+    DirectoryOptions directories;
+    QString command;
+    QStringList arguments;
+};
+
+// Takes the global options and the command out of args (the program name excluded). False with
+// *error set on a bad option; an empty command is left for the caller to report.
+bool parseCliOptions(QStringList args, CliOptions& options, QString* error);

@@ -1,0 +1,11 @@
+#include "cli_commands.h"
+
+const std::vector<CliCommand>& cliCommands()
+{
+    static const std::vector<CliCommand> commands = {
+        { "devices", "", runDevicesCommand },
+        { "select-profile", "N", runSelectProfileCommand },
+        { "battery", "", runBatteryCommand },
+    };
+    return commands;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFile>
+#include <QMutex>
+#include <QStringList>
+
+// The record of every transfer the virtual mouse saw: "W" and the 33 bytes written, "R" and the
+// 33 bytes read, or "R timeout"; bytes as two-digit lowercase hex separated by single spaces.
+// Kept in memory and, when a file is set, appended to it line by line.
+class SimTrace final
+{
+public:
+    SimTrace() = default;
+    SimTrace(const SimTrace&) = delete;
+    SimTrace& operator=(const SimTrace&) = delete;
+
+    // False when the file cannot be opened for appending.
+    bool setFile(const QString& path);
+
+    void recordWrite(const quint8* data, int length);
+    void recordRead(const quint8* data, int length);
+    void recordTimeout();
+
+    QStringList lines() const;
+    int writes() const;
+    int reads() const; // timeouts included
+    int timeouts() const;
+    void clear();
+
+    static QString formatBytes(const quint8* data, int length);
+
+private:
+    void append(const QString& line);
+
+    mutable QMutex m_mutex;
+    QStringList m_lines;
+    QFile m_file;
+};

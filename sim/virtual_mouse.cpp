@@ -1,0 +1,630 @@
+#include "sim/virtual_mouse.h"
+
+#include "device/commands.h"
+#include "storage/product_description.h"
+
+#include <QMutexLocker>
+#include <algorithm>
+
+namespace {
+
+constexpr int kReportSize = 33;
+constexpr int kDataStart = 8;
+constexpr int kSectionCount = 5;
+constexpr int kSectionCapacity = 0x80;
+constexpr int kMacroSectionCapacity = 0x1000;
+constexpr quint8 kCommitArgument = 0xF3;
+constexpr quint8 kBracketBegin = 0;
+constexpr quint8 kBracketEnd = 1;
+constexpr int kMaxDpiStages = 8;
+constexpr int kRateCodes = 4;
+constexpr int kLightingModes = 14;
+constexpr int kInputQueueLimit = 64; // the host side's report buffer
+constexpr int kModeByteIndex = 10;
+constexpr quint8 kFlipMask = 0xFF;
+constexpr int kLevelFactor = 990;
+constexpr int kLevelDivisor = 240;
+constexpr int kForeverMs = 1000 * 60 * 60;
+
+const char kFullPathPrefix[] = "\\\\?\\";
+const char kHidClassSuffix[] = "{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+struct CollectionUsage
+{
+    quint16 usagePage;
+    quint16 usage;
+};
+constexpr CollectionUsage kCollections[VirtualMouse::kCollectionCount] = { { 1, 2 }, { 1, 6 }, { 0x0C, 1 }, { 1, 0 } };
+
+bool isSectionCode(quint8 code)
+{
+    return code >= CommandCode::GeneralSection && code <= CommandCode::MacroSection;
+}
+
+quint8 commitBitOf(quint8 code)
+{
+    return quint8(1u << (code - 1));
+}
+
+} // namespace
+
+SimIdentities simIdentitiesFromProductDescription()
+{
+    const UsbIdentifiers ids = readUsbIdentifiers();
+    SimIdentities identities;
+    identities.receiver.vendorId = quint16(ids.receiverVendorId);
+    identities.receiver.productId = quint16(ids.receiverProductId);
+    identities.cable.vendorId = quint16(ids.cableVendorId);
+    identities.cable.productId = quint16(ids.cableProductId);
+    return identities;
+}
+
+VirtualMouse::VirtualMouse(const SimIdentities& identities, QObject* parent)
+    : QObject(parent)
+    , m_identities(identities)
+{
+    m_clock.start();
+    for (quint8 code = CommandCode::GeneralSection; code <= CommandCode::MacroSection; ++code) {
+        if (code == CommandCode::MacroSection)
+            m_sections.emplace_back(kMacroSectionCapacity, kMacroSectionEndOffset);
+        else
+            m_sections.emplace_back(kSectionCapacity, kSectionEndOffset);
+    }
+    for (auto& profile : m_onBoard) {
+        for (int i = 0; i < kSectionCount; ++i)
+            profile[i] = QByteArray(m_sections[i].closed().size(), '\0');
+    }
+}
+
+VirtualMouse::~VirtualMouse() = default;
+
+const SimIdentity& VirtualMouse::identityOf(MouseLink link) const
+{
+    return link == MouseLink::Receiver ? m_identities.receiver : m_identities.cable;
+}
+
+QByteArray VirtualMouse::interfacePath(MouseLink link, int collection) const
+{
+    return kFullPathPrefix + hotplugName(link, collection).toLatin1();
+}
+
+QString VirtualMouse::hotplugName(MouseLink link, int collection) const
+{
+    const SimIdentity& identity = identityOf(link);
+    // The cable shows up as interface 0 of a composite device, the receiver as a plain one.
+    const char* interfacePart = link == MouseLink::Cable ? "&MI_00" : "";
+    const char* instance = link == MouseLink::Cable ? "sim&cable" : "sim&receiver";
+    return QString::asprintf("HID#VID_%04X&PID_%04X%s&col%02d#%s#%s", identity.vendorId, identity.productId,
+                             interfacePart, collection, instance, kHidClassSuffix);
+}
+
+qint64 VirtualMouse::nowUs() const
+{
+    return m_clock.nsecsElapsed() / 1000;
+}
+
+std::vector<HidDeviceInfo> VirtualMouse::enumerate() const
+{
+    QMutexLocker lock(&m_mutex);
+    std::vector<HidDeviceInfo> entries;
+    for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
+        if (!linkOf(link).plugged)
+            continue;
+        const SimIdentity& identity = identityOf(link);
+        for (int collection = 1; collection <= kCollectionCount; ++collection) {
+            HidDeviceInfo info;
+            info.path = interfacePath(link, collection);
+            info.interfaceName = info.path;
+            info.vendorId = identity.vendorId;
+            info.productId = identity.productId;
+            info.releaseNumber = identity.releaseNumber;
+            info.usagePage = kCollections[collection - 1].usagePage;
+            info.usage = kCollections[collection - 1].usage;
+            entries.push_back(info);
+        }
+    }
+    return entries;
+}
+
+HidHandle VirtualMouse::open(const QByteArray& path, HidOpenError* error)
+{
+    QMutexLocker lock(&m_mutex);
+    // Windows opens a name with or without its "\\?\" prefix.
+    const QByteArray full = path.startsWith(kFullPathPrefix) ? path : kFullPathPrefix + path;
+    for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
+        if (!linkOf(link).plugged)
+            continue;
+        for (int collection = 1; collection <= kCollectionCount; ++collection) {
+            if (interfacePath(link, collection).compare(full, Qt::CaseInsensitive) != 0)
+                continue;
+            m_handles.push_back(std::make_unique<Handle>(Handle{ link, collection, linkOf(link).generation }));
+            if (error)
+                *error = HidOpenError::None;
+            return reinterpret_cast<HidHandle>(m_handles.back().get());
+        }
+    }
+    if (error)
+        *error = HidOpenError::Other;
+    return nullptr;
+}
+
+void VirtualMouse::close(HidHandle handle)
+{
+    QMutexLocker lock(&m_mutex);
+    const auto found = std::find_if(m_handles.begin(), m_handles.end(), [handle](const auto& owned) {
+        return reinterpret_cast<HidHandle>(owned.get()) == handle;
+    });
+    if (found != m_handles.end())
+        m_handles.erase(found);
+}
+
+VirtualMouse::Handle* VirtualMouse::liveHandle(HidHandle handle)
+{
+    for (const auto& owned : m_handles) {
+        if (reinterpret_cast<HidHandle>(owned.get()) != handle)
+            continue;
+        const Link& link = linkOf(owned->link);
+        return link.plugged && link.generation == owned->generation ? owned.get() : nullptr;
+    }
+    return nullptr;
+}
+
+int VirtualMouse::openHandleCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return int(m_handles.size());
+}
+
+int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length)
+{
+    QMutexLocker lock(&m_mutex);
+    m_trace.recordWrite(data, int(length));
+    const Handle* target = liveHandle(handle);
+    if (!target)
+        return -1;
+    if (m_failWrites > 0) {
+        --m_failWrites;
+        return -1;
+    }
+    if (length != kReportSize || target->collection != kCommandCollection)
+        return int(length);
+    Report report;
+    std::copy(data, data + kReportSize, report.begin());
+    if (report[0] != kCommandReportId || report[2] != kCommandMarker || report[1] != commandChecksum(report.data())) {
+        ++m_rejected;
+        return int(length);
+    }
+    if (answers(target->link))
+        process(report, target->link);
+    return int(length);
+}
+
+bool VirtualMouse::answers(MouseLink link) const
+{
+    return link == MouseLink::Cable || !m_asleep;
+}
+
+void VirtualMouse::process(const Report& report, MouseLink link)
+{
+    m_lastCommand = report;
+    const quint8 code = report[3];
+    if (isSectionCode(code)) {
+        const int count = report[6];
+        const quint16 offset = quint16(report[4] | (report[5] << 8));
+        const bool fits = count <= kMaxReportData;
+        const QByteArray data(reinterpret_cast<const char*>(report.data() + kDataStart), fits ? count : 0);
+        if (!fits || !sectionStore(code).applyBlock(offset, report[7], data))
+            ++m_protocolErrors;
+        sendEcho(report, link);
+    } else if (code == CommandCode::Commit) {
+        if (report[4] == kCommitArgument) {
+            m_commits.push_back(report[5]);
+            for (quint8 section = CommandCode::GeneralSection; section <= CommandCode::MacroSection; ++section) {
+                if (report[5] & commitBitOf(section))
+                    m_onBoard[m_activeProfile][section - 1] = sectionStore(section).closed();
+            }
+        } else {
+            ++m_protocolErrors;
+        }
+        sendEcho(report, link);
+    } else if (code == CommandCode::SelectProfile) {
+        if (report[4] < kOnBoardProfileCount)
+            m_activeProfile = report[4];
+        else
+            ++m_protocolErrors;
+    } else if (code == CommandCode::UploadBracket) {
+        if (report[4] == kBracketBegin) {
+            ++m_uploadsBegun;
+            m_uploadOpen = true;
+            m_writeStatus = 0;
+        } else if (report[4] == kBracketEnd) {
+            ++m_uploadsEnded;
+            m_uploadOpen = false;
+            m_writeStatus = 1;
+        } else {
+            ++m_protocolErrors;
+        }
+        sendEcho(report, link);
+    } else if (code == CommandCode::BatteryQuery) {
+        queueReport(link, batteryReport());
+    } else {
+        ++m_protocolErrors;
+    }
+}
+
+void VirtualMouse::sendEcho(const Report& report, MouseLink link)
+{
+    if (m_statusBeforeEcho) {
+        m_statusBeforeEcho = false;
+        queueReport(link, statusReport());
+    }
+    Report echo = report;
+    if (m_zeroEchoes > 0) {
+        --m_zeroEchoes;
+        echo.fill(0);
+    } else if (m_alteredEchoes > 0) {
+        --m_alteredEchoes;
+        echo[m_alteredEchoByte] ^= kFlipMask;
+    }
+    queueReport(link, echo);
+}
+
+void VirtualMouse::queueReport(MouseLink link, const Report& report)
+{
+    std::deque<Link::Report>& input = linkOf(link).input;
+    if (int(input.size()) >= kInputQueueLimit)
+        input.pop_front();
+    input.push_back({ nowUs() + kEchoDelayUs, report });
+    m_inputArrived.wakeAll();
+}
+
+int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int timeoutMs)
+{
+    QMutexLocker lock(&m_mutex);
+    const qint64 deadlineUs = nowUs() + qint64(timeoutMs < 0 ? kForeverMs : timeoutMs) * 1000;
+    const auto waitUntil = [this](qint64 untilUs) {
+        const qint64 remainingUs = untilUs - nowUs();
+        if (remainingUs > 0)
+            m_inputArrived.wait(&m_mutex, ulong((remainingUs + 999) / 1000));
+    };
+    const auto timedOut = [&] {
+        if (!m_fastTimeouts) {
+            while (nowUs() < deadlineUs && liveHandle(handle))
+                waitUntil(deadlineUs);
+        }
+        m_trace.recordTimeout();
+        return liveHandle(handle) ? 0 : -1;
+    };
+
+    Handle* source = liveHandle(handle);
+    if (!source) {
+        m_trace.recordTimeout();
+        return -1;
+    }
+    if (m_failReads > 0) {
+        --m_failReads;
+        linkOf(source->link).input.clear();
+        return timedOut();
+    }
+    const auto deliver = [&](const Report& report) {
+        const int size = int(std::min<std::size_t>(length, kReportSize));
+        std::copy(report.begin(), report.begin() + size, data);
+        m_trace.recordRead(report.data(), kReportSize);
+        return size;
+    };
+    if (m_mismatchReads > 0 && source->collection == kCommandCollection) {
+        --m_mismatchReads;
+        std::deque<Link::Report>& input = linkOf(source->link).input;
+        if (!input.empty())
+            input.pop_front();
+        Report mismatch = m_lastCommand;
+        mismatch[m_mismatchByte] ^= kFlipMask;
+        return deliver(mismatch);
+    }
+    for (;;) {
+        source = liveHandle(handle);
+        if (!source || source->collection != kCommandCollection)
+            return timedOut();
+        std::deque<Link::Report>& input = linkOf(source->link).input;
+        if (!input.empty() && input.front().readyAtUs <= nowUs()) {
+            const Report report = input.front().bytes;
+            input.pop_front();
+            return deliver(report);
+        }
+        if (!input.empty() && input.front().readyAtUs <= deadlineUs) {
+            waitUntil(input.front().readyAtUs);
+            continue;
+        }
+        if (m_fastTimeouts || nowUs() >= deadlineUs)
+            return timedOut();
+        waitUntil(deadlineUs);
+    }
+}
+
+VirtualMouse::Report VirtualMouse::batteryReport() const
+{
+    // The mouse reports a level word of which the host takes word * 990 / 240 as millivolts.
+    const int level = (m_millivolts * kLevelDivisor + kLevelFactor - 1) / kLevelFactor;
+    Report report = makeCommandReport(CommandCode::BatteryQuery, quint8(level & 0xFF), quint8((level >> 8) & 0xFF),
+                                      m_charging ? 1 : 0, m_writeStatus);
+    report[kModeByteIndex] = m_modeByte;
+    report[1] = commandChecksum(report.data());
+    return report;
+}
+
+VirtualMouse::Report VirtualMouse::statusReport() const
+{
+    Report report = makeCommandReport(CommandCode::StatusReport, quint8(m_activeProfile), quint8(m_dpiStage),
+                                      quint8(m_rateCode), quint8(m_lightingMode));
+    report[1] = commandChecksum(report.data());
+    return report;
+}
+
+void VirtualMouse::sendStatusReport()
+{
+    if (linkOf(MouseLink::Cable).plugged)
+        queueReport(MouseLink::Cable, statusReport());
+    else if (linkOf(MouseLink::Receiver).plugged && answers(MouseLink::Receiver))
+        queueReport(MouseLink::Receiver, statusReport());
+}
+
+void VirtualMouse::setPlugged(MouseLink link, bool plugged)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        Link& state = linkOf(link);
+        if (state.plugged == plugged)
+            return;
+        state.plugged = plugged;
+        if (!plugged) {
+            ++state.generation;
+            state.input.clear();
+            m_inputArrived.wakeAll();
+        }
+    }
+    for (int collection = 1; collection <= kCollectionCount; ++collection)
+        emit interfaceChanged(hotplugName(link, collection), plugged);
+}
+
+void VirtualMouse::plug(MouseLink link)
+{
+    setPlugged(link, true);
+}
+
+void VirtualMouse::unplug(MouseLink link)
+{
+    setPlugged(link, false);
+}
+
+bool VirtualMouse::isPlugged(MouseLink link) const
+{
+    QMutexLocker lock(&m_mutex);
+    return linkOf(link).plugged;
+}
+
+void VirtualMouse::sleep()
+{
+    QMutexLocker lock(&m_mutex);
+    m_asleep = true;
+    linkOf(MouseLink::Receiver).input.clear();
+}
+
+void VirtualMouse::wake()
+{
+    QMutexLocker lock(&m_mutex);
+    m_asleep = false;
+}
+
+bool VirtualMouse::isAsleep() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_asleep;
+}
+
+void VirtualMouse::setBatteryMillivolts(int millivolts)
+{
+    QMutexLocker lock(&m_mutex);
+    m_millivolts = qBound(0, millivolts, 0xFFFF);
+}
+
+void VirtualMouse::setCharging(bool charging)
+{
+    QMutexLocker lock(&m_mutex);
+    m_charging = charging;
+}
+
+void VirtualMouse::setModeByte(quint8 mode)
+{
+    QMutexLocker lock(&m_mutex);
+    m_modeByte = mode;
+}
+
+void VirtualMouse::setWriteStatus(quint8 status)
+{
+    QMutexLocker lock(&m_mutex);
+    m_writeStatus = status;
+}
+
+int VirtualMouse::dpiStageCount() const
+{
+    const int count = quint8(m_onBoard[m_activeProfile][CommandCode::DpiSection - 1].at(0));
+    return count >= 1 && count <= kMaxDpiStages ? count : kMaxDpiStages;
+}
+
+void VirtualMouse::pressProfileButton()
+{
+    QMutexLocker lock(&m_mutex);
+    m_activeProfile = (m_activeProfile + 1) % kOnBoardProfileCount;
+    sendStatusReport();
+}
+
+void VirtualMouse::pressDpiButton()
+{
+    QMutexLocker lock(&m_mutex);
+    m_dpiStage = (m_dpiStage + 1) % dpiStageCount();
+    sendStatusReport();
+}
+
+void VirtualMouse::pressRateButton()
+{
+    QMutexLocker lock(&m_mutex);
+    m_rateCode = (m_rateCode + 1) % kRateCodes;
+    sendStatusReport();
+}
+
+void VirtualMouse::pressLightingButton()
+{
+    QMutexLocker lock(&m_mutex);
+    m_lightingMode = (m_lightingMode + 1) % kLightingModes;
+    sendStatusReport();
+}
+
+void VirtualMouse::failNextWrites(int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_failWrites = count;
+}
+
+void VirtualMouse::failNextReads(int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_failReads = count;
+}
+
+void VirtualMouse::zeroNextEchoes(int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_zeroEchoes = count;
+}
+
+void VirtualMouse::alterNextEchoes(int count, int byteIndex)
+{
+    QMutexLocker lock(&m_mutex);
+    m_alteredEchoes = count;
+    m_alteredEchoByte = qBound(0, byteIndex, kReportSize - 1);
+}
+
+void VirtualMouse::answerNextReadsWithMismatch(int count, int byteIndex)
+{
+    QMutexLocker lock(&m_mutex);
+    m_mismatchReads = count;
+    m_mismatchByte = qBound(0, byteIndex, kReportSize - 1);
+}
+
+void VirtualMouse::injectStatusReportBeforeNextEcho()
+{
+    QMutexLocker lock(&m_mutex);
+    m_statusBeforeEcho = true;
+}
+
+void VirtualMouse::setFastTimeouts(bool fast)
+{
+    QMutexLocker lock(&m_mutex);
+    m_fastTimeouts = fast;
+}
+
+SectionStore& VirtualMouse::sectionStore(quint8 code)
+{
+    return m_sections[code - 1];
+}
+
+const SectionStore* VirtualMouse::sectionStore(quint8 code) const
+{
+    return isSectionCode(code) ? &m_sections[code - 1] : nullptr;
+}
+
+QByteArray VirtualMouse::section(quint8 code) const
+{
+    QMutexLocker lock(&m_mutex);
+    const SectionStore* store = sectionStore(code);
+    return store ? store->closed() : QByteArray();
+}
+
+QByteArray VirtualMouse::pendingSection(quint8 code) const
+{
+    QMutexLocker lock(&m_mutex);
+    const SectionStore* store = sectionStore(code);
+    return store ? store->pending() : QByteArray();
+}
+
+int VirtualMouse::sectionWrites(quint8 code) const
+{
+    QMutexLocker lock(&m_mutex);
+    const SectionStore* store = sectionStore(code);
+    return store ? store->closedWrites() : 0;
+}
+
+int VirtualMouse::sectionWritesWithoutStart(quint8 code) const
+{
+    QMutexLocker lock(&m_mutex);
+    const SectionStore* store = sectionStore(code);
+    return store ? store->writesWithoutStart() : 0;
+}
+
+QByteArray VirtualMouse::onBoardSection(int profile, quint8 code) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (profile < 0 || profile >= kOnBoardProfileCount || !isSectionCode(code))
+        return QByteArray();
+    return m_onBoard[profile][code - 1];
+}
+
+int VirtualMouse::activeProfile() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_activeProfile;
+}
+
+int VirtualMouse::dpiStage() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_dpiStage;
+}
+
+int VirtualMouse::rateCode() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_rateCode;
+}
+
+int VirtualMouse::lightingMode() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_lightingMode;
+}
+
+std::vector<quint8> VirtualMouse::commitsReceived() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_commits;
+}
+
+int VirtualMouse::uploadsBegun() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_uploadsBegun;
+}
+
+int VirtualMouse::uploadsEnded() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_uploadsEnded;
+}
+
+bool VirtualMouse::isUploadOpen() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_uploadOpen;
+}
+
+int VirtualMouse::rejectedReports() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_rejected;
+}
+
+int VirtualMouse::protocolErrors() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_protocolErrors;
+}
