@@ -24,3 +24,6 @@ const std::vector<CliCommand>& cliCommands();
 int runDevicesCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session);
 int runBatteryCommand(const QStringList& arguments, DeviceSession& session);
+int runApplyCommand(const QStringList& arguments, DeviceSession& session);
+int runImportConfCommand(const QStringList& arguments, DeviceSession& session);
+int runExportConfCommand(const QStringList& arguments, DeviceSession& session);

@@ -6,6 +6,9 @@ const std::vector<CliCommand>& cliCommands()
         { "devices", "", runDevicesCommand },
         { "select-profile", "N", runSelectProfileCommand },
         { "battery", "", runBatteryCommand },
+        { "apply", "[--full]", runApplyCommand },
+        { "import-conf", "FILE [--full]", runImportConfCommand },
+        { "export-conf", "FILE", runExportConfCommand },
     };
     return commands;
 }
