@@ -64,6 +64,12 @@ VirtualMouse::VirtualMouse(const SimIdentities& identities, QObject* parent)
     , m_identities(identities)
 {
     m_clock.start();
+    for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
+        Link& state = linkOf(link);
+        state.releaseNumber = identityOf(link).releaseNumber;
+        for (int i = 0; i < kCollectionCount; ++i)
+            state.collections[i] = { kCollections[i].usagePage, kCollections[i].usage, true };
+    }
     for (quint8 code = CommandCode::GeneralSection; code <= CommandCode::MacroSection; ++code) {
         if (code == CommandCode::MacroSection)
             m_sections.emplace_back(kMacroSectionCapacity, kMacroSectionEndOffset);
@@ -108,18 +114,22 @@ std::vector<HidDeviceInfo> VirtualMouse::enumerate() const
     QMutexLocker lock(&m_mutex);
     std::vector<HidDeviceInfo> entries;
     for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
-        if (!linkOf(link).plugged)
+        const Link& state = linkOf(link);
+        if (!state.plugged)
             continue;
         const SimIdentity& identity = identityOf(link);
         for (int collection = 1; collection <= kCollectionCount; ++collection) {
+            const CollectionState& listed = state.collections[collection - 1];
+            if (!listed.listed)
+                continue;
             HidDeviceInfo info;
             info.path = interfacePath(link, collection);
             info.interfaceName = info.path;
             info.vendorId = identity.vendorId;
             info.productId = identity.productId;
-            info.releaseNumber = identity.releaseNumber;
-            info.usagePage = kCollections[collection - 1].usagePage;
-            info.usage = kCollections[collection - 1].usage;
+            info.releaseNumber = state.releaseNumber;
+            info.usagePage = listed.usagePage;
+            info.usage = listed.usage;
             entries.push_back(info);
         }
     }
@@ -137,6 +147,11 @@ HidHandle VirtualMouse::open(const QByteArray& path, HidOpenError* error)
         for (int collection = 1; collection <= kCollectionCount; ++collection) {
             if (interfacePath(link, collection).compare(full, Qt::CaseInsensitive) != 0)
                 continue;
+            if (m_openDenied) {
+                if (error)
+                    *error = HidOpenError::PermissionDenied;
+                return nullptr;
+            }
             m_handles.push_back(std::make_unique<Handle>(Handle{ link, collection, linkOf(link).generation }));
             if (error)
                 *error = HidOpenError::None;
@@ -182,7 +197,9 @@ int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length
     const Handle* target = liveHandle(handle);
     if (!target)
         return -1;
-    if (m_failWrites > 0) {
+    if (m_writesBeforeFailure > 0) {
+        --m_writesBeforeFailure;
+    } else if (m_failWrites > 0) {
         --m_failWrites;
         return -1;
     }
@@ -303,7 +320,6 @@ int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int t
     }
     if (m_failReads > 0) {
         --m_failReads;
-        linkOf(source->link).input.clear();
         return timedOut();
     }
     const auto deliver = [&](const Report& report) {
@@ -314,9 +330,6 @@ int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int t
     };
     if (m_mismatchReads > 0 && source->collection == kCommandCollection) {
         --m_mismatchReads;
-        std::deque<Link::Report>& input = linkOf(source->link).input;
-        if (!input.empty())
-            input.pop_front();
         Report mismatch = m_lastCommand;
         mismatch[m_mismatchByte] ^= kFlipMask;
         return deliver(mismatch);
@@ -481,8 +494,48 @@ void VirtualMouse::pressLightingButton()
 
 void VirtualMouse::failNextWrites(int count)
 {
+    failWritesAfter(0, count);
+}
+
+void VirtualMouse::failWritesAfter(int okWrites, int count)
+{
     QMutexLocker lock(&m_mutex);
+    m_writesBeforeFailure = okWrites;
     m_failWrites = count;
+}
+
+SimIdentity VirtualMouse::identity(MouseLink link) const
+{
+    return identityOf(link);
+}
+
+void VirtualMouse::setCollectionListed(MouseLink link, int collection, bool listed)
+{
+    QMutexLocker lock(&m_mutex);
+    if (collection >= 1 && collection <= kCollectionCount)
+        linkOf(link).collections[collection - 1].listed = listed;
+}
+
+void VirtualMouse::setCollectionUsage(MouseLink link, int collection, quint16 usagePage, quint16 usage)
+{
+    QMutexLocker lock(&m_mutex);
+    if (collection < 1 || collection > kCollectionCount)
+        return;
+    CollectionState& state = linkOf(link).collections[collection - 1];
+    state.usagePage = usagePage;
+    state.usage = usage;
+}
+
+void VirtualMouse::setReleaseNumber(MouseLink link, quint16 releaseNumber)
+{
+    QMutexLocker lock(&m_mutex);
+    linkOf(link).releaseNumber = releaseNumber;
+}
+
+void VirtualMouse::setOpenDenied(bool denied)
+{
+    QMutexLocker lock(&m_mutex);
+    m_openDenied = denied;
 }
 
 void VirtualMouse::failNextReads(int count)

@@ -59,11 +59,18 @@ public:
     int write(HidHandle handle, const quint8* data, std::size_t length);
     int read(HidHandle handle, quint8* data, std::size_t length, int timeoutMs);
 
-    SimIdentities identities() const { return m_identities; }
+    SimIdentity identity(MouseLink link) const;
     // Windows-style path of a collection (1..4), "\\?\HID#VID_...&col0N#...".
     QByteArray interfacePath(MouseLink link, int collection) const;
     // The path without "\\?\", as hot-plug notifications give it.
     QString hotplugName(MouseLink link, int collection) const;
+
+    // Controls of how the mouse shows up: a collection the system has not listed (yet), another
+    // usage pair, another release number, interfaces the user may not open.
+    void setCollectionListed(MouseLink link, int collection, bool listed);
+    void setCollectionUsage(MouseLink link, int collection, quint16 usagePage, quint16 usage);
+    void setReleaseNumber(MouseLink link, quint16 releaseNumber);
+    void setOpenDenied(bool denied);
 
     // Controls. Plugging and unplugging emit interfaceChanged for each collection.
     void plug(MouseLink link);
@@ -86,13 +93,15 @@ public:
 
     // Fault injection.
     void failNextWrites(int count);
-    // Reads that time out; reports the mouse sent meanwhile are lost.
+    // The next okWrites writes go through, then count writes fail.
+    void failWritesAfter(int okWrites, int count);
+    // Reads that time out although the mouse answered: its reports arrive after them.
     void failNextReads(int count);
     // Echoes that come back as 33 zero bytes.
     void zeroNextEchoes(int count);
     // Echoes with one byte flipped.
     void alterNextEchoes(int count, int byteIndex);
-    // Reads answered, instead of with the echo, by the last command with one byte flipped.
+    // Reads answered, ahead of the echo, by the last command with one byte flipped.
     void answerNextReadsWithMismatch(int count, int byteIndex);
     // A status report that reaches the host just before the next echo.
     void injectStatusReportBeforeNextEcho();
@@ -125,9 +134,17 @@ signals:
     void interfaceChanged(const QString& name, bool arrived);
 
 private:
+    struct CollectionState
+    {
+        quint16 usagePage;
+        quint16 usage;
+        bool listed = true;
+    };
     struct Link
     {
         bool plugged = false;
+        quint16 releaseNumber = 0;
+        std::array<CollectionState, kCollectionCount> collections;
         quint64 generation = 0; // bumped on unplug, so old handles stop working
         struct Report
         {
@@ -162,6 +179,7 @@ private:
     const SectionStore* sectionStore(quint8 code) const;
 
     const SimIdentities m_identities;
+    bool m_openDenied = false;
     mutable QMutex m_mutex;
     QWaitCondition m_inputArrived;
     QElapsedTimer m_clock;
@@ -189,6 +207,7 @@ private:
     int m_protocolErrors = 0;
 
     int m_failWrites = 0;
+    int m_writesBeforeFailure = 0;
     int m_failReads = 0;
     int m_zeroEchoes = 0;
     int m_alteredEchoes = 0;

@@ -1,0 +1,3 @@
+set(MOUSECFG_DEVICE_TEST_SUPPORT device_sandbox.cpp device_sandbox.h recording_device_events.cpp recording_device_events.h)
+mousecfg_add_test(NAME TestReportDescriptor SOURCES test_report_descriptor.cpp LIBS mousecfg_core)
+mousecfg_add_test(NAME TestTransport SOURCES test_transport.cpp ${MOUSECFG_DEVICE_TEST_SUPPORT} LIBS mousecfg_sim)

@@ -1,0 +1,35 @@
+#include "recording_device_events.h"
+
+#include "device/discovery.h"
+
+RecordingDeviceEvents::RecordingDeviceEvents(const QString& currentProduct, int connectedMice)
+    : m_currentProduct(currentProduct)
+    , m_connectedMice(connectedMice)
+{
+}
+
+void RecordingDeviceEvents::refreshMouseList()
+{
+    m_connectedMice = countConnectedMice();
+    m_calls << QStringLiteral("refreshMouseList");
+}
+
+void RecordingDeviceEvents::scheduleWarnClose(int delayMs)
+{
+    m_calls << QStringLiteral("warnClose %1").arg(delayMs);
+}
+
+void RecordingDeviceEvents::scheduleWarning(int delayMs)
+{
+    m_calls << QStringLiteral("warning %1").arg(delayMs);
+}
+
+void RecordingDeviceEvents::setDeviceOpen(bool open)
+{
+    m_calls << QStringLiteral("deviceOpen %1").arg(open);
+}
+
+void RecordingDeviceEvents::setWarningOpen(bool open)
+{
+    m_calls << QStringLiteral("warningOpen %1").arg(open);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "device/device_events.h"
+
+#include <QStringList>
+
+// Records what the device link asks of the window, and answers as the window would: its mouse
+// list follows the presence flags; the current product is the only connected one, if any.
+class RecordingDeviceEvents final : public DeviceEvents
+{
+public:
+    explicit RecordingDeviceEvents(const QString& currentProduct, int connectedMice = 0);
+
+    void refreshMouseList() override;
+    int connectedMouseCount() const override { return m_connectedMice; }
+    QString currentProductName() const override { return m_currentProduct; }
+    void stopMonitorThread() override { m_calls << QStringLiteral("stopMonitor"); }
+    void startMonitorThread() override { m_calls << QStringLiteral("startMonitor"); }
+    void reloadConfiguration() override { m_calls << QStringLiteral("reload"); }
+    void scheduleWarnClose(int delayMs) override;
+    void scheduleWarning(int delayMs) override;
+    void setDeviceOpen(bool open) override;
+    void setWarningOpen(bool open) override;
+    void updateConnectionDisplay() override { m_calls << QStringLiteral("display"); }
+
+    QStringList calls() const { return m_calls; }
+    void clear() { m_calls.clear(); }
+    bool contains(const QString& call) const { return m_calls.contains(call); }
+
+private:
+    QString m_currentProduct;
+    int m_connectedMice;
+    QStringList m_calls;
+};
