@@ -1,1 +1,5 @@
 mousecfg_add_test(NAME TestPaths SOURCES test_paths.cpp LIBS mousecfg_core)
+set(MOUSECFG_STORAGE_TEST_SUPPORT storage_sandbox.cpp storage_sandbox.h random_config.cpp random_config.h)
+mousecfg_add_test(NAME TestProfileRecord SOURCES test_profile_record.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
+mousecfg_add_test(NAME TestProductDescription SOURCES test_product_description.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
+mousecfg_add_test(NAME TestProfileFiles SOURCES test_profile_files.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)

@@ -1,0 +1,43 @@
+#include "storage_sandbox.h"
+
+#include "storage/paths.h"
+#include "storage/profile_file_cache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString shippedDataFile(const QString& name)
+{
+    const QString source = qEnvironmentVariable("MOUSECFG_SOURCE_DIR");
+    if (!source.isEmpty()) {
+        return source + QStringLiteral("/data/") + name;
+    }
+    return QDir::currentPath() + QLatin1Char('/') + name;
+}
+
+StorageSandbox::StorageSandbox(Product product)
+{
+    forgetAllProfileFiles();
+    if (!m_dir.isValid()) {
+        return;
+    }
+    if (product == Product::Shipped && !QFile::copy(shippedDataFile(QStringLiteral("DefaultProfile.bin")),
+                                                    path(QStringLiteral("DefaultProfile.bin")))) {
+        return;
+    }
+    m_valid = initDirectories({ m_dir.path(), m_dir.path() + QStringLiteral("/Configs") });
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh application directory (with its "/Configs") for one test, optionally holding the
+// product description we ship.
+class StorageSandbox final
+{
+public:
+    enum class Product {
+        Shipped,
+        None,
+    };
+
+    explicit StorageSandbox(Product product = Product::Shipped);
+    StorageSandbox(const StorageSandbox&) = delete;
+    StorageSandbox& operator=(const StorageSandbox&) = delete;
+
+    bool isValid() const { return m_valid; }
+    QString appPath() const { return m_dir.path(); }
+    QString path(const QString& relative) const { return m_dir.path() + QLatin1Char('/') + relative; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_valid = false;
+};
+
+// The shipped data file of that name (e.g. "DefaultProfile.bin" or "defaults/Config.ini").
+QString shippedDataFile(const QString& name);
+
+bool writeBytes(const QString& path, const QByteArray& bytes);
+QByteArray readBytes(const QString& path);
