@@ -26,6 +26,12 @@ StorageSandbox::StorageSandbox(Product product)
                                                     path(QStringLiteral("DefaultProfile.bin")))) {
         return;
     }
+    // The first-run Config.ini is seeded from here, as in an installed application.
+    QDir().mkpath(path(QStringLiteral("defaults")));
+    if (!QFile::copy(shippedDataFile(QStringLiteral("defaults/Config.ini")),
+                     path(QStringLiteral("defaults/Config.ini")))) {
+        return;
+    }
     m_valid = initDirectories({ m_dir.path(), m_dir.path() + QStringLiteral("/Configs") });
 }
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh application directory (with its "/Configs") for one test, optionally holding the
-// product description we ship.
+// A fresh application directory (with its "/Configs") for one test, seeded with the first-run
+// Config.ini we ship and optionally holding the product description we ship.
 class StorageSandbox final
 {
 public:

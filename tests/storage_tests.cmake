@@ -3,3 +3,5 @@ set(MOUSECFG_STORAGE_TEST_SUPPORT storage_sandbox.cpp storage_sandbox.h random_c
 mousecfg_add_test(NAME TestProfileRecord SOURCES test_profile_record.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
 mousecfg_add_test(NAME TestProductDescription SOURCES test_product_description.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
 mousecfg_add_test(NAME TestProfileFiles SOURCES test_profile_files.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
+mousecfg_add_test(NAME TestMalformedFiles SOURCES test_malformed_files.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
+mousecfg_add_test(NAME TestAppConfig SOURCES test_app_config.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)

@@ -257,5 +257,6 @@ GuardedSettings::~GuardedSettings() = default;
 bool GuardedSettings::sync()
 {
     m_settings->sync();
-    return !m_failed && m_settings->status() == QSettings::NoError;
+    // A format error only says the old content was malformed; the file is written all the same.
+    return !m_failed && m_settings->status() != QSettings::AccessError;
 }
