@@ -1,0 +1,1048 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>ButtonFunction</name>
+    <message>
+        <source>Advance</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss-Taste</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser zurück</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser-Favoriten</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser vor</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser-Startseite</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser neu laden</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser-Suche</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser stopp</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Taste aus</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>TASTENKOMBI</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI-Wechsel</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>DAUERFEUER</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>Funktion %1</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Waffendateien</translation>
+    </message>
+    <message>
+        <source>LED SWITCH</source>
+        <translation>LED-SCHALTER</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>LED-Schalter</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>PC sperren</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Medienplayer</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Voriger Titel</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profilmenü</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profilwechsel</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Ratenwechsel</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>EINZELTASTE</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>%d ms</source>
+        <translation>%d ms</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>AKTION</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>STAPEL</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>UNTEN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>LOSLASSEN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>UMBENENNEN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIE</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>AUSSCHNEIDEN</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>PAUSE(ms)</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>STRECKE</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>WAFFE EINSTELLEN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>STANDARDPAUSE EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>PAUSE EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>DURCHLÄUFE(1-255)</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Makrodatei laden</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MAKRONAME</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MAUSAKTION</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MAUSBEFEHL</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Makrodatei(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>DANACH AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>PAUSEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ERNEUT GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SICHERN</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Makrodatei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>Konfiguration &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIE</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>TASTEN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>LICHT</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MAUS AUS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Eingabetaste zum Übernehmen</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Alle zurück</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SICHERN</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfigurationsdatei laden</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profildatei(*.prof)</translation>
+    </message>
+</context>
+<context>
+    <name>TarqChangeColor</name>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Farbe bearbeiten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+</context>
+<context>
+    <name>TarqColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7-FARBEN-ATMEN</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>BLITZ</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>DAUERLICHT</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SPURLOS</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal spurlos</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontale Welle</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>AUS BEI BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Murmeln</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZEIT</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>TEMPO</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+</context>
+<context>
+    <name>TarqComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TarqFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Dauerfeuer einstellen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Anzahl:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Pause:</translation>
+    </message>
+</context>
+<context>
+    <name>TarqGunEditDialog</name>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>WAFFE BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MAUSAKTION</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>%d ms</source>
+        <translation>%d ms</translation>
+    </message>
+</context>
+<context>
+    <name>TarqGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>WAFFE EINSTELLEN</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>WAFFENDATEI</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>SCHÜSSE</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>PAUSE(MS)</translation>
+    </message>
+</context>
+<context>
+    <name>TarqMacroSelect</name>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MAKRO WÄHLEN</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>WAFFENDATEI WÄHLEN</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>DURCHLÄUFE(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ERNEUT GEDRÜCKT</translation>
+    </message>
+</context>
+<context>
+    <name>TarqMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Empfänger getrennt!</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>MINDESTENS EIN PROFIL MUSS BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Dieses Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Alle Profile wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Dieses Profil wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profil existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profil wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Das Standardprofil kann nicht gelöscht oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Für das Firmware-Update die Maus bitte per Kabel mit dem Computer verbinden.</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Die linke Taste kann keine Waffenfunktion erhalten.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>ZU VIELE MAKROS ZUM ANLEGEN!</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Makro existiert bereits!</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>TarqPointSpeed</name>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Winkelkorrektur</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Sync aktivieren</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter-Filter</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>Tastenreaktion</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLLTEMPO</translation>
+    </message>
+</context>
+<context>
+    <name>TarqReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSingleDPI</name>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY koppeln</translation>
+    </message>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper einstellen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1048 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>ButtonFunction</name>
+    <message>
+        <source>Advance</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>老板键</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>浏览器后退</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>浏览器收藏夹</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>浏览器前进</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>浏览器主页</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>浏览器刷新</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>浏览器搜索</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>浏览器停止</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>禁用按键</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切换</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>连发键</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>功能 %1</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>枪械文件管理</translation>
+    </message>
+    <message>
+        <source>LED SWITCH</source>
+        <translation>灯光开关</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>灯光开关</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒体播放器</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>配置 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>配置 -</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>配置菜单</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>配置切换</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回报率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回报率 -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>回报率切换</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙击</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>%d ms</source>
+        <translation>%d 毫秒</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>底部</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延迟(毫秒)</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进键</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延迟</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延迟</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>加载宏文件</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标指令</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在后面录制</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间延迟</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复运行直到再次按下</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住时重复运行</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>加载配置(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>固件更新</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>灯光</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>鼠标已关闭</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>按回车键应用</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>全部重置</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>侧面</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>加载配置文件</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>加载配置档案</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置档案</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置档案(*.prof)</translation>
+    </message>
+</context>
+<context>
+    <name>TarqChangeColor</name>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>颜色编辑</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>红 </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>绿 </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>蓝 </translation>
+    </message>
+</context>
+<context>
+    <name>TarqColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>踏雪无痕</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>水平踏雪无痕</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>水平波浪</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时关灯</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>弹珠</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>雨滴</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>悠悠球</translation>
+    </message>
+</context>
+<context>
+    <name>TarqComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TarqFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>连发键设置</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>键盘按键</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次数：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延迟：</translation>
+    </message>
+</context>
+<context>
+    <name>TarqGunEditDialog</name>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>%d ms</source>
+        <translation>%d 毫秒</translation>
+    </message>
+</context>
+<context>
+    <name>TarqGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>枪械文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延迟(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>TarqMacroSelect</name>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>选择宏</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>选择枪械文件</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住时重复运行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重复运行直到再次按下</translation>
+    </message>
+</context>
+<context>
+    <name>TarqMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>接收器已断开！</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少需要保留一个单击功能。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少需要保留一个配置文件。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置所有配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置文件已存在！</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>配置文件已被使用！</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>发送数据失败，请重试。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置文件不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>是否要升级固件？</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>如需更新固件，请使用数据线将鼠标连接到电脑。</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左键不能设置为枪械功能。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>无法创建更多宏！</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键尚未松开。</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+</context>
+<context>
+    <name>TarqPointSpeed</name>
+    <message>
+        <source>1mm</source>
+        <translation>1毫米</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2毫米</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>启用同步</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+</context>
+<context>
+    <name>TarqReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSingleDPI</name>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TarqSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击设置</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+
+class QRect;
+class QWidget;
+
+// Process-wide display scale factor (1.0 to 5.0), set by the main window from its screen's DPI.
+void setDisplayScaleFactor(double factor);
+double displayScaleFactor();
+
+// A design-space length times the current factor, rounded to whole device pixels.
+int scaled(double designLength);
+
+// rect's x, y, width and height times factor, each rounded.
+QRect scaledRect(const QRect& rect, double factor);
+
+// Multiplies the widget's current rectangle by factor and applies it.
+void scaleWidgetRect(QWidget* widget, double factor);
+
+// The product's alternative skin ("PROFILE/ColorMode" non-zero), read once by the main window.
+void setAlternativeSkin(bool alternative);
+bool alternativeSkin();
+
+// Family and pixel size of the current language (Config.ini "FONT_LIST") times the factor.
+// A positive fixedPixelSize replaces the language's size; reduction is subtracted from it before
+// scaling. The size never drops below one pixel.
+QFont uiFont(int fixedPixelSize = 0, int reduction = 0);

@@ -1,0 +1,163 @@
+#include "controls/message_box.h"
+
+#include "controls/device_open_source.h"
+#include "controls/display_scale.h"
+#include "controls/skin_catalogue.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kWidth = 478;
+constexpr int kHeight = 309;
+constexpr int kIconSize = 45;
+constexpr int kTextPixelSize = 14;
+constexpr int kTextWeight = 75;
+constexpr int kPlugInPollMs = 100;
+constexpr int kButtonWidth = 110;
+constexpr int kButtonHeight = 32;
+constexpr int kMargin = 34;
+const QString kTextFamily = QStringLiteral("Consolas");
+
+QString buttonStyle()
+{
+    const QColor accent = themeColour();
+    return QStringLiteral("QToolButton{background-color:black;color:white;border-radius:3px;"
+                          "border:1px outset rgb(%1,%2,%3);padding:0px %4px;}"
+                          "QToolButton:hover{background-color:rgb(38,40,44);}"
+                          "QToolButton:pressed{background-color:rgb(%1,%2,%3);color:black;}")
+        .arg(accent.red())
+        .arg(accent.green())
+        .arg(accent.blue())
+        .arg(scaled(8));
+}
+
+// Callers pass source texts; looking them up here keeps every box in the catalogue's language.
+QString translated(const QString& source)
+{
+    return source.isEmpty() ? source : TarqMessageBox::tr(source.toUtf8().constData());
+}
+
+QFont boxFont()
+{
+    QFont font(kTextFamily);
+    font.setWeight(kTextWeight);
+    font.setPixelSize(qMax(1, static_cast<int>(kTextPixelSize * displayScaleFactor())));
+    return font;
+}
+
+} // namespace
+
+TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& heading, const QString& text,
+                               QWidget* parent, bool watchForPlugIn, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_kind(kind)
+    , m_background(skinPath(QLatin1String(Skin::Dialog)))
+    , m_parent(parent)
+{
+    ensureEmbeddedImages();
+    setWindowTitle(translated(title));
+    setFixedSize(scaled(kWidth), scaled(kHeight));
+    if (flags & Qt::FramelessWindowHint)
+        setAttribute(Qt::WA_TranslucentBackground);
+
+    m_iconLabel = new QLabel(this);
+    const QString iconName = kind == DongleMissing ? QLatin1String(Skin::DongleMissing) : QLatin1String(Skin::Warning);
+    m_iconLabel->setPixmap(QPixmap(skinPath(iconName)));
+    m_iconLabel->setScaledContents(true);
+
+    m_headingLabel = new QLabel(translated(heading), this);
+    m_headingLabel->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
+    m_textLabel = new QLabel(translated(text), this);
+    m_textLabel->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
+    m_textLabel->setWordWrap(true);
+    m_textLabel->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : { m_headingLabel, m_textLabel }) {
+        label->setFont(boxFont());
+        label->setStyleSheet(QStringLiteral("color:rgb(225,225,225);background:transparent;"));
+    }
+    m_headingLabel->setStyleSheet(QStringLiteral("color:rgb(%1,%2,%3);background:transparent;")
+                                      .arg(themeColour().red())
+                                      .arg(themeColour().green())
+                                      .arg(themeColour().blue()));
+
+    if (kind == Question) {
+        m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Yes"));
+        m_refuseButton = makeButton(QStringLiteral("msgBoxNoBtn"), QLatin1String(EmbeddedImage::No), tr("No"));
+        connect(m_refuseButton, &QToolButton::clicked, this, &QDialog::reject);
+    } else {
+        m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Ok"));
+    }
+    connect(m_acceptButton, &QToolButton::clicked, this, &QDialog::accept);
+    layoutChildren();
+
+    if (watchForPlugIn) {
+        m_plugInTimer = new QTimer(this);
+        m_plugInTimer->setInterval(kPlugInPollMs);
+        connect(m_plugInTimer, &QTimer::timeout, this, &TarqMessageBox::GetPlugInSignal);
+        m_plugInTimer->start();
+    }
+}
+
+void TarqMessageBox::GetPlugInSignal()
+{
+    const auto* source = dynamic_cast<const DeviceOpenSource*>(m_parent);
+    if (m_closing || !source || !source->isDeviceOpen())
+        return;
+    m_closing = true;
+    m_plugInTimer->stop();
+    accept();
+}
+
+void TarqMessageBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!m_background.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_background);
+    } else {
+        // Without the skin the box still has to be readable.
+        painter.fillRect(rect(), Palette::surface());
+    }
+}
+
+QToolButton* TarqMessageBox::makeButton(const QString& objectName, const QString& imagePath, const QString& text)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon(imagePath));
+    button->setIconSize(QSize(scaled(EmbeddedImage::ButtonIconSize), scaled(EmbeddedImage::ButtonIconSize)));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setText(text);
+    button->setFont(boxFont());
+    button->setStyleSheet(buttonStyle());
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void TarqMessageBox::layoutChildren()
+{
+    const int margin = scaled(kMargin);
+    const int icon = scaled(kIconSize);
+    m_iconLabel->setGeometry(margin, margin, icon, icon);
+    m_headingLabel->setGeometry(margin + icon + scaled(14), margin, width() - 2 * margin - icon, icon);
+    const int buttonTop = height() - margin - scaled(kButtonHeight);
+    const int textTop = margin + icon + scaled(12);
+    m_textLabel->setGeometry(margin, textTop, width() - 2 * margin, buttonTop - textTop - scaled(12));
+
+    const QSize buttonSize(scaled(kButtonWidth), scaled(kButtonHeight));
+    const int gap = scaled(16);
+    if (m_refuseButton) {
+        const int left = (width() - 2 * buttonSize.width() - gap) / 2;
+        m_acceptButton->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
+        m_refuseButton->setGeometry(QRect(QPoint(left + buttonSize.width() + gap, buttonTop), buttonSize));
+    } else {
+        m_acceptButton->setGeometry(QRect(QPoint((width() - buttonSize.width()) / 2, buttonTop), buttonSize));
+    }
+}

@@ -1,0 +1,207 @@
+#include "controls/push_button.h"
+
+#include "controls/display_scale.h"
+#include "controls/theme.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kMaxImages = 3;
+
+QVector<QColor> textColoursForSkin(bool alternative)
+{
+    if (alternative)
+        return { Qt::white, Qt::black, Qt::black, QColor(100, 100, 100) };
+    return { QColor(200, 200, 200), QColor(225, 225, 225), Qt::white, QColor(100, 100, 100) };
+}
+
+} // namespace
+
+TarqPushButton::TarqPushButton(const QStringList& imagePaths, QWidget* parent, const QString& iconPath)
+    : QPushButton(parent)
+    , m_textColours(textColoursForSkin(alternativeSkin()))
+{
+    setImages(imagePaths);
+    if (!iconPath.isEmpty())
+        m_icon.load(iconPath);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TarqPushButton::setImages(const QStringList& imagePaths)
+{
+    m_images.clear();
+    for (const QString& path : imagePaths) {
+        if (m_images.size() == kMaxImages)
+            break;
+        m_images.append(QPixmap(path));
+    }
+    updateGeometry();
+    update();
+}
+
+void TarqPushButton::setCheckable(bool checkable)
+{
+    m_checkable = checkable;
+    setState(Normal);
+}
+
+void TarqPushButton::setChecked(bool checked)
+{
+    m_checked = checked;
+    setState(checked ? HoverOrChecked : Normal);
+}
+
+void TarqPushButton::setEnabled(bool enabled)
+{
+    QPushButton::setEnabled(enabled);
+    applyEnabledState();
+}
+
+void TarqPushButton::setText(const QString& text)
+{
+    QPushButton::setText(text);
+    update();
+}
+
+QSize TarqPushButton::sizeHint() const
+{
+    if (!m_icon.isNull())
+        return m_icon.size();
+    if (const QPixmap* image = imageForState())
+        return image->size();
+    return QPushButton::sizeHint();
+}
+
+void TarqPushButton::enterEvent(QEvent* event)
+{
+    if (isEnabled()) {
+        emit OverSignal(this, true);
+        if (m_hoverFeedback && m_images.size() > 1)
+            setState(HoverOrChecked);
+    }
+    QPushButton::enterEvent(event);
+}
+
+void TarqPushButton::leaveEvent(QEvent* event)
+{
+    if (isEnabled()) {
+        // The press already told the listener about this button; the pointer leaving afterwards
+        // (for instance into a menu the press opened) is not a hover change.
+        if (m_skipNextLeave)
+            m_skipNextLeave = false;
+        else
+            emit OverSignal(this, false);
+        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+    }
+    QPushButton::leaveEvent(event);
+}
+
+void TarqPushButton::mousePressEvent(QMouseEvent* event)
+{
+    if (isEnabled() && event->button() == Qt::LeftButton) {
+        const bool wasChecked = m_checked;
+        m_checked = !m_checked;
+        if (m_images.size() == kMaxImages)
+            setState(wasChecked ? Normal : Pressed);
+        m_skipNextLeave = true;
+        emit EnterSignal(this);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void TarqPushButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (isEnabled() && event->button() == Qt::LeftButton && m_images.size() >= 2)
+        setState(HoverOrChecked);
+    QPushButton::mouseReleaseEvent(event);
+}
+
+void TarqPushButton::changeEvent(QEvent* event)
+{
+    // Disabling through a parent or through QWidget::setEnabled must grey the button too.
+    if (event->type() == QEvent::EnabledChange)
+        applyEnabledState();
+    QPushButton::changeEvent(event);
+}
+
+void TarqPushButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (alternativeSkin()) {
+        paintAlternativeFrame(painter);
+    } else if (const QPixmap* image = imageForState()) {
+        if (m_state == Disabled)
+            painter.setOpacity(0.55);
+        painter.drawPixmap(rect(), *image);
+        painter.setOpacity(1.0);
+    }
+    if (!m_icon.isNull()) {
+        const QSize iconSize = m_icon.size().scaled(size(), Qt::KeepAspectRatio);
+        QRect iconRect(QPoint(0, 0), iconSize);
+        iconRect.moveCenter(rect().center());
+        painter.drawPixmap(iconRect, m_icon);
+    }
+    if (!text().isEmpty()) {
+        painter.setFont(uiFont());
+        painter.setPen(m_textColours.value(m_state, m_textColours.first()));
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
+
+void TarqPushButton::paintAlternativeFrame(QPainter& painter) const
+{
+    const QColor accent = themeColour();
+    const qreal line = qMax(1.0, displayScaleFactor());
+    const QRectF frame = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
+    QLinearGradient fill(frame.topLeft(), frame.bottomLeft());
+    switch (m_state) {
+        case HoverOrChecked:
+            fill.setColorAt(0, accent.lighter(130));
+            fill.setColorAt(1, accent);
+            break;
+        case Pressed:
+            fill.setColorAt(0, accent.darker(140));
+            fill.setColorAt(1, accent.darker(110));
+            break;
+        case Disabled:
+            fill.setColorAt(0, Palette::surface());
+            fill.setColorAt(1, Palette::surface());
+            break;
+        default:
+            fill.setColorAt(0, Palette::surfaceRaised());
+            fill.setColorAt(1, Palette::surface());
+            break;
+    }
+    const qreal radius = 3 * displayScaleFactor();
+    painter.setBrush(fill);
+    painter.setPen(QPen(m_state == Disabled ? Palette::line() : accent, line));
+    painter.drawRoundedRect(frame, radius, radius);
+}
+
+const QPixmap* TarqPushButton::imageForState() const
+{
+    if (m_images.isEmpty())
+        return nullptr;
+    // A state without its own image shows the normal one.
+    const int index = m_state == Disabled || m_state >= m_images.size() ? 0 : m_state;
+    return &m_images.at(index);
+}
+
+void TarqPushButton::applyEnabledState()
+{
+    m_enabled = isEnabled();
+    if (!m_enabled)
+        setState(Disabled);
+    else
+        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+}
+
+void TarqPushButton::setState(int state)
+{
+    m_state = state;
+    update();
+}

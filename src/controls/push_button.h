@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QVector>
+
+// The skinned image button every window uses. Its state (normal, hover or checked, pressed,
+// disabled) picks the image and the text colour; the checked flag is the button's own, toggled
+// on press, independent of QAbstractButton's.
+class TarqPushButton : public QPushButton
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqPushButton)
+
+public:
+    enum State { Normal = 0, HoverOrChecked = 1, Pressed = 2, Disabled = 3 };
+
+    // imagePaths: one to three images (normal, hover, pressed). A non-empty iconPath gives the
+    // button an icon whose size is the size hint.
+    explicit TarqPushButton(const QStringList& imagePaths, QWidget* parent = nullptr,
+                            const QString& iconPath = QString());
+
+    void setImages(const QStringList& imagePaths);
+
+    // Also resets the state to normal.
+    void setCheckable(bool checkable);
+    bool isCheckable() const { return m_checkable; }
+
+    void setChecked(bool checked);
+    bool isChecked() const { return m_checked; }
+
+    // State 3 when disabled; when enabled 1 for a checked checkable button, else 0.
+    void setEnabled(bool enabled);
+
+    void setText(const QString& text);
+
+    // Whether entering shows the hover image.
+    void setHoverFeedback(bool on) { m_hoverFeedback = on; }
+
+    int state() const { return m_state; }
+    int imageCount() const { return m_images.size(); }
+
+    QSize sizeHint() const override;
+
+signals:
+    void EnterSignal(TarqPushButton* button);
+    void OverSignal(TarqPushButton* button, bool bType);
+
+protected:
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyEnabledState();
+    void setState(int state);
+    void paintAlternativeFrame(QPainter& painter) const;
+    const QPixmap* imageForState() const;
+
+    QVector<QPixmap> m_images;
+    QPixmap m_icon;
+    QVector<QColor> m_textColours;
+    bool m_checkable = false;
+    bool m_checked = false;
+    bool m_enabled = true;
+    bool m_hoverFeedback = true;
+    int m_state = Normal;
+    bool m_skipNextLeave = false;
+};

@@ -1,0 +1,22 @@
+#include "controls/skin_paths.h"
+
+#include "storage/paths.h"
+
+#include <QtGlobal>
+
+QString skinPath(const QString& name)
+{
+    return appDir() + QStringLiteral("/skin/") + name;
+}
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void initMousecfgResources()
+{
+    Q_INIT_RESOURCE(mousecfg_resources);
+}
+
+void ensureEmbeddedImages()
+{
+    static const bool registered = (initMousecfgResources(), true);
+    Q_UNUSED(registered)
+}

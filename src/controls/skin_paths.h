@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Application directory + "/skin/" + name: where every skin image is loaded from.
+QString skinPath(const QString& name);
+
+// Registers the images compiled into the program (":/skin/loading.gif", ":/yes_Btn", ":/no_Btn").
+// Called by the controls that use them, so that linking the static library keeps them.
+void ensureEmbeddedImages();

@@ -1,0 +1,100 @@
+#include "storage/languages.h"
+
+#include "storage/paths.h"
+
+#include <QSettings>
+#include <atomic>
+
+namespace {
+
+const QString kConfigFile = QStringLiteral("/Config.ini");
+const QString kLangConfigFile = QStringLiteral("/LangConfig.ini");
+const QString kLangCountKey = QStringLiteral("FONT_LIST/LANGNUM");
+const QString kLangNameKey = QStringLiteral("FONT_LIST/LangName_%1");
+const QString kLangFileKey = QStringLiteral("FONT_LIST/LangFile_%1");
+const QString kFontKey = QStringLiteral("FONT_LIST/FONT_%1");
+const QString kFontSizeKey = QStringLiteral("FONT_LIST/FONT_SIZE_%1");
+const QString kLangIdKey = QStringLiteral("Config/LangID");
+const QString kCatalogueFolder = QStringLiteral("/lang/");
+const QString kCatalogueSuffix = QStringLiteral(".qm");
+
+std::atomic_int g_currentLanguage{ 0 };
+
+QString appConfigPath()
+{
+    return configDir() + kConfigFile;
+}
+
+bool isPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           name != QLatin1String("..") && name != QLatin1String(".");
+}
+
+} // namespace
+
+int LanguageList::offeredCount() const
+{
+    return qBound(0, count, kMaxLanguages);
+}
+
+LanguageList readLanguageList()
+{
+    QSettings settings(appConfigPath(), QSettings::IniFormat);
+    LanguageList list;
+    list.count = settings.value(kLangCountKey, 0).toInt();
+    for (int i = 0; i < kMaxLanguages; ++i) {
+        list.names[static_cast<size_t>(i)] = settings.value(kLangNameKey.arg(i)).toString();
+        list.files[static_cast<size_t>(i)] = settings.value(kLangFileKey.arg(i)).toString();
+    }
+    return list;
+}
+
+int readChosenLanguage()
+{
+    QSettings settings(configDir() + kLangConfigFile, QSettings::IniFormat);
+    return settings.value(kLangIdKey, 0).toInt();
+}
+
+bool saveChosenLanguage(int index)
+{
+    QSettings settings(configDir() + kLangConfigFile, QSettings::IniFormat);
+    settings.setValue(kLangIdKey, index);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+LanguageFont fontForLanguage(int index)
+{
+    QSettings settings(appConfigPath(), QSettings::IniFormat);
+    LanguageFont font;
+    font.family = settings.value(kFontKey.arg(index)).toString();
+    // Stored unsigned: a negative or non-numeric size reads as 0, not as a huge value.
+    font.pixelSize = qMax(0, settings.value(kFontSizeKey.arg(index), 0).toInt());
+    return font;
+}
+
+int currentLanguageIndex()
+{
+    return g_currentLanguage.load();
+}
+
+void setCurrentLanguageIndex(int index)
+{
+    g_currentLanguage.store(index);
+}
+
+LanguageFont currentLanguageFont()
+{
+    return fontForLanguage(currentLanguageIndex());
+}
+
+QString translationFilePath(const LanguageList& list, int index)
+{
+    if (index < 0 || index >= kMaxLanguages)
+        return {};
+    const QString& file = list.files[static_cast<size_t>(index)];
+    if (!isPlainFileName(file))
+        return {};
+    return appDir() + kCatalogueFolder + file + kCatalogueSuffix;
+}

@@ -1,0 +1,17 @@
+if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestPushButton SOURCES test_push_button.cpp LIBS mousecfg_ui LABEL gui)
+    mousecfg_add_test(NAME TestMessageBox SOURCES test_message_box.cpp LIBS mousecfg_ui LABEL gui)
+    mousecfg_add_test(NAME TestSliders SOURCES test_sliders.cpp LIBS mousecfg_ui LABEL gui)
+    mousecfg_add_test(NAME TestLanguages SOURCES test_languages.cpp LIBS mousecfg_ui LABEL gui)
+    add_dependencies(TestLanguages mousecfg_translations)
+    mousecfg_add_test(NAME TestSkin
+        SOURCES test_skin.cpp ${CMAKE_SOURCE_DIR}/tools/skingen/gif_encoder.cpp
+        LIBS mousecfg_ui LABEL gui)
+    target_include_directories(TestSkin PRIVATE ${CMAKE_SOURCE_DIR}/tools/skingen)
+    add_dependencies(TestSkin mousecfg_skin)
+
+    # The gallery screenshots land in the build directory's root.
+    add_test(NAME Gallery COMMAND gallery --out ${CMAKE_BINARY_DIR} WORKING_DIRECTORY ${MOUSECFG_BIN_DIR})
+    set_tests_properties(Gallery PROPERTIES LABELS gui TIMEOUT 120
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8")
+endif()
