@@ -59,8 +59,8 @@ DecodedButtons decodeButtonSection(const QByteArray& section)
 {
     DecodedButtons buttons;
     buttons.header = bytesAt<2>(section, 0);
-    for (int i = 0; i < int(buttons.slots.size()); ++i)
-        buttons.slots[i] = bytesAt<4>(section, kButtonSlotsStart + 4 * i);
+    for (int i = 0; i < int(buttons.buttonSlots.size()); ++i)
+        buttons.buttonSlots[i] = bytesAt<4>(section, kButtonSlotsStart + 4 * i);
     buttons.trailer = bytesAt<4>(section, kButtonTrailerOffset);
     return buttons;
 }
@@ -75,9 +75,9 @@ std::array<LightingRecord, 10> decodeLightingSection(const QByteArray& section)
 
 std::array<DecodedMacroSlot, 20> decodeMacroSection(const QByteArray& section)
 {
-    std::array<DecodedMacroSlot, 20> slots;
-    for (int s = 0; s < int(slots.size()); ++s) {
-        DecodedMacroSlot& slot = slots[s];
+    std::array<DecodedMacroSlot, 20> macroSlots;
+    for (int s = 0; s < int(macroSlots.size()); ++s) {
+        DecodedMacroSlot& slot = macroSlots[s];
         slot.bytes = section.mid(s * kMacroSlotSize, kMacroSlotSize);
         slot.bytes.resize(kMacroSlotSize);
         for (int t = 0; t + kMacroTripleSize <= kMacroSlotSize; t += kMacroTripleSize) {
@@ -87,5 +87,5 @@ std::array<DecodedMacroSlot, 20> decodeMacroSection(const QByteArray& section)
             slot.triples.push_back(triple);
         }
     }
-    return slots;
+    return macroSlots;
 }

@@ -42,8 +42,8 @@ using ButtonSlot = std::array<quint8, 4>;
 struct DecodedButtons
 {
     std::array<quint8, 2> header{};
-    std::array<ButtonSlot, 24> slots{}; // offsets 2..97
-    ButtonSlot trailer{};               // offset 98
+    std::array<ButtonSlot, 24> buttonSlots{}; // offsets 2..97
+    ButtonSlot trailer{};                     // offset 98
 };
 
 using LightingRecord = std::array<quint8, 8>;

@@ -1,0 +1,46 @@
+#include "platform/pointer_speed.h"
+
+#include <QtTest>
+
+class TestPointerSpeed : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keptWithoutADisplay_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("in range") << 15 << 15;
+        QTest::newRow("below") << 0 << 1;
+        QTest::newRow("above") << 25 << 20;
+    }
+
+    void keptWithoutADisplay()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, kept);
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        setSystemPointerSpeed(speed);
+        const int read = getSystemPointerSpeed();
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
+        QCOMPARE(read, kept);
+    }
+
+    void roundTripThroughTheXServer()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("no X display");
+        const int before = getSystemPointerSpeed();
+        setSystemPointerSpeed(17);
+        const int during = getSystemPointerSpeed();
+        setSystemPointerSpeed(before);
+        QCOMPARE(during, 17);
+        QCOMPARE(getSystemPointerSpeed(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPointerSpeed)
+#include "test_pointer_speed.moc"
