@@ -301,13 +301,16 @@ void TestProfileFiles::unchangedProfileFilesAreNotRewritten()
         QCOMPARE(now == before[slot], slot != 1);
     }
 
-    // A file read exactly counts as holding its record, also for a later process.
+    // A file read exactly counts as holding its record, also for a later process; Config.ini
+    // is left alone too when its values are those stored.
     ConfigRecord loaded;
     QCOMPARE(loadConfiguration(loaded), StorageResult::Ok);
     const QDateTime slot1 = writtenAt(profileFilePath(config.profileNames[1]));
+    const QDateTime options = writtenAt(configIniPath());
     letTimePass();
     QCOMPARE(saveConfiguration(loaded), StorageResult::Ok);
     QCOMPARE(writtenAt(profileFilePath(config.profileNames[1])), slot1);
+    QCOMPARE(writtenAt(configIniPath()), options);
 }
 
 void TestProfileFiles::incompleteOrEditedFilesAreRewritten()

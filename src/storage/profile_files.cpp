@@ -48,21 +48,31 @@ void readOptions(const QSettings& settings, ConfigRecord& config)
     config.Count = readByte(settings, kCountKey);
 }
 
+// Every apply saves twice; a settings object with no changes leaves its file unwritten. Readers
+// take these keys as text or as a number from the text, so equal text is an equal value.
+void setIfDifferent(QSettings& settings, const QString& key, const QVariant& value)
+{
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid() || stored.toString() != value.toString()) {
+        settings.setValue(key, value);
+    }
+}
+
 void writeOptions(QSettings& settings, const ConfigRecord& config)
 {
-    settings.setValue(kProfileIdKey, config.ProfileID);
-    settings.setValue(kAngleValueKey, config.AngleValue);
-    settings.setValue(kSyncKey, config.Sync);
-    settings.setValue(kLiftHighKey, config.LiftHigh);
-    settings.setValue(kJitterKey, config.Jitter);
-    settings.setValue(kDebounceKey, config.Debounce);
-    settings.setValue(kCountKey, config.Count);
+    setIfDifferent(settings, kProfileIdKey, config.ProfileID);
+    setIfDifferent(settings, kAngleValueKey, config.AngleValue);
+    setIfDifferent(settings, kSyncKey, config.Sync);
+    setIfDifferent(settings, kLiftHighKey, config.LiftHigh);
+    setIfDifferent(settings, kJitterKey, config.Jitter);
+    setIfDifferent(settings, kDebounceKey, config.Debounce);
+    setIfDifferent(settings, kCountKey, config.Count);
 }
 
 void writeProfileNames(QSettings& settings, const ConfigRecord& config)
 {
     for (int i = 0; i < kProfileCount; ++i) {
-        settings.setValue(kProfileNameKey.arg(i + 1), config.profileNames[static_cast<size_t>(i)]);
+        setIfDifferent(settings, kProfileNameKey.arg(i + 1), config.profileNames[static_cast<size_t>(i)]);
     }
 }
 
