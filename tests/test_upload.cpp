@@ -1,4 +1,3 @@
-// Before any Qt header: the decoder has a member named like a Qt keyword.
 #include "buttons/function_catalogue.h"
 #include "device/commands.h"
 #include "device/device_state.h"
