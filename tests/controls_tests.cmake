@@ -1,4 +1,5 @@
 if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestDisplayScale SOURCES test_display_scale.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestPushButton SOURCES test_push_button.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestMessageBox SOURCES test_message_box.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestSliders SOURCES test_sliders.cpp LIBS mousecfg_ui LABEL gui)

@@ -1,5 +1,6 @@
 #include "controls/display_scale.h"
 #include "controls/push_button.h"
+#include "controls/theme.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -159,6 +160,22 @@ private slots:
         QCOMPARE(child->state(), 0);
     }
 
+    void spaceTogglesLikeAClick()
+    {
+        TarqPushButton button(m_threeImages);
+        button.setCheckable(true);
+        QSignalSpy entered(&button, &TarqPushButton::EnterSignal);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QVERIFY(button.isChecked());
+        QCOMPARE(button.state(), 1);
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QVERIFY(!button.isChecked());
+        QCOMPARE(button.state(), 0);
+    }
+
     void disabledButtonIgnoresThePointer()
     {
         TarqPushButton button(m_threeImages);
@@ -196,6 +213,19 @@ private slots:
         const QString icon = writeImage(m_dir, "icon.png", Qt::white, QSize(12, 14));
         TarqPushButton withIcon(m_threeImages, nullptr, icon);
         QCOMPARE(withIcon.sizeHint(), QSize(12, 14));
+    }
+
+    void badgeShowsOnlyWithANumber()
+    {
+        const QString black = writeImage(m_dir, "plain.png", Qt::black, QSize(120, 30));
+        TarqPushButton button({ black });
+        button.resize(120, 30);
+        const auto badgeCorner = [&button] { return button.grab().toImage().pixelColor(8, 15); };
+        QCOMPARE(badgeCorner(), QColor(Qt::black));
+        button.setBadgeNumber(3);
+        QCOMPARE(badgeCorner(), themeColour());
+        button.setBadgeNumber(0);
+        QCOMPARE(badgeCorner(), QColor(Qt::black));
     }
 
     void textColourFollowsStateAndSkin_data()

@@ -5,6 +5,21 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+namespace {
+
+// A shown page holding one slider at x, as the pages place theirs.
+TarqSlider* sliderOnPage(QWidget& page, int minimum, int maximum, int x)
+{
+    page.resize(400, 100);
+    auto* slider = new TarqSlider(Qt::Horizontal, &page);
+    slider->setRange(minimum, maximum);
+    slider->setGeometry(x, 50, 220, 20);
+    page.show();
+    return slider;
+}
+
+} // namespace
+
 class TestSliders : public QObject
 {
     Q_OBJECT
@@ -15,11 +30,7 @@ private slots:
     void valueTipShowsWhileHeldAndReleaseSignals()
     {
         QWidget page;
-        page.resize(400, 100);
-        auto* slider = new TarqSlider(Qt::Horizontal, &page);
-        slider->setRange(1, 255);
-        slider->setGeometry(50, 50, 220, 20);
-        page.show();
+        TarqSlider* slider = sliderOnPage(page, 1, 255, 50);
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QSignalSpy released(slider, &TarqSlider::MouseChange);
 
@@ -39,11 +50,7 @@ private slots:
     void valueTipFollowsTheHandle()
     {
         QWidget page;
-        page.resize(400, 100);
-        auto* slider = new TarqSlider(Qt::Horizontal, &page);
-        slider->setRange(0, 100);
-        slider->setGeometry(40, 50, 220, 20);
-        page.show();
+        TarqSlider* slider = sliderOnPage(page, 0, 100, 40);
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         slider->setValue(0);
         QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(2, 10));

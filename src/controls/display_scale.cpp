@@ -14,6 +14,10 @@ constexpr double kMaxFactor = 5.0;
 // Used when Config.ini names no size for the language, so texts never shrink to nothing.
 constexpr int kFallbackPixelSize = 12;
 
+// Upper bounds (exclusive) of the DPI ratio for steps 0..15; anything above is step 16.
+constexpr double kStepLimits[kScaleStepCount - 1] = { 1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
+                                                      3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8 };
+
 std::atomic<double> g_factor{ kMinFactor };
 std::atomic_bool g_alternativeSkin{ false };
 
@@ -23,6 +27,20 @@ int roundToInt(double value)
 }
 
 } // namespace
+
+int displayScaleStep(double dpiRatio)
+{
+    for (int step = 0; step < kScaleStepCount - 1; ++step) {
+        if (dpiRatio < kStepLimits[step])
+            return step;
+    }
+    return kScaleStepCount - 1;
+}
+
+double displayScaleFactorOfStep(int step)
+{
+    return kMinFactor + 0.25 * qBound(0, step, kScaleStepCount - 1);
+}
 
 void setDisplayScaleFactor(double factor)
 {

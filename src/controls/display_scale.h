@@ -9,6 +9,12 @@ class QWidget;
 void setDisplayScaleFactor(double factor);
 double displayScaleFactor();
 
+// The scale ladder: a screen's logical DPI / 96 maps to a step 0..16 and the factor
+// 1.0 + 0.25 × step (below 1.1 step 0, below 1.4 step 1, ... from 4.8 on step 16).
+constexpr int kScaleStepCount = 17;
+int displayScaleStep(double dpiRatio);
+double displayScaleFactorOfStep(int step);
+
 // A design-space length times the current factor, rounded to whole device pixels.
 int scaled(double designLength);
 

@@ -20,10 +20,10 @@ QString lineEditStyle()
                "QLineEdit{background-color:%1;color:%2;border:1px solid %3;border-radius:%4px;padding:0px %5px;"
                "selection-background-color:%6;selection-color:black;}"
                "QLineEdit:focus{border-color:%6;}QLineEdit:disabled{color:%7;}")
-        .arg(rgb(Palette::background()), rgb(Palette::text()), rgb(Palette::line()))
+        .arg(rgb(QColor(Palette::Background)), rgb(QColor(Palette::Text)), rgb(QColor(Palette::Line)))
         .arg(scaled(3))
         .arg(scaled(6))
-        .arg(rgb(themeColour()), rgb(Palette::mutedText()));
+        .arg(rgb(themeColour()), rgb(QColor(Palette::MutedText)));
 }
 
 QString menuStyle()
@@ -33,11 +33,11 @@ QString menuStyle()
                           "QMenu::item:selected{background-color:%7;color:black;}"
                           "QMenu::item:disabled{color:%8;}"
                           "QMenu::separator{height:1px;background:%3;margin:%4px %5px;}")
-        .arg(rgb(Palette::surface()), rgb(Palette::text()), rgb(Palette::line()))
+        .arg(rgb(QColor(Palette::Surface)), rgb(QColor(Palette::Text)), rgb(QColor(Palette::Line)))
         .arg(scaled(3))
         .arg(scaled(5))
         .arg(scaled(16))
-        .arg(rgb(themeColour()), rgb(Palette::mutedText()));
+        .arg(rgb(themeColour()), rgb(QColor(Palette::MutedText)));
 }
 
 } // namespace

@@ -122,7 +122,7 @@ void TarqMessageBox::paintEvent(QPaintEvent*)
         painter.drawPixmap(rect(), m_background);
     } else {
         // Without the skin the box still has to be readable.
-        painter.fillRect(rect(), Palette::surface());
+        painter.fillRect(rect(), QColor(Palette::Surface));
     }
 }
 

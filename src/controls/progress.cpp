@@ -103,7 +103,7 @@ void TarqProcessDialog::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_picture.isNull())
-        painter.fillRect(rect(), Palette::surface());
+        painter.fillRect(rect(), QColor(Palette::Surface));
     else
         painter.drawPixmap(rect(), m_picture);
     // A short accent segment runs along the bottom so progress shows even without the animation.
@@ -111,7 +111,7 @@ void TarqProcessDialog::paintEvent(QPaintEvent*)
     const int segment = track / 4;
     const int x = scaled(40) + (track - segment) * m_step / (kProgressSteps - 1);
     const int y = height() - scaled(28);
-    painter.fillRect(QRect(scaled(40), y, track, scaled(kIndicatorHeight)), Palette::line());
+    painter.fillRect(QRect(scaled(40), y, track, scaled(kIndicatorHeight)), QColor(Palette::Line));
     painter.fillRect(QRect(x, y, segment, scaled(kIndicatorHeight)), themeColour());
 }
 

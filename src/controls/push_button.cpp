@@ -3,6 +3,7 @@
 #include "controls/display_scale.h"
 #include "controls/theme.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -65,6 +66,12 @@ void TarqPushButton::setText(const QString& text)
     update();
 }
 
+void TarqPushButton::setBadgeNumber(int number)
+{
+    m_badge = qMax(0, number);
+    update();
+}
+
 QSize TarqPushButton::sizeHint() const
 {
     if (!m_icon.isNull())
@@ -101,14 +108,29 @@ void TarqPushButton::leaveEvent(QEvent* event)
 void TarqPushButton::mousePressEvent(QMouseEvent* event)
 {
     if (isEnabled() && event->button() == Qt::LeftButton) {
-        const bool wasChecked = m_checked;
-        m_checked = !m_checked;
-        if (m_images.size() == kMaxImages)
-            setState(wasChecked ? Normal : Pressed);
         m_skipNextLeave = true;
-        emit EnterSignal(this);
+        pressWithLeftButton();
     }
     QPushButton::mousePressEvent(event);
+}
+
+void TarqPushButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space works like a click, so a focused button toggles as it does under the pointer.
+    if (isEnabled() && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        pressWithLeftButton();
+        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void TarqPushButton::pressWithLeftButton()
+{
+    const bool wasChecked = m_checked;
+    m_checked = !m_checked;
+    if (m_images.size() == kMaxImages)
+        setState(wasChecked ? Normal : Pressed);
+    emit EnterSignal(this);
 }
 
 void TarqPushButton::mouseReleaseEvent(QMouseEvent* event)
@@ -145,6 +167,13 @@ void TarqPushButton::paintEvent(QPaintEvent*)
         iconRect.moveCenter(rect().center());
         painter.drawPixmap(iconRect, m_icon);
     }
+    if (m_badge > 0)
+        paintBadge(painter);
+    if (hasFocus()) {
+        painter.setPen(QPen(themeColour(), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+    }
     if (!text().isEmpty()) {
         painter.setFont(uiFont());
         painter.setPen(m_textColours.value(m_state, m_textColours.first()));
@@ -168,18 +197,31 @@ void TarqPushButton::paintAlternativeFrame(QPainter& painter) const
             fill.setColorAt(1, accent.darker(110));
             break;
         case Disabled:
-            fill.setColorAt(0, Palette::surface());
-            fill.setColorAt(1, Palette::surface());
+            fill.setColorAt(0, QColor(Palette::Surface));
+            fill.setColorAt(1, QColor(Palette::Surface));
             break;
         default:
-            fill.setColorAt(0, Palette::surfaceRaised());
-            fill.setColorAt(1, Palette::surface());
+            fill.setColorAt(0, QColor(Palette::SurfaceRaised));
+            fill.setColorAt(1, QColor(Palette::Surface));
             break;
     }
     const qreal radius = 3 * displayScaleFactor();
     painter.setBrush(fill);
-    painter.setPen(QPen(m_state == Disabled ? Palette::line() : accent, line));
+    painter.setPen(QPen(m_state == Disabled ? QColor(Palette::Line) : accent, line));
     painter.drawRoundedRect(frame, radius, radius);
+}
+
+void TarqPushButton::paintBadge(QPainter& painter) const
+{
+    const qreal side = height() * 0.62;
+    const QRectF badge(height() * 0.19, (height() - side) / 2, side, side);
+    const QColor accent = m_state == Disabled ? QColor(100, 100, 100) : themeColour();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(accent);
+    painter.drawRoundedRect(badge, side / 4, side / 4);
+    painter.setPen(Qt::black);
+    painter.setFont(uiFont(0, 2));
+    painter.drawText(badge, Qt::AlignCenter, QString::number(m_badge));
 }
 
 const QPixmap* TarqPushButton::imageForState() const

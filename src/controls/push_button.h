@@ -6,7 +6,8 @@
 
 // The skinned image button every window uses. Its state (normal, hover or checked, pressed,
 // disabled) picks the image and the text colour; the checked flag is the button's own, toggled
-// on press, independent of QAbstractButton's.
+// on press, independent of QAbstractButton's. Skin images are drawn at twice their design size,
+// so windows place buttons by design rectangles times the scale factor, not by the size hint.
 class TarqPushButton : public QPushButton
 {
     Q_OBJECT
@@ -37,6 +38,10 @@ public:
     // Whether entering shows the hover image.
     void setHoverFeedback(bool on) { m_hoverFeedback = on; }
 
+    // A small numbered badge at the left edge (the button page numbers its labels); 0 hides it.
+    void setBadgeNumber(int number);
+    int badgeNumber() const { return m_badge; }
+
     int state() const { return m_state; }
     int imageCount() const { return m_images.size(); }
 
@@ -51,13 +56,16 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyEnabledState();
     void setState(int state);
+    void pressWithLeftButton();
     void paintAlternativeFrame(QPainter& painter) const;
+    void paintBadge(QPainter& painter) const;
     const QPixmap* imageForState() const;
 
     QVector<QPixmap> m_images;
@@ -69,4 +77,5 @@ private:
     bool m_hoverFeedback = true;
     int m_state = Normal;
     bool m_skipNextLeave = false;
+    int m_badge = 0;
 };

@@ -132,12 +132,12 @@ void TarqSlider::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor accent = isEnabled() ? themeColour() : Palette::mutedText();
+    const QColor accent = isEnabled() ? themeColour() : QColor(Palette::MutedText);
     const QRect handle = handleRect();
     const qreal groove = scaled(kGrooveThickness);
     const QRectF track(handle.width() / 2.0, (height() - groove) / 2.0, width() - handle.width(), groove);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::line());
+    painter.setBrush(QColor(Palette::Line));
     painter.drawRoundedRect(track, groove / 2, groove / 2);
     QRectF filled = track;
     filled.setRight(handle.center().x() + 0.5);

@@ -19,28 +19,10 @@ int themeColourIndex();
 QColor themeColour();
 
 namespace Palette {
-inline QColor background()
-{
-    return QColor(18, 19, 21);
-}
-inline QColor surface()
-{
-    return QColor(30, 32, 35);
-}
-inline QColor surfaceRaised()
-{
-    return QColor(44, 47, 51);
-}
-inline QColor line()
-{
-    return QColor(62, 66, 72);
-}
-inline QColor text()
-{
-    return QColor(225, 225, 225);
-}
-inline QColor mutedText()
-{
-    return QColor(140, 144, 150);
-}
+constexpr QRgb Background = qRgb(18, 19, 21);
+constexpr QRgb Surface = qRgb(30, 32, 35);
+constexpr QRgb SurfaceRaised = qRgb(44, 47, 51);
+constexpr QRgb Line = qRgb(62, 66, 72);
+constexpr QRgb Text = qRgb(225, 225, 225);
+constexpr QRgb MutedText = qRgb(140, 144, 150);
 } // namespace Palette

@@ -49,7 +49,7 @@ void panel(QPainter& painter, const QRectF& rect, qreal radius, const QColor& to
     painter.setBrush(fill);
     painter.drawRoundedRect(rect, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(hairline(Palette::line(), painter));
+    painter.setPen(hairline(QColor(Palette::Line), painter));
     painter.drawRoundedRect(inner, radius, radius);
     // A faint light edge along the top sells the depth without a bubbly bevel.
     painter.setPen(hairline(QColor(255, 255, 255, 18), painter));
@@ -63,7 +63,7 @@ void buttonFace(QPainter& painter, const QRectF& rect, ButtonLook look, qreal ra
     const qreal px = 1.0 / painter.transform().m11();
     const QRectF inner = rect.adjusted(px / 2, px / 2, -px / 2, -px / 2);
     QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
-    QColor border = Palette::line();
+    QColor border = QColor(Palette::Line);
     switch (look) {
         case ButtonLook::Normal:
             fill.setColorAt(0, QColor(48, 51, 56));
@@ -72,7 +72,7 @@ void buttonFace(QPainter& painter, const QRectF& rect, ButtonLook look, qreal ra
         case ButtonLook::Hover:
             fill.setColorAt(0, QColor(60, 64, 70));
             fill.setColorAt(1, QColor(40, 43, 47));
-            border = mix(Palette::line(), accent, 0.7);
+            border = mix(QColor(Palette::Line), accent, 0.7);
             break;
         case ButtonLook::Pressed:
             fill.setColorAt(0, mix(QColor(26, 27, 30), accent, 0.28));

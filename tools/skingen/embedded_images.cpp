@@ -26,7 +26,7 @@ QVector<QRgb> spinnerPalette()
 {
     QVector<QRgb> palette;
     for (int i = 0; i < kPaletteSize; ++i)
-        palette.append(mix(Palette::surface(), accent(), i / qreal(kPaletteSize - 1)).rgb());
+        palette.append(mix(QColor(Palette::Surface), accent(), i / qreal(kPaletteSize - 1)).rgb());
     return palette;
 }
 
@@ -34,15 +34,15 @@ QImage spinnerFrame(int frame, int resolution)
 {
     const qreal side = EmbeddedImage::LoadingSize;
     QImage image = render(QSizeF(side, side), resolution, [frame, side](QPainter& p) {
-        p.fillRect(QRectF(0, 0, side, side), Palette::surface());
+        p.fillRect(QRectF(0, 0, side, side), QColor(Palette::Surface));
         const QPointF centre(side / 2, side / 2);
         for (int i = 0; i < kSegments; ++i) {
             const int age = (frame - i + kSegments) % kSegments; // 0 = the head
             const qreal strength = 1.0 - age / qreal(kSegments);
             const qreal angle = qDegreesToRadians(i * 360.0 / kSegments - 90);
             const QPointF direction(qCos(angle), qSin(angle));
-            p.setPen(QPen(mix(Palette::surface(), accent(), 0.15 + 0.85 * strength * strength), 4.2, Qt::SolidLine,
-                          Qt::RoundCap));
+            p.setPen(QPen(mix(QColor(Palette::Surface), accent(), 0.15 + 0.85 * strength * strength), 4.2,
+                          Qt::SolidLine, Qt::RoundCap));
             p.drawLine(centre + direction * 12, centre + direction * 20);
         }
     });

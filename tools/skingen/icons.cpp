@@ -195,7 +195,7 @@ ImagePainter toggle(bool on)
     return [on](QPainter& p, const QSizeF& size) {
         const qreal w = size.width();
         const QRectF track(1, w / 2 - 4.5, w - 2, 9);
-        p.setPen(stroke(on ? accent() : Palette::line(), 1));
+        p.setPen(stroke(on ? accent() : QColor(Palette::Line), 1));
         p.setBrush(on ? withAlpha(accent(), 90) : QColor(26, 27, 30));
         p.drawRoundedRect(track, 4.5, 4.5);
         p.setPen(Qt::NoPen);

@@ -95,6 +95,18 @@ void paintRegion(QPainter& p, const QPainterPath& region, bool highlighted)
     p.drawPath(region);
 }
 
+// A shell lit from the middle: darker flanks, a lighter crest at crest (0..1 across the shell).
+void paintShell(QPainter& p, const QPainterPath& path, qreal left, qreal right, qreal crest)
+{
+    QLinearGradient shell(left, 0, right, 0);
+    shell.setColorAt(0, QColor(28, 30, 33));
+    shell.setColorAt(crest, QColor(53, 57, 63));
+    shell.setColorAt(1, QColor(29, 31, 35));
+    p.setBrush(shell);
+    p.setPen(QPen(QColor(12, 13, 15), 2));
+    p.drawPath(path);
+}
+
 void glow(QPainter& p, const QPainterPath& region)
 {
     const QRectF box = region.boundingRect();
@@ -120,13 +132,7 @@ void paintMouseTop(QPainter& p, const QSizeF& size, int highlightedButton)
     p.setBrush(shadow);
     p.drawEllipse(QPointF(150, 225), 170, 190);
 
-    QLinearGradient shell(60, 0, 240, 0);
-    shell.setColorAt(0, QColor(30, 32, 36));
-    shell.setColorAt(0.5, QColor(52, 56, 62));
-    shell.setColorAt(1, QColor(28, 30, 34));
-    p.setBrush(shell);
-    p.setPen(QPen(QColor(12, 13, 15), 2));
-    p.drawPath(shape);
+    paintShell(p, shape, 60, 240, 0.5);
 
     // The accent light strip along the tail.
     QPainterPath strip;
@@ -160,13 +166,7 @@ void paintMouseSide(QPainter& p, const QSizeF& size)
     flank.cubicTo(80, 378, 76, 360, 78, 330);
     flank.lineTo(86, 60);
     flank.cubicTo(88, 40, 96, 30, 110, 30);
-    QLinearGradient shell(80, 0, 220, 0);
-    shell.setColorAt(0, QColor(26, 28, 31));
-    shell.setColorAt(0.6, QColor(54, 58, 64));
-    shell.setColorAt(1, QColor(30, 32, 36));
-    p.setBrush(shell);
-    p.setPen(QPen(QColor(12, 13, 15), 2));
-    p.drawPath(flank);
+    paintShell(p, flank, 80, 220, 0.6);
     p.setPen(QPen(withAlpha(accent(), 200), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(92, 360), QPointF(170, 360));
     paintRegion(p, roundedRect(QRectF(150, 150, 26, 52), 8), false);
