@@ -81,6 +81,8 @@ void TestMalformedFiles::unsafeLinesAreDropped_data()
     QTest::newRow("octal-escaped at sign")
         << QByteArray("[Config]\nv=\\100Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\nDiff=1\n") << keep;
     QTest::newRow("quoted") << "[Config]\nv=\"" + kHugeList + "\"\nDiff=1\n" << keep;
+    QTest::newRow("quote inside the prefix")
+        << QByteArray("[Config]\nv=\"@\"Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\nDiff=1\n") << keep;
     QTest::newRow("list element") << "[Config]\nv=a, " + kHugeList + "\nDiff=1\n" << keep;
     QTest::newRow("continued line") << QByteArray(
                                            "[Config]\nv=@Vari\\\nant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\nDiff=1\n")

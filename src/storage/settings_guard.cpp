@@ -56,7 +56,8 @@ char simpleEscape(char c)
     }
 }
 
-// The text of one line as the settings class sees it: escapes undone, other bytes as Latin-1.
+// The text of one line as the settings class sees it: escapes undone, quotes gone, other bytes as
+// Latin-1.
 QString unescapedLine(const QByteArray& line)
 {
     QString text;
@@ -65,9 +66,14 @@ QString unescapedLine(const QByteArray& line)
     const int size = line.size();
     while (i < size) {
         const char c = line.at(i);
+        if (c == '"') {
+            // Quotes only group text; "@"Variant( is read as @Variant( all the same.
+            ++i;
+            continue;
+        }
         if (c != '\\') {
             int end = i + 1;
-            while (end < size && line.at(end) != '\\') {
+            while (end < size && line.at(end) != '\\' && line.at(end) != '"') {
                 ++end;
             }
             text += QString::fromLatin1(line.constData() + i, end - i);
