@@ -16,6 +16,7 @@
 #include <QMovie>
 #include <QPainter>
 #include <QTranslator>
+#include <optional>
 
 namespace {
 
@@ -52,6 +53,16 @@ TarqLabel* caption(QWidget* parent, const QString& text, int x, int y, int w = 2
 void place(QWidget* widget, int x, int y, int w, int h)
 {
     widget->setGeometry(scaledRect(QRect(x, y, w, h), displayScaleFactor()));
+}
+
+// A picture of a control painted outside the canvas (in another language or skin), placed on it.
+void addSnapshot(QWidget* canvas, QWidget& control, int x, int y, int w, int h)
+{
+    control.setAttribute(Qt::WA_TranslucentBackground); // the canvas shows through rounded corners
+    control.resize(scaled(w), scaled(h));
+    auto* shot = new QLabel(canvas);
+    shot->setPixmap(control.grab());
+    place(shot, x, y, w, h);
 }
 
 class GalleryCanvas final : public QWidget
@@ -139,14 +150,11 @@ void addButtons(QWidget* canvas)
     for (int state = 0; state < 3; ++state) {
         TarqPushButton alt(tabImages());
         alt.setText(state == 0 ? "Apply" : state == 1 ? "OK" : "Cancel");
-        alt.resize(scaled(52), scaled(26));
         if (state == 1)
             hover(&alt);
         if (state == 2)
             alt.setEnabled(false);
-        auto* shot = new QLabel(canvas);
-        shot->setPixmap(alt.grab());
-        place(shot, 70 + 56 * state, 520, 52, 26);
+        addSnapshot(canvas, alt, 70 + 56 * state, 520, 52, 26);
     }
     setAlternativeSkin(false);
 }
@@ -229,11 +237,41 @@ void addTextControls(QWidget* canvas)
     menuShot->adjustSize();
 }
 
+// Shows what is built inside it in one shipped language, with that language's catalogue and font.
+class LanguageScope
+{
+public:
+    explicit LanguageScope(int index)
+        : m_previous(currentLanguageIndex())
+    {
+        m_catalogue.load(translationFilePath(readLanguageList(), index));
+        QCoreApplication::installTranslator(&m_catalogue);
+        setCurrentLanguageIndex(index);
+    }
+    ~LanguageScope()
+    {
+        QCoreApplication::removeTranslator(&m_catalogue);
+        setCurrentLanguageIndex(m_previous);
+    }
+    Q_DISABLE_COPY(LanguageScope)
+
+private:
+    QTranslator m_catalogue;
+    int m_previous;
+};
+
+constexpr int kGerman = 1;
+constexpr int kChinese = 2;
+
 void addDialogs(QWidget* canvas)
 {
-    caption(canvas, "TarqMessageBox kinds 1 and 4, TarqProcessDialog (half size)", 290, 330, 500);
+    caption(canvas, "TarqMessageBox kind 1 (Deutsch), kind 4 (中文), TarqProcessDialog (half size)", 290, 330, 560);
+    std::optional<LanguageScope> german(std::in_place, kGerman);
     TarqMessageBox question(1, QString(), "Warning", "Are you sure you want reset this profile?", nullptr);
+    german.reset();
+    std::optional<LanguageScope> chinese(std::in_place, kChinese);
     TarqMessageBox dongle(4, QString(), "Warning", "Dongle Disconnect!", nullptr, false);
+    chinese.reset();
     TarqProcessDialog process;
     process.movie()->jumpToFrame(0);
     const auto shot = [canvas](QWidget& widget, int x, int y, int w) {
@@ -254,31 +292,19 @@ void addDialogs(QWidget* canvas)
 void addLanguages(QWidget* canvas)
 {
     const LanguageList languages = readLanguageList();
-    const int previous = currentLanguageIndex();
     caption(canvas, "Languages: English, Deutsch, 简体中文", 236, 566, 400);
     int x = 236;
     for (int index = 0; index < languages.offeredCount(); ++index) {
-        QTranslator catalogue;
-        catalogue.load(translationFilePath(languages, index));
-        setCurrentLanguageIndex(index);
-        const auto text = [&catalogue](const char* source) {
-            const QString translated = catalogue.translate("MousecfgWidget", source);
-            return translated.isEmpty() ? QString(source) : translated;
-        };
+        const LanguageScope language(index);
+        const auto text = [](const char* source) { return QCoreApplication::translate("MousecfgWidget", source); };
         TarqPushButton tab(tabImages());
         tab.setText(text("Firmware Update"));
-        tab.resize(scaled(154), scaled(29));
+        addSnapshot(canvas, tab, x, 588, 154, 29);
         TarqPushButton command({ skinPath("profile_del1.png"), skinPath("profile_del2.png") });
         command.setText(text("DELETE"));
-        command.resize(scaled(72), scaled(26));
-        for (TarqPushButton* button : { &tab, &command }) {
-            auto* shot = new QLabel(canvas);
-            shot->setPixmap(button->grab());
-            place(shot, x, button == &tab ? 588 : 590, button == &tab ? 154 : 72, button == &tab ? 29 : 26);
-            x += button == &tab ? 160 : 88;
-        }
+        addSnapshot(canvas, command, x + 160, 590, 72, 26);
+        x += 248;
     }
-    setCurrentLanguageIndex(previous);
 }
 
 } // namespace
