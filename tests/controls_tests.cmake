@@ -5,6 +5,7 @@ if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestSliders SOURCES test_sliders.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestLanguages SOURCES test_languages.cpp LIBS mousecfg_ui LABEL gui)
     add_dependencies(TestLanguages mousecfg_translations)
+    add_dependencies(TestMessageBox mousecfg_translations)
     mousecfg_add_test(NAME TestSkin
         SOURCES test_skin.cpp ${CMAKE_SOURCE_DIR}/tools/skingen/gif_encoder.cpp
         LIBS mousecfg_ui LABEL gui)
