@@ -1,10 +1,11 @@
 #include "cli_options.h"
 
+#include "sim/sim_trace.h"
+
 namespace {
 
 const char kSimulateOption[] = "--simulate";
 const char kTraceOption[] = "--trace";
-const char kTraceVariable[] = "MOUSECFG_SIM_TRACE";
 
 } // namespace
 
@@ -30,7 +31,7 @@ bool parseCliOptions(QStringList args, CliOptions& options, QString* error)
         }
     }
     if (options.traceFile.isEmpty() && options.simulate)
-        options.traceFile = qEnvironmentVariable(kTraceVariable);
+        options.traceFile = qEnvironmentVariable(kSimTraceVariable);
     if (!options.traceFile.isEmpty() && !options.simulate) {
         *error = QStringLiteral("--trace records the virtual mouse; it needs --simulate");
         return false;

@@ -1,7 +1,5 @@
 #include "sim/sim_trace.h"
 
-#include <QMutexLocker>
-
 namespace {
 
 const char kWritePrefix[] = "W ";
@@ -12,7 +10,7 @@ const char kTimeoutLine[] = "R timeout";
 
 bool SimTrace::setFile(const QString& path)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_file.close();
     m_file.setFileName(path);
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
@@ -47,7 +45,7 @@ void SimTrace::recordTimeout()
 
 void SimTrace::append(const QString& line)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_lines.append(line);
     if (m_file.isOpen()) {
         m_file.write(line.toLatin1() + '\n');
@@ -57,13 +55,13 @@ void SimTrace::append(const QString& line)
 
 QStringList SimTrace::lines() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_lines;
 }
 
 int SimTrace::writes() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int count = 0;
     for (const QString& line : m_lines)
         count += line.startsWith(QLatin1String(kWritePrefix)) ? 1 : 0;
@@ -72,7 +70,7 @@ int SimTrace::writes() const
 
 int SimTrace::reads() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int count = 0;
     for (const QString& line : m_lines)
         count += line.startsWith(QLatin1String(kReadPrefix)) ? 1 : 0;
@@ -81,12 +79,12 @@ int SimTrace::reads() const
 
 int SimTrace::timeouts() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return int(m_lines.count(QLatin1String(kTimeoutLine)));
 }
 
 void SimTrace::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_lines.clear();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QFile>
-#include <QMutex>
 #include <QStringList>
+#include <mutex>
 
 // The record of every transfer the virtual mouse saw: "W" and the 33 bytes written, "R" and the
 // 33 bytes read, or "R timeout"; bytes as two-digit lowercase hex separated by single spaces.
 // Kept in memory and, when a file is set, appended to it line by line.
+// Names the trace file when no --trace option does.
+constexpr const char* kSimTraceVariable = "MOUSECFG_SIM_TRACE";
+
 class SimTrace final
 {
 public:
@@ -32,7 +35,7 @@ public:
 private:
     void append(const QString& line);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QStringList m_lines;
     QFile m_file;
 };

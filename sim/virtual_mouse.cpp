@@ -3,8 +3,8 @@
 #include "device/commands.h"
 #include "storage/product_description.h"
 
-#include <QMutexLocker>
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -111,7 +111,7 @@ qint64 VirtualMouse::nowUs() const
 
 std::vector<HidDeviceInfo> VirtualMouse::enumerate() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<HidDeviceInfo> entries;
     for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
         const Link& state = linkOf(link);
@@ -138,7 +138,7 @@ std::vector<HidDeviceInfo> VirtualMouse::enumerate() const
 
 HidHandle VirtualMouse::open(const QByteArray& path, HidOpenError* error)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     // Windows opens a name with or without its "\\?\" prefix.
     const QByteArray full = path.startsWith(kFullPathPrefix) ? path : kFullPathPrefix + path;
     for (MouseLink link : { MouseLink::Receiver, MouseLink::Cable }) {
@@ -165,7 +165,7 @@ HidHandle VirtualMouse::open(const QByteArray& path, HidOpenError* error)
 
 void VirtualMouse::close(HidHandle handle)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const auto found = std::find_if(m_handles.begin(), m_handles.end(), [handle](const auto& owned) {
         return reinterpret_cast<HidHandle>(owned.get()) == handle;
     });
@@ -186,13 +186,13 @@ VirtualMouse::Handle* VirtualMouse::liveHandle(HidHandle handle)
 
 int VirtualMouse::openHandleCount() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return int(m_handles.size());
 }
 
 int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_trace.recordWrite(data, int(length));
     const Handle* target = liveHandle(handle);
     if (!target)
@@ -292,17 +292,17 @@ void VirtualMouse::queueReport(MouseLink link, const Report& report)
     if (int(input.size()) >= kInputQueueLimit)
         input.pop_front();
     input.push_back({ nowUs() + kEchoDelayUs, report });
-    m_inputArrived.wakeAll();
+    m_inputArrived.notify_all();
 }
 
 int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int timeoutMs)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     const qint64 deadlineUs = nowUs() + qint64(timeoutMs < 0 ? kForeverMs : timeoutMs) * 1000;
-    const auto waitUntil = [this](qint64 untilUs) {
+    const auto waitUntil = [this, &lock](qint64 untilUs) {
         const qint64 remainingUs = untilUs - nowUs();
         if (remainingUs > 0)
-            m_inputArrived.wait(&m_mutex, ulong((remainingUs + 999) / 1000));
+            m_inputArrived.wait_for(lock, std::chrono::microseconds(remainingUs));
     };
     const auto timedOut = [&] {
         if (!m_fastTimeouts) {
@@ -384,7 +384,7 @@ void VirtualMouse::sendStatusReport()
 void VirtualMouse::setPlugged(MouseLink link, bool plugged)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         Link& state = linkOf(link);
         if (state.plugged == plugged)
             return;
@@ -392,7 +392,7 @@ void VirtualMouse::setPlugged(MouseLink link, bool plugged)
         if (!plugged) {
             ++state.generation;
             state.input.clear();
-            m_inputArrived.wakeAll();
+            m_inputArrived.notify_all();
         }
     }
     for (int collection = 1; collection <= kCollectionCount; ++collection)
@@ -411,50 +411,50 @@ void VirtualMouse::unplug(MouseLink link)
 
 bool VirtualMouse::isPlugged(MouseLink link) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return linkOf(link).plugged;
 }
 
 void VirtualMouse::sleep()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_asleep = true;
     linkOf(MouseLink::Receiver).input.clear();
 }
 
 void VirtualMouse::wake()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_asleep = false;
 }
 
 bool VirtualMouse::isAsleep() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_asleep;
 }
 
 void VirtualMouse::setBatteryMillivolts(int millivolts)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_millivolts = qBound(0, millivolts, 0xFFFF);
 }
 
 void VirtualMouse::setCharging(bool charging)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_charging = charging;
 }
 
 void VirtualMouse::setModeByte(quint8 mode)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_modeByte = mode;
 }
 
 void VirtualMouse::setWriteStatus(quint8 status)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_writeStatus = status;
 }
 
@@ -466,28 +466,28 @@ int VirtualMouse::dpiStageCount() const
 
 void VirtualMouse::pressProfileButton()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_activeProfile = (m_activeProfile + 1) % kOnBoardProfileCount;
     sendStatusReport();
 }
 
 void VirtualMouse::pressDpiButton()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_dpiStage = (m_dpiStage + 1) % dpiStageCount();
     sendStatusReport();
 }
 
 void VirtualMouse::pressRateButton()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_rateCode = (m_rateCode + 1) % kRateCodes;
     sendStatusReport();
 }
 
 void VirtualMouse::pressLightingButton()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_lightingMode = (m_lightingMode + 1) % kLightingModes;
     sendStatusReport();
 }
@@ -499,7 +499,7 @@ void VirtualMouse::failNextWrites(int count)
 
 void VirtualMouse::failWritesAfter(int okWrites, int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_writesBeforeFailure = okWrites;
     m_failWrites = count;
 }
@@ -511,14 +511,14 @@ SimIdentity VirtualMouse::identity(MouseLink link) const
 
 void VirtualMouse::setCollectionListed(MouseLink link, int collection, bool listed)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (collection >= 1 && collection <= kCollectionCount)
         linkOf(link).collections[collection - 1].listed = listed;
 }
 
 void VirtualMouse::setCollectionUsage(MouseLink link, int collection, quint16 usagePage, quint16 usage)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (collection < 1 || collection > kCollectionCount)
         return;
     CollectionState& state = linkOf(link).collections[collection - 1];
@@ -528,51 +528,51 @@ void VirtualMouse::setCollectionUsage(MouseLink link, int collection, quint16 us
 
 void VirtualMouse::setReleaseNumber(MouseLink link, quint16 releaseNumber)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     linkOf(link).releaseNumber = releaseNumber;
 }
 
 void VirtualMouse::setOpenDenied(bool denied)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_openDenied = denied;
 }
 
 void VirtualMouse::failNextReads(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_failReads = count;
 }
 
 void VirtualMouse::zeroNextEchoes(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_zeroEchoes = count;
 }
 
 void VirtualMouse::alterNextEchoes(int count, int byteIndex)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_alteredEchoes = count;
     m_alteredEchoByte = qBound(0, byteIndex, kReportSize - 1);
 }
 
 void VirtualMouse::answerNextReadsWithMismatch(int count, int byteIndex)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_mismatchReads = count;
     m_mismatchByte = qBound(0, byteIndex, kReportSize - 1);
 }
 
 void VirtualMouse::injectStatusReportBeforeNextEcho()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_statusBeforeEcho = true;
 }
 
 void VirtualMouse::setFastTimeouts(bool fast)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_fastTimeouts = fast;
 }
 
@@ -588,35 +588,35 @@ const SectionStore* VirtualMouse::sectionStore(quint8 code) const
 
 QByteArray VirtualMouse::section(quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const SectionStore* store = sectionStore(code);
     return store ? store->closed() : QByteArray();
 }
 
 QByteArray VirtualMouse::pendingSection(quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const SectionStore* store = sectionStore(code);
     return store ? store->pending() : QByteArray();
 }
 
 int VirtualMouse::sectionWrites(quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const SectionStore* store = sectionStore(code);
     return store ? store->closedWrites() : 0;
 }
 
 int VirtualMouse::sectionWritesWithoutStart(quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const SectionStore* store = sectionStore(code);
     return store ? store->writesWithoutStart() : 0;
 }
 
 QByteArray VirtualMouse::onBoardSection(int profile, quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (profile < 0 || profile >= kOnBoardProfileCount || !isSectionCode(code))
         return QByteArray();
     return m_onBoard[profile][code - 1];
@@ -624,60 +624,60 @@ QByteArray VirtualMouse::onBoardSection(int profile, quint8 code) const
 
 int VirtualMouse::activeProfile() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_activeProfile;
 }
 
 int VirtualMouse::dpiStage() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_dpiStage;
 }
 
 int VirtualMouse::rateCode() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_rateCode;
 }
 
 int VirtualMouse::lightingMode() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_lightingMode;
 }
 
 std::vector<quint8> VirtualMouse::commitsReceived() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_commits;
 }
 
 int VirtualMouse::uploadsBegun() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_uploadsBegun;
 }
 
 int VirtualMouse::uploadsEnded() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_uploadsEnded;
 }
 
 bool VirtualMouse::isUploadOpen() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_uploadOpen;
 }
 
 int VirtualMouse::rejectedReports() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_rejected;
 }
 
 int VirtualMouse::protocolErrors() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_protocolErrors;
 }

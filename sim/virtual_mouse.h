@@ -5,12 +5,12 @@
 #include "sim/sim_trace.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QObject>
-#include <QWaitCondition>
 #include <array>
+#include <condition_variable>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // A faithful model of the mouse behind the HID seam: its receiver and cable identities with four
@@ -180,8 +180,9 @@ private:
 
     const SimIdentities m_identities;
     bool m_openDenied = false;
-    mutable QMutex m_mutex;
-    QWaitCondition m_inputArrived;
+    // Standard primitives rather than Qt's, so ThreadSanitizer sees the locking.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_inputArrived;
     QElapsedTimer m_clock;
     SimTrace m_trace;
     std::array<Link, 2> m_links;
