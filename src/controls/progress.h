@@ -45,13 +45,14 @@ public:
 public slots:
     void slotProcessDlg();
     void updateProgress();
+    // Ignored until slotProcessDlg: Escape and the window manager must not end the wait.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     QPixmap m_picture;
