@@ -4,3 +4,5 @@ mousecfg_add_test(NAME TestFunctionCatalogue SOURCES test_function_catalogue.cpp
 set(MOUSECFG_UPLOAD_TEST_SUPPORT upload_sandbox.cpp upload_sandbox.h device_sandbox.cpp device_sandbox.h)
 mousecfg_add_test(NAME TestUpload SOURCES test_upload.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim)
 mousecfg_add_test(NAME TestMonitor SOURCES test_monitor.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim)
+mousecfg_add_test(NAME TestUploadStress SOURCES test_upload_stress.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim
+    TIMEOUT 900)
