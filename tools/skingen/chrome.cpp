@@ -55,9 +55,9 @@ void mainBackground(QPainter& p, const QSizeF& size)
     p.fillRect(QRectF(0, 577, size.width(), size.height() - 577), footer);
 
     p.setClipping(false);
-    p.setPen(hairline(QColor(70, 74, 80), p));
+    p.setPen(hairline(QColor(70, 74, 80)));
     p.setBrush(Qt::NoBrush);
-    const qreal px = 1.0 / p.transform().m11();
+    const qreal px = 1.0; // one design pixel
     p.drawRoundedRect(all.adjusted(px / 2, px / 2, -px / 2, -px / 2), radius, radius);
 }
 

@@ -21,9 +21,9 @@ QImage render(const QSizeF& designSize, int resolution, const Painting& paint)
     return image;
 }
 
-QPen hairline(const QColor& colour, const QPainter& painter)
+QPen hairline(const QColor& colour)
 {
-    return QPen(colour, 1.0 / painter.transform().m11());
+    return QPen(colour, 1.0);
 }
 
 QColor withAlpha(QColor colour, int alpha)
@@ -40,7 +40,7 @@ QColor mix(const QColor& a, const QColor& b, qreal t)
 
 void panel(QPainter& painter, const QRectF& rect, qreal radius, const QColor& top, const QColor& bottom)
 {
-    const qreal px = 1.0 / painter.transform().m11();
+    const qreal px = 1.0; // one design pixel
     const QRectF inner = rect.adjusted(px / 2, px / 2, -px / 2, -px / 2);
     QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
     fill.setColorAt(0, top);
@@ -49,10 +49,10 @@ void panel(QPainter& painter, const QRectF& rect, qreal radius, const QColor& to
     painter.setBrush(fill);
     painter.drawRoundedRect(rect, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(hairline(QColor(Palette::Line), painter));
+    painter.setPen(hairline(QColor(Palette::Line)));
     painter.drawRoundedRect(inner, radius, radius);
     // A faint light edge along the top sells the depth without a bubbly bevel.
-    painter.setPen(hairline(QColor(255, 255, 255, 18), painter));
+    painter.setPen(hairline(QColor(255, 255, 255, 18)));
     painter.drawLine(QPointF(rect.left() + radius, rect.top() + 1.5 * px),
                      QPointF(rect.right() - radius, rect.top() + 1.5 * px));
 }
@@ -60,7 +60,7 @@ void panel(QPainter& painter, const QRectF& rect, qreal radius, const QColor& to
 void buttonFace(QPainter& painter, const QRectF& rect, ButtonLook look, qreal radius)
 {
     const QColor accent = themeColourAt(kDefaultThemeIndex);
-    const qreal px = 1.0 / painter.transform().m11();
+    const qreal px = 1.0; // one design pixel
     const QRectF inner = rect.adjusted(px / 2, px / 2, -px / 2, -px / 2);
     QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
     QColor border = QColor(Palette::Line);
@@ -84,10 +84,10 @@ void buttonFace(QPainter& painter, const QRectF& rect, ButtonLook look, qreal ra
     painter.setBrush(fill);
     painter.drawRoundedRect(rect, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(hairline(border, painter));
+    painter.setPen(hairline(border));
     painter.drawRoundedRect(inner, radius, radius);
     if (look != ButtonLook::Pressed) {
-        painter.setPen(hairline(QColor(255, 255, 255, look == ButtonLook::Hover ? 34 : 20), painter));
+        painter.setPen(hairline(QColor(255, 255, 255, look == ButtonLook::Hover ? 34 : 20)));
         painter.drawLine(QPointF(rect.left() + radius, rect.top() + 1.5 * px),
                          QPointF(rect.right() - radius, rect.top() + 1.5 * px));
     }

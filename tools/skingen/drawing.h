@@ -23,8 +23,9 @@ void buttonFace(QPainter& painter, const QRectF& rect, ButtonLook look, qreal ra
 // A dark panel with a top highlight and a 1-pixel border.
 void panel(QPainter& painter, const QRectF& rect, qreal radius, const QColor& top, const QColor& bottom);
 
-// A line in design pixels that stays one device pixel wide and on the pixel grid.
-QPen hairline(const QColor& colour, const QPainter& painter);
+// A line one design pixel wide: whole device pixels in the file, so that a copy scaled down with a
+// fast transformation still keeps every line.
+QPen hairline(const QColor& colour);
 
 QColor withAlpha(QColor colour, int alpha);
 QColor mix(const QColor& a, const QColor& b, qreal t);
