@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <cstring>
 
 namespace {
 
@@ -175,9 +176,11 @@ int lineEnd(const QByteArray& content, int start)
     return size;
 }
 
-bool mayHoldSerialisedValue(const QByteArray& line)
+// Most lines hold plain numbers; only an at sign or an escape can make a serialised value.
+bool mayHoldSerialisedValue(const char* line, int length)
 {
-    return line.contains('@') || line.contains('\\');
+    const size_t size = static_cast<size_t>(length);
+    return std::memchr(line, '@', size) != nullptr || std::memchr(line, '\\', size) != nullptr;
 }
 
 } // namespace
@@ -194,8 +197,9 @@ QByteArray withoutUnsafeValues(const QByteArray& content, bool* damaged)
         while (next < size && (content.at(next) == '\n' || content.at(next) == '\r')) {
             ++next;
         }
-        const QByteArray line = content.mid(start, end - start);
-        if (mayHoldSerialisedValue(line) && holdsUnsafeValue(unescapedLine(line))) {
+        const char* line = content.constData() + start;
+        if (mayHoldSerialisedValue(line, end - start) &&
+            holdsUnsafeValue(unescapedLine(QByteArray::fromRawData(line, end - start)))) {
             if (!dropped) {
                 clean = content.left(start);
                 dropped = true;
