@@ -3,10 +3,11 @@
 #include "buttons/function_rules.h"
 #include "storage/macro_files.h"
 #include "storage/paths.h"
+#include "storage_sandbox.h"
 
 #include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 Q_DECLARE_METATYPE(DeviceBytes)
 
@@ -59,19 +60,18 @@ private slots:
     void menusOfferByGroupAndProductSwitches();
 
 private:
-    QTemporaryDir* m_dir = nullptr;
+    std::unique_ptr<StorageSandbox> m_sandbox;
 };
 
 void TestFunctionCatalogue::init()
 {
-    m_dir = new QTemporaryDir;
-    QVERIFY(initDirectories({ m_dir->path(), m_dir->path() + "/Configs" }));
+    m_sandbox = std::make_unique<StorageSandbox>(StorageSandbox::Product::None);
+    QVERIFY(m_sandbox->isValid());
 }
 
 void TestFunctionCatalogue::cleanup()
 {
-    delete m_dir;
-    m_dir = nullptr;
+    m_sandbox.reset();
 }
 
 void TestFunctionCatalogue::deviceTableHoldsTheFiftyEightRows()

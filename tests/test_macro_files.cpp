@@ -1,10 +1,11 @@
 #include "storage/macro_files.h"
 #include "storage/paths.h"
+#include "storage_sandbox.h"
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 class TestMacroFiles final : public QObject
 {
@@ -28,19 +29,18 @@ private slots:
 
 private:
     void fillList(int count);
-    QTemporaryDir* m_dir = nullptr;
+    std::unique_ptr<StorageSandbox> m_sandbox;
 };
 
 void TestMacroFiles::init()
 {
-    m_dir = new QTemporaryDir;
-    QVERIFY(initDirectories({ m_dir->path(), m_dir->path() + "/Configs" }));
+    m_sandbox = std::make_unique<StorageSandbox>(StorageSandbox::Product::None);
+    QVERIFY(m_sandbox->isValid());
 }
 
 void TestMacroFiles::cleanup()
 {
-    delete m_dir;
-    m_dir = nullptr;
+    m_sandbox.reset();
 }
 
 void TestMacroFiles::fillList(int count)
@@ -216,7 +216,7 @@ void TestMacroFiles::namesThatLeaveTheFolderAreRefused()
     QCOMPARE(saveMacro(name, MacroFile()), MacroResult::InvalidName);
     QCOMPARE(addMacroToList(name), MacroResult::InvalidName);
     QCOMPARE(renameMacro("x", name), MacroResult::InvalidName);
-    QVERIFY(!QFile::exists(m_dir->path() + "/Configs/escape.MSMACRO"));
+    QVERIFY(!QFile::exists(m_sandbox->path("Configs/escape.MSMACRO")));
     QCOMPARE(countMacros(), 0);
 }
 

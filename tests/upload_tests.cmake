@@ -1,6 +1,7 @@
 mousecfg_add_test(NAME TestKeyNames SOURCES test_key_names.cpp LIBS mousecfg_core mousecfg_platform)
-mousecfg_add_test(NAME TestMacroFiles SOURCES test_macro_files.cpp LIBS mousecfg_core)
-mousecfg_add_test(NAME TestFunctionCatalogue SOURCES test_function_catalogue.cpp LIBS mousecfg_core)
+mousecfg_add_test(NAME TestMacroFiles SOURCES test_macro_files.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_core)
+mousecfg_add_test(NAME TestFunctionCatalogue SOURCES test_function_catalogue.cpp storage_sandbox.cpp storage_sandbox.h
+    LIBS mousecfg_core)
 set(MOUSECFG_UPLOAD_TEST_SUPPORT upload_sandbox.cpp upload_sandbox.h device_sandbox.cpp device_sandbox.h)
 mousecfg_add_test(NAME TestUpload SOURCES test_upload.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim)
 mousecfg_add_test(NAME TestMonitor SOURCES test_monitor.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim)
