@@ -177,6 +177,9 @@ void TestProfileFiles::exportedConfigurationRoundTrips()
         expected.profiles[static_cast<size_t>(i)].LedSleepTime = before.profiles[static_cast<size_t>(i)].LedSleepTime;
     }
     QVERIFY(working == expected);
+
+    QCOMPARE(importConfiguration(working, sandbox.path("absent.conf")), StorageResult::FileNotFound);
+    QVERIFY(working == expected);
 }
 
 void TestProfileFiles::missingKeysReadTheReadingDefaults()

@@ -248,6 +248,10 @@ StorageResult exportConfiguration(const ConfigRecord& config, const QString& pat
 
 StorageResult importConfiguration(ConfigRecord& config, const QString& path)
 {
+    // Reading a missing file would replace the whole configuration with zeros.
+    if (!QFileInfo(path).isFile()) {
+        return StorageResult::FileNotFound;
+    }
     const GuardedSettings file(path, GuardedSettings::Mode::Read);
     if (file.wasDamaged()) {
         return StorageResult::MalformedFile;

@@ -46,7 +46,8 @@ StorageResult writeDefaultProfileFile();
 // The caller writes the product tag first; this adds the options and "PROFILE_0".."PROFILE_4".
 StorageResult exportConfiguration(const ConfigRecord& config, const QString& path);
 
-// Refuses a damaged file with MalformedFile and leaves config untouched. Slot names missing from
+// Refuses a missing file with FileNotFound and a damaged one with MalformedFile, and leaves config
+// untouched then. Slot names missing from
 // the file, or not valid file names, keep the names config already had.
 StorageResult importConfiguration(ConfigRecord& config, const QString& path);
 

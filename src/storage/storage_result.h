@@ -6,4 +6,5 @@ enum class StorageResult {
     InvalidName,   // a name that would leave its folder (see isValidFileName)
     MalformedFile, // a file holding values the settings class must not parse
     WriteFailed,
+    FileNotFound, // a file to import that does not exist
 };
