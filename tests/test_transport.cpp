@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QtTest>
 #include <atomic>
+#include <thread>
 
 namespace {
 
@@ -231,22 +232,22 @@ private slots:
         DeviceSandbox sandbox;
         sandbox.connect({ MouseLink::Receiver });
         std::atomic<int> results{ 0 };
-        QThread* sender = QThread::create([&results] {
+        std::atomic_bool finished{ false };
+        std::thread sender([&results, &finished] {
             for (int i = 0; i < 5; ++i)
                 results += send(makeCommandReport(CommandCode::UploadBracket, quint8(i % 2)));
             setMouseOff(true);
             setSensorModeByte(8);
+            finished = true;
         });
-        sender->start();
         int seen = 0;
         sandbox.mouse().pressDpiButton(); // a status report the sending thread reads past
-        while (!sender->isFinished()) {
+        while (!finished) {
             seen += deviceTable().entries[0].receiver.commandPresent.load();
             seen += commandHandle() ? 1 : 0;
             QThread::msleep(1);
         }
-        sender->wait();
-        delete sender;
+        sender.join();
         QCOMPARE(results.load(), 0);
         QVERIFY(seen > 0);
         QVERIFY(isMouseOff());

@@ -14,6 +14,7 @@
 
 constexpr int kDeviceTableCapacity = 200;
 constexpr int kDevicePathCapacity = 254; // longer paths are cut to this many bytes
+constexpr int kModelNameCapacity = 255;  // likewise model names
 
 // One USB identity (receiver or cable) of an entry and the two interfaces that matter.
 struct DeviceSide

@@ -135,7 +135,7 @@ void loadDeviceTable()
     DeviceIdentityEntry& entry = table.entries[0];
     setupSide(entry.receiver, ids.receiverVendorId, ids.receiverProductId);
     setupSide(entry.cable, ids.cableVendorId, ids.cableProductId);
-    entry.modelName = name.toLatin1();
+    entry.modelName = name.toLatin1().left(kModelNameCapacity);
 
     setDeviceModelName(name);
     qDebug().noquote() << name;
