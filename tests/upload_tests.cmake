@@ -7,3 +7,5 @@ mousecfg_add_test(NAME TestUpload SOURCES test_upload.cpp ${MOUSECFG_UPLOAD_TEST
 mousecfg_add_test(NAME TestMonitor SOURCES test_monitor.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim)
 mousecfg_add_test(NAME TestUploadStress SOURCES test_upload_stress.cpp ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim
     TIMEOUT 900)
+mousecfg_add_test(NAME TestUploadCli SOURCES test_upload_cli.cpp device_sandbox.cpp device_sandbox.h LIBS mousecfg_sim)
+add_dependencies(TestUploadCli mousecfg-cli)
