@@ -20,9 +20,9 @@ const char kFullPathPrefix[] = "\\\\?\\";
 const char kUdevRuleFile[] = "70-mousecfg.rules";
 const char kPermissionMessage[] =
     "The mouse was found at %1 but cannot be opened: permission denied.\n"
-    "Install the udev rule %2 and plug the mouse in again:\n"
-    "  sudo install -m 644 data/udev/%2 /etc/udev/rules.d/ && sudo udevadm control --reload-rules && "
-    "sudo udevadm trigger";
+    "Install the udev rule %2 that lets the user at the seat open it:\n"
+    "  sudo install -m 644 data/udev/%2 /etc/udev/rules.d/ && sudo udevadm control --reload && "
+    "sudo udevadm trigger --subsystem-match=hidraw";
 
 std::atomic_bool g_permissionNoticeGiven{ false };
 
