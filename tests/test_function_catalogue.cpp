@@ -316,6 +316,16 @@ void TestFunctionCatalogue::macroAssignmentCopiesTheFileEvents()
     QCOMPARE(buttons[6].KeyNumber, 63);
     QCOMPARE(buttons[6].KeyInfo[62], (KeyInfo{ MacroKind::Move, 1, 0 }));
 
+    // Opening the selection again starts from the button's choice; another function starts afresh.
+    const MacroSelection again = macroSelectionPreset(buttons[5], FunctionCode::Macro);
+    QCOMPARE(again.name, QStringLiteral("abc"));
+    QCOMPARE(again.runs, 4);
+    QCOMPARE(again.loopMode, 1);
+    const MacroSelection fresh = macroSelectionPreset(buttons[5], FunctionCode::GunFile);
+    QVERIFY(fresh.name.isEmpty());
+    QCOMPARE(fresh.runs, 1);
+    QCOMPARE(fresh.loopMode, 0);
+
     QCOMPARE(chooseMacro(buttons, 7, FunctionCode::Macro, "missing", 1, 0), FunctionChange::Applied);
     QCOMPARE(buttons[7].Fun, FunctionCode::Macro);
     QCOMPARE(buttons[7].KeyNumber, 0);

@@ -121,6 +121,14 @@ FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int 
     return FunctionChange::Applied;
 }
 
+MacroSelection macroSelectionPreset(const ButtonEntry& entry, int code)
+{
+    if (entry.Fun != code) {
+        return {};
+    }
+    return { entry.macroname, entry.LoopNumber, entry.Res1 };
+}
+
 FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QString& name, int runs, int loopMode)
 {
     if (!validSlot(slot)) {

@@ -43,6 +43,16 @@ FunctionChange chooseSniper(ProfileButtons& buttons, int slot, int dpiIndex);
 // Whether the macro selection may open at all ("Macro Manager" with an empty library may not).
 FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int code, int macroCount);
 
+// What the macro selection dialog opens with: the button's own choice when it already has this
+// function, else no name, one run, counted loops.
+struct MacroSelection
+{
+    QString name;
+    int runs = 1;
+    int loopMode = 0;
+};
+MacroSelection macroSelectionPreset(const ButtonEntry& entry, int code);
+
 // The accepted macro selection (code 200 or 510): stores the choice and copies the file's events.
 // A missing file still assigns the macro, with no events.
 FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QString& name, int runs, int loopMode);
