@@ -42,10 +42,10 @@ void TarqGetBatteryThread::requestStop()
     m_pauseWake.notify_all();
 }
 
-bool TarqGetBatteryThread::pause(int milliseconds)
+void TarqGetBatteryThread::pause(int milliseconds)
 {
     std::unique_lock<std::mutex> lock(m_pauseMutex);
-    return !m_pauseWake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_stop.load(); });
+    m_pauseWake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_stop.load(); });
 }
 
 void TarqGetBatteryThread::handleBatteryReport(const quint8* report)

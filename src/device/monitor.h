@@ -47,8 +47,8 @@ protected:
 
 private:
     void handleBatteryReport(const quint8* report);
-    // False when a stop was requested during the pause.
-    bool pause(int milliseconds);
+    // Sleeps, but wakes at once when a stop is requested.
+    void pause(int milliseconds);
 
     const MonitorTimings m_timings;
     std::atomic_bool m_stop{ false };

@@ -1,5 +1,6 @@
 #include "device/section_encoding.h"
 
+#include "buttons/function_catalogue.h"
 #include "buttons/function_encoding.h"
 #include "device/dpi_encoding.h"
 #include "storage/macro_files.h"
@@ -84,6 +85,11 @@ const ProfileRecord& activeProfile(const ConfigRecord& record)
     return record.profiles[record.ProfileID < kProfileCount ? record.ProfileID : 0];
 }
 
+ProfileRecord& activeProfile(ConfigRecord& record)
+{
+    return record.profiles[record.ProfileID < kProfileCount ? record.ProfileID : 0];
+}
+
 quint8 sensorOptionByte(const ConfigRecord& record, int productSyncMode)
 {
     switch (productSyncMode) {
@@ -154,7 +160,7 @@ ButtonImage encodeButtonImage(ConfigRecord& record, const EncodingContext& conte
     slots.clear();
     ButtonImage image{};
     std::copy(std::begin(kButtonImageHeader), std::end(kButtonImageHeader), image.begin());
-    ProfileRecord& profile = record.profiles[record.ProfileID < kProfileCount ? record.ProfileID : 0];
+    ProfileRecord& profile = activeProfile(record);
     const int count = std::min(context.buttonCount, kButtonSlotCount);
     for (int slot = 0; slot < count; ++slot) {
         encodeButtonAt(profile.buttons[slot], devicePositionOf(slot, context), context, slots, image);

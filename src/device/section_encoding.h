@@ -1,6 +1,5 @@
 #pragma once
 
-#include "buttons/function_catalogue.h"
 #include "storage/profile_record.h"
 
 #include <QMap>
@@ -44,6 +43,7 @@ struct EncodingContext
 
 // The profile whose values reach the mouse: the active one, or the first when the index is damaged.
 const ProfileRecord& activeProfile(const ConfigRecord& record);
+ProfileRecord& activeProfile(ConfigRecord& record);
 
 quint8 sensorOptionByte(const ConfigRecord& record, int productSyncMode);
 quint8 lightingCode(int ledMode);

@@ -1,5 +1,6 @@
 #include "device/upload.h"
 
+#include "buttons/function_catalogue.h"
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/monitor.h"
