@@ -279,6 +279,11 @@ void TestFunctionCatalogue::gunFileNotOnTheFirstSlot()
     QCOMPARE(chooseMacro(buttons, 0, FunctionCode::GunFile, "g", 1, 0), FunctionChange::RefusedGunFileOnFirstSlot);
     QCOMPARE(buttons[0].Fun, FunctionCode::Left);
     QCOMPARE(checkMacroSelection(buttons, 1, FunctionCode::GunFile, 0), FunctionChange::Applied);
+
+    // The last left click is kept first of all, whichever way the change comes.
+    ProfileButtons onlyLeft = buttonsWithLeftOn({ 0 });
+    QCOMPARE(checkMacroSelection(onlyLeft, 0, FunctionCode::GunFile, 3), FunctionChange::RefusedLastLeftClick);
+    QCOMPARE(chooseMacro(onlyLeft, 0, FunctionCode::GunFile, "g", 1, 0), FunctionChange::RefusedLastLeftClick);
 }
 
 void TestFunctionCatalogue::macroSelectionNeedsALibrary()

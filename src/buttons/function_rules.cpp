@@ -35,6 +35,17 @@ FunctionChange changeIfAllowed(ProfileButtons& buttons, int slot, int newCode, C
     return FunctionChange::Applied;
 }
 
+// The left-click rule, then the first slot that may not fire a gun file.
+FunctionChange checkMacroTarget(const ProfileButtons& buttons, int slot, int code)
+{
+    const FunctionChange check = checkLeftClickRule(buttons, slot, code);
+    if (check != FunctionChange::Applied) {
+        return check;
+    }
+    return code == FunctionCode::GunFile && slot == 0 ? FunctionChange::RefusedGunFileOnFirstSlot
+                                                      : FunctionChange::Applied;
+}
+
 } // namespace
 
 int buttonGroupOfSlot(int slot)
@@ -108,12 +119,9 @@ FunctionChange chooseSniper(ProfileButtons& buttons, int slot, int dpiIndex)
 
 FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int code, int macroCount)
 {
-    const FunctionChange check = checkLeftClickRule(buttons, slot, code);
+    const FunctionChange check = checkMacroTarget(buttons, slot, code);
     if (check != FunctionChange::Applied) {
         return check;
-    }
-    if (code == FunctionCode::GunFile && slot == 0) {
-        return FunctionChange::RefusedGunFileOnFirstSlot;
     }
     if (code == FunctionCode::Macro && macroCount <= 0) {
         return FunctionChange::NeedsMacroLibrary;
@@ -134,8 +142,10 @@ FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QS
     if (!validSlot(slot)) {
         return FunctionChange::Applied;
     }
-    if (code == FunctionCode::GunFile && slot == 0) {
-        return FunctionChange::RefusedGunFileOnFirstSlot;
+    // The same refusals, in the same order, as when the selection was about to open.
+    const FunctionChange check = checkMacroTarget(buttons, slot, code);
+    if (check != FunctionChange::Applied) {
+        return check;
     }
     return changeIfAllowed(buttons, slot, code, [&](ButtonEntry& entry) {
         entry.LoopNumber = runs;
