@@ -2,8 +2,9 @@
 
 #include "device/commands.h"
 
-SectionStore::SectionStore(int capacity, quint16 endOffset)
+SectionStore::SectionStore(int capacity, quint16 endOffset, Start start)
     : m_endOffset(endOffset)
+    , m_start(start)
     , m_pending(capacity, '\0')
     , m_closed(capacity, '\0')
 {
@@ -24,7 +25,7 @@ bool SectionStore::applyBlock(quint16 offset, quint8 marker, const QByteArray& d
     if (offset + data.size() > m_pending.size())
         return false;
     if (marker == BlockMarker::First) {
-        if (offset != 0)
+        if (offset != 0 && m_start == Start::AtOffsetZero)
             return false;
         m_pending.fill('\0');
         m_open = true;

@@ -7,10 +7,13 @@
 class SectionStore final
 {
 public:
-    SectionStore(int capacity, quint16 endOffset);
+    // Where a write may start: sections 0x01..0x04 at offset 0; the macro section at any offset.
+    enum class Start { AtOffsetZero, AnyOffset };
+
+    SectionStore(int capacity, quint16 endOffset, Start start = Start::AtOffsetZero);
 
     // Applies one block; false when it breaks the block rules (then nothing is stored): a 0xD1 block
-    // not at offset 0, data past the end, an end-of-section write that is not the expected one.
+    // where no write may start, data past the end, an end-of-section write that is not the expected one.
     bool applyBlock(quint16 offset, quint8 marker, const QByteArray& data);
 
     // The bytes of the last closed write (zeros before the first).
@@ -24,6 +27,7 @@ public:
 
 private:
     quint16 m_endOffset;
+    Start m_start;
     QByteArray m_pending;
     QByteArray m_closed;
     bool m_open = false;

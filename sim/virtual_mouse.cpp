@@ -72,7 +72,8 @@ VirtualMouse::VirtualMouse(const SimIdentities& identities, QObject* parent)
     }
     for (quint8 code = CommandCode::GeneralSection; code <= CommandCode::MacroSection; ++code) {
         if (code == CommandCode::MacroSection)
-            m_sections.emplace_back(kMacroSectionCapacity, kMacroSectionEndOffset);
+            // Empty macro slots are not sent, so a macro write starts at its first used slot.
+            m_sections.emplace_back(kMacroSectionCapacity, kMacroSectionEndOffset, SectionStore::Start::AnyOffset);
         else
             m_sections.emplace_back(kSectionCapacity, kSectionEndOffset);
     }

@@ -529,6 +529,10 @@ void TestUpload::firstSentMacroBlockCarriesTheStartMarker()
     QCOMPARE(quint8(macroWrites.at(1).at(7)), BlockMarker::Next);
     QCOMPARE(quint8(macroWrites.last().at(4)), quint8(0xFF));
     QCOMPARE(quint8(macroWrites.last().at(5)), quint8(0x0F));
+    QCOMPARE(sandbox.mouse().protocolErrors(), 0);
+    const auto macros = decodeMacroSection(sandbox.mouse().section(CommandCode::MacroSection));
+    QVERIFY(macros[0].isEmpty());
+    QCOMPARE(macros[1].triples.size(), std::size_t(3));
 
     // No macro at all: nothing of the macro section is sent.
     sandbox.clearTrace();
