@@ -59,13 +59,6 @@ ButtonSlot slotBytes(int b0, int b1, int b2, int b3)
     return { static_cast<quint8>(b0), static_cast<quint8>(b1), static_cast<quint8>(b2), static_cast<quint8>(b3) };
 }
 
-// The four bytes the mouse holds at a device button position (the header takes offsets 0..1).
-ButtonSlot buttonAt(const QByteArray& buttonSection, int position)
-{
-    const QByteArray bytes = buttonSection.mid(2 + 4 * position, 4);
-    return slotBytes(quint8(bytes.at(0)), quint8(bytes.at(1)), quint8(bytes.at(2)), quint8(bytes.at(3)));
-}
-
 } // namespace
 
 class TestUpload final : public QObject
@@ -379,18 +372,18 @@ void TestUpload::buttonExamplesReachTheMouse()
     buttons[5].Fun = 48;
 
     QCOMPARE(uploadConfiguration(record, ChangeFlag::Buttons, nullptr), quint8(0));
-    const QByteArray decoded = sandbox.mouse().section(CommandCode::ButtonSection);
-    QCOMPARE(decoded.left(2), QByteArray::fromHex("0a00"));
-    QCOMPARE(buttonAt(decoded, 0), slotBytes(0x91, 0x00, 0x01, 0x00));
-    QCOMPARE(buttonAt(decoded, 1), slotBytes(0x91, 0x01, 0x01, 0x00));
-    QCOMPARE(buttonAt(decoded, 2), slotBytes(0x91, 0x82, 0xFF, 0xFF));
-    QCOMPARE(buttonAt(decoded, 3), slotBytes(0x8F, 0x03, 0x04, 0x00));
-    QCOMPARE(buttonAt(decoded, 4), slotBytes(0x99, 0x84, 0x0A, 0x03));
-    QCOMPARE(buttonAt(decoded, 5), slotBytes(0x8A, 0, 0, 0));
-    QCOMPARE(buttonAt(decoded, 6), slotBytes(0, 0, 0, 0));
-    QCOMPARE(buttonAt(decoded, 22), slotBytes(0x8B, 0, 0, 0));
-    QCOMPARE(buttonAt(decoded, 23), slotBytes(0x8C, 0, 0, 0));
-    QCOMPARE(buttonAt(decoded, 24), slotBytes(0xFF, 0xFF, 0xFF, 0xFF));
+    const DecodedButtons decoded = decodeButtonSection(sandbox.mouse().section(CommandCode::ButtonSection));
+    QCOMPARE(decoded.header, (std::array<quint8, 2>{ 0x0A, 0x00 }));
+    QCOMPARE(decoded.buttonSlots[0], slotBytes(0x91, 0x00, 0x01, 0x00));
+    QCOMPARE(decoded.buttonSlots[1], slotBytes(0x91, 0x01, 0x01, 0x00));
+    QCOMPARE(decoded.buttonSlots[2], slotBytes(0x91, 0x82, 0xFF, 0xFF));
+    QCOMPARE(decoded.buttonSlots[3], slotBytes(0x8F, 0x03, 0x04, 0x00));
+    QCOMPARE(decoded.buttonSlots[4], slotBytes(0x99, 0x84, 0x0A, 0x03));
+    QCOMPARE(decoded.buttonSlots[5], slotBytes(0x8A, 0, 0, 0));
+    QCOMPARE(decoded.buttonSlots[6], slotBytes(0, 0, 0, 0));
+    QCOMPARE(decoded.buttonSlots[22], slotBytes(0x8B, 0, 0, 0));
+    QCOMPARE(decoded.buttonSlots[23], slotBytes(0x8C, 0, 0, 0));
+    QCOMPARE(decoded.trailer, slotBytes(0xFF, 0xFF, 0xFF, 0xFF));
     // The slot numbers are remembered in the device image for the window.
     QCOMPARE(deviceImage().profiles[0].buttons[2].Res4, quint8(2));
     // Only the buttons' section and the macros they use went out.
@@ -444,9 +437,9 @@ void TestUpload::buttonPositions()
         record.profiles[0].buttons[i].Fun = functions[i];
     }
     QCOMPARE(uploadConfiguration(record, ChangeFlag::Buttons, nullptr), quint8(0));
-    const QByteArray decoded = sandbox.mouse().section(CommandCode::ButtonSection);
+    const DecodedButtons decoded = decodeButtonSection(sandbox.mouse().section(CommandCode::ButtonSection));
     for (int p = 0; p < 24; ++p) {
-        QVERIFY2(buttonAt(decoded, p)[0] == expected.at(p).toInt(), qPrintable(QStringLiteral("position %1").arg(p)));
+        QVERIFY2(decoded.buttonSlots[p][0] == expected.at(p).toInt(), qPrintable(QStringLiteral("position %1").arg(p)));
     }
 }
 
@@ -462,10 +455,10 @@ void TestUpload::macroUsedByTwoProfilesIsEncodedOnce()
     assignMacro(record.profiles[0].buttons[5], "A", 2);
 
     QCOMPARE(uploadConfiguration(record, ChangeFlag::Buttons, nullptr), quint8(0));
-    const QByteArray buttons = sandbox.mouse().section(CommandCode::ButtonSection);
-    QCOMPARE(buttonAt(buttons, 3), slotBytes(0x91, 0x00, 0x01, 0x00));
-    QCOMPARE(buttonAt(buttons, 4), slotBytes(0x91, 0x01, 0x01, 0x00));
-    QCOMPARE(buttonAt(buttons, 5), slotBytes(0x91, 0x40, 0xFF, 0xFF));
+    const DecodedButtons buttons = decodeButtonSection(sandbox.mouse().section(CommandCode::ButtonSection));
+    QCOMPARE(buttons.buttonSlots[3], slotBytes(0x91, 0x00, 0x01, 0x00));
+    QCOMPARE(buttons.buttonSlots[4], slotBytes(0x91, 0x01, 0x01, 0x00));
+    QCOMPARE(buttons.buttonSlots[5], slotBytes(0x91, 0x40, 0xFF, 0xFF));
 
     const QByteArray commands = sandbox.writtenCommands();
     QCOMPARE(commands.count(static_cast<char>(CommandCode::MacroSection)), 2 * 10 + 1);
