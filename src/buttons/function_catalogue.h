@@ -53,7 +53,8 @@ struct FunctionEntry
     DeviceBytes bytes;    // the device function table row; parameters are filled in later
 };
 
-// Translation context of the function names and group titles.
+// Translation context of the function names and group titles (the texts in the table carry it
+// literally, so that lupdate finds them).
 constexpr const char* kFunctionTextContext = "ButtonFunction";
 
 // Every known function, in menu order.
