@@ -64,6 +64,35 @@ bool waitForQueries(UploadSandbox& sandbox, int count, int timeoutMs = 10000)
     return false;
 }
 
+// RefreshBatteryStatus(0, 0, 0): the window shows the mouse as off.
+QList<QVariant> mouseOffStatus()
+{
+    const QVariant zero = QVariant::fromValue(quint8(0));
+    return { zero, zero, zero };
+}
+
+// A monitor thread with short pauses and spies on its signals, stopped when the test is done.
+struct QuickMonitor
+{
+    QuickMonitor()
+        : thread(quickTimings())
+        , battery(&thread, &TarqGetBatteryThread::RefreshBatteryStatus)
+        , writeStatus(&thread, &TarqGetBatteryThread::RefreshWriteStatus)
+    {
+        thread.start();
+    }
+    ~QuickMonitor() { stop(); }
+    bool stop()
+    {
+        thread.requestStop();
+        return thread.wait(3000);
+    }
+
+    TarqGetBatteryThread thread;
+    QSignalSpy battery;
+    QSignalSpy writeStatus;
+};
+
 const QString kStartLine = QStringLiteral("TarqGetBatteryThread.\n");
 const QString kStopLine = QStringLiteral("TarqGetBatteryThread Stop.\n");
 
@@ -166,23 +195,19 @@ void TestMonitor::batteryReportSignalsAndModeByte()
     sandbox.mouse().setModeByte(8);
     sandbox.mouse().setCharging(true);
     sandbox.mouse().setWriteStatus(0);
-    TarqGetBatteryThread thread(quickTimings());
-    QSignalSpy battery(&thread, &TarqGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy writeStatus(&thread, &TarqGetBatteryThread::RefreshWriteStatus);
-    thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(writeStatus.count() >= 1, 3000);
-    thread.requestStop();
-    QVERIFY(thread.wait(3000));
+    QuickMonitor monitor;
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.writeStatus.count() >= 1, 3000);
+    QVERIFY(monitor.stop());
 
     QCOMPARE(sensorModeByte(), quint8(8));
     setSensorModeByte(0);
     const QByteArray answer = traceBytes(sandbox.mouse().trace().lines().at(1));
-    const QList<QVariant> first = battery.first();
+    const QList<QVariant> first = monitor.battery.first();
     QCOMPARE(first.at(0).value<quint8>(), quint8(1)); // charging
     QCOMPARE(first.at(1).value<quint8>(), quint8(answer.at(4)));
     QCOMPARE(first.at(2).value<quint8>(), quint8(answer.at(5)));
     QVERIFY(first.at(1).value<quint8>() != 0 || first.at(2).value<quint8>() != 0);
-    QCOMPARE(writeStatus.first().at(0).value<quint8>(), quint8(0));
+    QCOMPARE(monitor.writeStatus.first().at(0).value<quint8>(), quint8(0));
 }
 
 void TestMonitor::silentBatteryReportEmitsOnlyTheZeroStatus()
@@ -190,32 +215,23 @@ void TestMonitor::silentBatteryReportEmitsOnlyTheZeroStatus()
     UploadSandbox sandbox;
     sandbox.mouse().setBatteryMillivolts(0);
     sandbox.mouse().setCharging(false);
-    TarqGetBatteryThread thread(quickTimings());
-    QSignalSpy battery(&thread, &TarqGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy writeStatus(&thread, &TarqGetBatteryThread::RefreshWriteStatus);
-    thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(battery.count() >= 1, 3000);
-    thread.requestStop();
-    QVERIFY(thread.wait(3000));
+    QuickMonitor monitor;
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.battery.count() >= 1, 3000);
+    QVERIFY(monitor.stop());
     QCOMPARE(quint8(traceBytes(sandbox.mouse().trace().lines().at(1)).at(3)), quint8(0x48));
-    QCOMPARE(battery.first(), (QList<QVariant>{ QVariant::fromValue(quint8(0)), QVariant::fromValue(quint8(0)),
-                                                QVariant::fromValue(quint8(0)) }));
-    QCOMPARE(writeStatus.count(), 0);
+    QCOMPARE(monitor.battery.first(), mouseOffStatus());
+    QCOMPARE(monitor.writeStatus.count(), 0);
 }
 
 void TestMonitor::mouseThatDoesNotAnswerReadsAsOff()
 {
     UploadSandbox sandbox;
     sandbox.mouse().sleep();
-    TarqGetBatteryThread thread(quickTimings());
-    QSignalSpy battery(&thread, &TarqGetBatteryThread::RefreshBatteryStatus);
-    thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(battery.count() >= 1, 3000);
-    thread.requestStop();
-    QVERIFY(thread.wait(3000));
-    QCOMPARE(battery.first().at(0).value<quint8>(), quint8(0));
-    QCOMPARE(battery.first().at(1).value<quint8>(), quint8(0));
-    QCOMPARE(battery.first().at(2).value<quint8>(), quint8(0));
+    QuickMonitor monitor;
+    QTRY_VERIFY_WITH_TIMEOUT(monitor.battery.count() >= 1, 3000);
+    QVERIFY(monitor.stop());
+    QCOMPARE(monitor.battery.first(), mouseOffStatus());
+    QCOMPARE(monitor.writeStatus.count(), 0);
     QVERIFY(logCount(QStringLiteral("Unable to read a feature report 1.\n")) >= 1);
 }
 
