@@ -1,6 +1,7 @@
 #include "platform/pointer_speed.h"
 
 #include <QtTest>
+#include <X11/Xlib.h>
 
 class TestPointerSpeed : public QObject
 {
@@ -33,6 +34,11 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("no X display");
+        // A bare X server resets its pointer control when its last client
+        // leaves; a desktop session always has clients, so hold one here.
+        Display* const session = XOpenDisplay(nullptr);
+        QVERIFY(session);
+        const auto closeSession = qScopeGuard([session] { XCloseDisplay(session); });
         const int before = getSystemPointerSpeed();
         setSystemPointerSpeed(17);
         const int during = getSystemPointerSpeed();
