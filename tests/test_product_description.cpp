@@ -41,6 +41,7 @@ void TestProductDescription::missingFileGivesTheDocumentedDefaults()
     ButtonTable table{};
     QCOMPARE(loadButtonMatrix(table), -1);
     QCOMPARE(loadButtonPageLayout(table), -1);
+    QCOMPARE(loadNamedButtonPositions()[0], -1);
 }
 
 void TestProductDescription::countsAreUnmasked_data()
@@ -80,6 +81,10 @@ void TestProductDescription::layoutTableHidesSlots()
     QCOMPARE(loadButtonMatrix(matrix), 0);
     QCOMPARE(matrix[0], quint8(3));
     QCOMPARE(matrix[15], quint8(1));
+    const auto named = loadNamedButtonPositions();
+    QCOMPARE(named[0], 3);
+    QCOMPARE(named[1], -1);
+    QCOMPARE(named[15], 1);
 }
 
 void TestProductDescription::readsEveryDefaultWithEightBitFields()

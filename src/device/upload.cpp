@@ -8,11 +8,9 @@
 #include "storage/macro_files.h"
 #include "storage/product_description.h"
 #include "storage/profile_files.h"
-#include "storage/settings_guard.h"
 
 #include <QByteArray>
 #include <QDebug>
-#include <QSettings>
 #include <algorithm>
 
 namespace {
@@ -28,9 +26,6 @@ constexpr int kMacroBlockSize = 20;
 constexpr int kMacroBlocksPerSlot = kMacroSlotSize / kMacroBlockSize;
 constexpr int kMacroSignificantBytes = 5;
 constexpr unsigned long kMacroEncodeWaitMs = 50;
-
-// Which device position each button slot takes, where the product file says so.
-const QString kButtonMatrixKey = QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix");
 
 // State of the sending side that outlives one upload: the device image, the macro slots the
 // last button section handed out, and the macro image.
@@ -55,22 +50,6 @@ QByteArray bytesOf(const quint8* data, int count)
 bool isMacroButton(const ButtonEntry& entry)
 {
     return entry.Fun == FunctionCode::Macro || entry.Fun == FunctionCode::GunFile;
-}
-
-std::vector<int> productButtonPositions()
-{
-    ButtonTable matrix{};
-    std::vector<int> positions(kButtonTableSize, -1);
-    if (loadButtonMatrix(matrix) < 0) {
-        return positions;
-    }
-    const GuardedSettings file(productDescriptionPath(), GuardedSettings::Mode::Read);
-    for (int i = 0; i < kButtonTableSize; ++i) {
-        if (file.settings().contains(kButtonMatrixKey.arg(i))) {
-            positions[static_cast<std::size_t>(i)] = matrix[static_cast<std::size_t>(i)];
-        }
-    }
-    return positions;
 }
 
 // Encodes one macro into its slot; true when something was encoded.
@@ -115,7 +94,8 @@ EncodingContext currentEncodingContext()
     context.buttonCount = productButtonCount();
     context.dpiStageCount = productDpiStageCount();
     context.sensorMode = sensorModeByte();
-    context.buttonPositions = productButtonPositions();
+    const auto named = loadNamedButtonPositions();
+    context.buttonPositions.assign(named.begin(), named.end());
     return context;
 }
 

@@ -166,6 +166,23 @@ int loadButtonMatrix(ButtonTable& matrix)
     return loadButtonTable(kMatrixKey, matrix);
 }
 
+std::array<int, kButtonTableSize> loadNamedButtonPositions()
+{
+    std::array<int, kButtonTableSize> positions;
+    positions.fill(-1);
+    if (!productDescriptionExists()) {
+        return positions;
+    }
+    const GuardedSettings file(productDescriptionPath(), GuardedSettings::Mode::Read);
+    for (int i = 0; i < kButtonTableSize; ++i) {
+        const QVariant value = file.settings().value(kMatrixKey.arg(i));
+        if (value.isValid()) {
+            positions[static_cast<size_t>(i)] = low8(value);
+        }
+    }
+    return positions;
+}
+
 int loadButtonPageLayout(ButtonTable& layout)
 {
     if (loadButtonTable(kMatrix2Key, layout) < 0) {

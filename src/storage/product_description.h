@@ -81,6 +81,8 @@ int productDpiStageCount();
 
 // Device button position of each button slot. Returns -1 when the file does not exist, else 0.
 int loadButtonMatrix(ButtonTable& matrix);
+// The positions the file actually names: -1 for each slot whose key is absent (or no file).
+std::array<int, kButtonTableSize> loadNamedButtonPositions();
 // Button-page layout (kHiddenButtonSlot marks a slot the page does not show). Returns -1 when
 // the file does not exist, else productButtonCount().
 int loadButtonPageLayout(ButtonTable& layout);
