@@ -4,6 +4,7 @@
 #include "cli_output.h"
 #include "device/upload.h"
 #include "device_session.h"
+#include "storage/app_config.h"
 #include "storage/profile_files.h"
 
 namespace {
@@ -14,6 +15,9 @@ const QString kFullOption = QStringLiteral("--full");
 
 void loadStartupConfiguration(CliConfiguration& configuration)
 {
+    // First run: the product folder and its profile list are made before anything reads them.
+    if (ensureProductFolder() != StorageResult::Ok)
+        err() << "Could not create the product folder " << productFolder() << "; using defaults.\n";
     loadConfiguration(configuration.lastUploaded);
     configuration.working = configuration.lastUploaded;
     writeDefaultProfileFile();

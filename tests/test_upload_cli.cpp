@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 struct CliResult
 {
@@ -17,7 +16,8 @@ struct CliResult
 };
 
 // Runs mousecfg-cli against a fresh virtual mouse with its trace in the sandbox.
-CliResult runCli(const QTemporaryDir& dir, const QStringList& arguments, const QString& plug = QStringLiteral("receiver"))
+CliResult runCli(const QTemporaryDir& dir, const QStringList& arguments,
+                 const QString& plug = QStringLiteral("receiver"))
 {
     const QString trace = dir.filePath(QStringLiteral("trace.log"));
     QFile::remove(trace);
@@ -26,9 +26,9 @@ CliResult runCli(const QTemporaryDir& dir, const QStringList& arguments, const Q
     environment.insert(QStringLiteral("MOUSECFG_SIM_PLUG"), plug);
     process.setProcessEnvironment(environment);
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg-cli"),
-                  QStringList{QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("--config-dir"),
-                              dir.filePath(QStringLiteral("Configs"))}
-                      + arguments);
+                  QStringList{ QStringLiteral("--simulate"), QStringLiteral("--trace"), trace,
+                               QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("Configs")) } +
+                      arguments);
     CliResult result;
     if (!process.waitForFinished(120000)) {
         return result;
@@ -50,8 +50,8 @@ CliResult runCli(const QTemporaryDir& dir, const QStringList& arguments, const Q
 // The reports of a full upload without macros: bracket, the four sections, commits, bracket.
 QByteArray fullUpload()
 {
-    return QByteArray::fromHex("46") + QByteArray(2, 0x01) + QByteArray(7, 0x03) + QByteArray(10, 0x02)
-           + QByteArray(5, 0x04) + QByteArray(5, 0x40) + QByteArray::fromHex("46");
+    return QByteArray::fromHex("46") + QByteArray(2, 0x01) + QByteArray(7, 0x03) + QByteArray(10, 0x02) +
+           QByteArray(5, 0x04) + QByteArray(5, 0x40) + QByteArray::fromHex("46");
 }
 
 } // namespace
@@ -70,16 +70,21 @@ private slots:
 void TestUploadCli::applyWritesExactlyTheSendingSequence()
 {
     QTemporaryDir dir;
-    const CliResult unchanged = runCli(dir, {QStringLiteral("apply")});
+    const CliResult unchanged = runCli(dir, { QStringLiteral("apply") });
     QCOMPARE(unchanged.exitCode, 0);
     QVERIFY(unchanged.writtenCommands.isEmpty());
     QVERIFY(unchanged.out.contains(QStringLiteral("nothing sent")));
+    // The first run made the product folder with the five default profile names.
+    QSettings productConfig(dir.filePath(QStringLiteral("Configs/Tarq M1/Config.ini")), QSettings::IniFormat);
+    QCOMPARE(productConfig.value(QStringLiteral("PROFILE_LIST/Count")).toInt(), 5);
+    QCOMPARE(productConfig.value(QStringLiteral("PROFILE_LIST/5")).toString(), QStringLiteral("Profile 5"));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Configs/Tarq M1/Profile"))).isDir());
 
-    const CliResult full = runCli(dir, {QStringLiteral("apply"), QStringLiteral("--full")});
+    const CliResult full = runCli(dir, { QStringLiteral("apply"), QStringLiteral("--full") });
     QCOMPARE(full.exitCode, 0);
     QCOMPARE(full.writtenCommands, fullUpload());
 
-    const CliResult usage = runCli(dir, {QStringLiteral("apply"), QStringLiteral("--everything")});
+    const CliResult usage = runCli(dir, { QStringLiteral("apply"), QStringLiteral("--everything") });
     QCOMPARE(usage.exitCode, 2);
     QVERIFY(usage.writtenCommands.isEmpty());
 }
@@ -88,7 +93,7 @@ void TestUploadCli::exportThenImportSendsTheFile()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("mine.conf"));
-    const CliResult exported = runCli(dir, {QStringLiteral("export-conf"), file});
+    const CliResult exported = runCli(dir, { QStringLiteral("export-conf"), file });
     QCOMPARE(exported.exitCode, 0);
     QVERIFY(exported.writtenCommands.isEmpty());
     QSettings conf(file, QSettings::IniFormat);
@@ -99,11 +104,11 @@ void TestUploadCli::exportThenImportSendsTheFile()
     // A file that changes the report rate of profile 0: the general section goes out.
     conf.setValue(QStringLiteral("PROFILE_0/pollrate"), 3);
     conf.sync();
-    const CliResult imported = runCli(dir, {QStringLiteral("import-conf"), file});
+    const CliResult imported = runCli(dir, { QStringLiteral("import-conf"), file });
     QCOMPARE(imported.exitCode, 0);
     QCOMPARE(imported.writtenCommands, QByteArray::fromHex("460101") + QByteArray(5, 0x40) + QByteArray::fromHex("46"));
 
-    const CliResult forced = runCli(dir, {QStringLiteral("import-conf"), file, QStringLiteral("--full")});
+    const CliResult forced = runCli(dir, { QStringLiteral("import-conf"), file, QStringLiteral("--full") });
     QCOMPARE(forced.exitCode, 0);
     QCOMPARE(forced.writtenCommands, fullUpload());
 }
@@ -112,14 +117,14 @@ void TestUploadCli::anotherProductsFileIsRefused()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("other.conf"));
-    QCOMPARE(runCli(dir, {QStringLiteral("export-conf"), file}).exitCode, 0);
+    QCOMPARE(runCli(dir, { QStringLiteral("export-conf"), file }).exitCode, 0);
     QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("MouseName/Name"), QStringLiteral("Other Mouse"));
-    const CliResult refused = runCli(dir, {QStringLiteral("import-conf"), file, QStringLiteral("--full")});
+    const CliResult refused = runCli(dir, { QStringLiteral("import-conf"), file, QStringLiteral("--full") });
     QCOMPARE(refused.exitCode, 3);
     QVERIFY(refused.err.contains(QStringLiteral("Other Mouse")));
     QVERIFY(refused.writtenCommands.isEmpty());
 
-    const CliResult missing = runCli(dir, {QStringLiteral("import-conf"), dir.filePath(QStringLiteral("none.conf"))});
+    const CliResult missing = runCli(dir, { QStringLiteral("import-conf"), dir.filePath(QStringLiteral("none.conf")) });
     QCOMPARE(missing.exitCode, 3);
     QVERIFY(missing.writtenCommands.isEmpty());
 }
@@ -127,7 +132,7 @@ void TestUploadCli::anotherProductsFileIsRefused()
 void TestUploadCli::noMouseIsReported()
 {
     QTemporaryDir dir;
-    const CliResult result = runCli(dir, {QStringLiteral("apply"), QStringLiteral("--full")}, QStringLiteral("none"));
+    const CliResult result = runCli(dir, { QStringLiteral("apply"), QStringLiteral("--full") }, QStringLiteral("none"));
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains(QStringLiteral("No mouse connected")));
     QVERIFY(result.writtenCommands.isEmpty());
