@@ -88,13 +88,14 @@ private:
 
 void addButtons(QWidget* canvas)
 {
-    const QStringList texts{ "LIGHTING", "CUSTOMIZE", "DPI", "MACRO" };
-    caption(canvas, "Tabs: normal, hover, pressed, disabled", 69, 70);
+    // The controls name their own states, so the captions fit the skin's narrow left panels.
+    const QStringList texts{ "Normal", "Hover", "Pressed", "Disabled" };
+    caption(canvas, "Tabs", 69, 82, 154);
     for (int state = 0; state < 4; ++state) {
         auto* tab = new TarqPushButton(tabImages(), canvas);
         tab->setCheckable(true);
         tab->setText(texts.at(state));
-        place(tab, 69, 90 + 34 * state, 154, 29);
+        place(tab, 69, 100 + 32 * state, 154, 29);
         if (state == 1)
             hover(tab);
         if (state == 2)
@@ -102,19 +103,20 @@ void addButtons(QWidget* canvas)
         if (state == 3)
             tab->setEnabled(false);
     }
-    caption(canvas, "Slots: checked, normal, disabled", 69, 228);
+    caption(canvas, "Slot buttons", 69, 230, 154);
+    const QStringList slotTexts{ "Checked", "Normal", "Disabled" };
     for (int slot = 0; slot < 3; ++slot) {
         auto* button = new TarqPushButton({ skinPath("profile_edit_name_1.png"), skinPath("profile_edit_name_2.png"),
                                             skinPath("profile_edit_name_2.png") },
                                           canvas);
         button->setCheckable(true);
-        button->setText(QStringLiteral("Profile %1").arg(slot + 1));
-        place(button, 70, 248 + 34 * slot, 152, 28);
+        button->setText(slotTexts.at(slot));
+        place(button, 70, 248 + 32 * slot, 152, 28);
         button->setChecked(slot != 1);
         if (slot == 2)
             button->setEnabled(false);
     }
-    caption(canvas, "Commands and icons", 69, 360);
+    caption(canvas, "Commands and icons", 69, 346, 154);
     const char* names[] = { "add", "copy", "del" };
     const char* labels[] = { "ADD", "COPY", "DELETE" };
     for (int i = 0; i < 3; ++i) {
@@ -123,7 +125,8 @@ void addButtons(QWidget* canvas)
                                  skinPath(QStringLiteral("profile_") + names[i] + QStringLiteral("2.png")) },
                                canvas);
         command->setText(labels[i]);
-        place(command, 70 + 78 * (i % 2), 380 + 32 * (i / 2), 72, 26);
+        // DELETE opens the lower panel, whose frame starts below the upper one's.
+        place(command, 70 + 78 * (i % 2), i < 2 ? 366 : 420, 72, 26);
         if (i == 1)
             hover(command);
         if (i == 2)
@@ -131,20 +134,20 @@ void addButtons(QWidget* canvas)
     }
     auto* exportButton =
         new TarqPushButton({ skinPath("profile_import1.png"), skinPath("profile_import2.png") }, canvas);
-    place(exportButton, 148, 412, 26, 26);
+    place(exportButton, 148, 420, 26, 26);
     auto* importButton = new TarqPushButton({ skinPath("profile_export1.png") }, canvas);
-    place(importButton, 180, 412, 26, 26);
+    place(importButton, 180, 420, 26, 26);
     auto* dropDown = new TarqPushButton({ skinPath("profile_apply1.png") }, canvas);
-    place(dropDown, 212, 410, 22, 28);
+    place(dropDown, 210, 419, 22, 28);
 
-    caption(canvas, "Hot-spots and wheel", 69, 450);
+    caption(canvas, "Hot-spots and wheel", 69, 454, 154);
     const char* spots[] = { "btn_1.png",     "btn_2.png",     "btn_up2.png", "btn_up1.png",
                             "btn_down2.png", "btn_down1.png", "btn_up4.png", "btn_down3.png" };
     for (int i = 0; i < 8; ++i) {
         auto* spot = new TarqPushButton({ skinPath(spots[i]) }, canvas);
-        place(spot, 70 + 20 * i, 472, 18, 18);
+        place(spot, 70 + 20 * i, 474, 18, 18);
     }
-    caption(canvas, "Alternative skin", 69, 500);
+    caption(canvas, "Alternative skin", 69, 500, 154);
     // The flag is process-wide and read while painting, so these are painted while it is set.
     setAlternativeSkin(true);
     for (int state = 0; state < 3; ++state) {
@@ -154,7 +157,7 @@ void addButtons(QWidget* canvas)
             hover(&alt);
         if (state == 2)
             alt.setEnabled(false);
-        addSnapshot(canvas, alt, 70 + 56 * state, 520, 52, 26);
+        addSnapshot(canvas, alt, 70 + 54 * state, 520, 50, 26);
     }
     setAlternativeSkin(false);
 }
