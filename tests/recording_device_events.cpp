@@ -14,6 +14,12 @@ void RecordingDeviceEvents::refreshMouseList()
     m_calls << QStringLiteral("refreshMouseList");
 }
 
+void RecordingDeviceEvents::setConnectedMouseCount(int count)
+{
+    m_connectedMice = count;
+    m_calls << QStringLiteral("mouseCount %1").arg(count);
+}
+
 void RecordingDeviceEvents::scheduleWarnClose(int delayMs)
 {
     m_calls << QStringLiteral("warnClose %1").arg(delayMs);

@@ -13,6 +13,7 @@ public:
 
     void refreshMouseList() override;
     int connectedMouseCount() const override { return m_connectedMice; }
+    void setConnectedMouseCount(int count) override;
     QString currentProductName() const override { return m_currentProduct; }
     void stopMonitorThread() override { m_calls << QStringLiteral("stopMonitor"); }
     void startMonitorThread() override { m_calls << QStringLiteral("startMonitor"); }

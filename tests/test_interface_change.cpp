@@ -122,10 +122,22 @@ private slots:
         QVERIFY(entry().allFlagsClear());
         QVERIFY(!commandHandle());
         QCOMPARE(sandbox.mouse().openHandleCount(), 0);
-        const QStringList expected = QStringList{ QStringLiteral("stopMonitor"), QStringLiteral("deviceOpen 0"),
-                                                  QStringLiteral("warningOpen 1"), QStringLiteral("warning 200") } +
-                                     kClosingCalls;
+        const QStringList expected =
+            QStringList{ QStringLiteral("mouseCount 0"), QStringLiteral("stopMonitor"), QStringLiteral("deviceOpen 0"),
+                         QStringLiteral("warningOpen 1"), QStringLiteral("warning 200") } +
+            kClosingCalls;
         QCOMPARE(events.calls(), expected);
+
+        // The node's other collections leaving afterwards warn no second time.
+        events.clear();
+        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 2), false, events);
+        QCOMPARE(events.calls(), kClosingCalls);
+
+        // With the count back at zero, the mouse coming back runs the arrival handling.
+        sandbox.mouse().plug(MouseLink::Receiver);
+        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true, events);
+        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), true, events);
+        QVERIFY(events.contains(QStringLiteral("warnClose 200")));
     }
 
     void removalOfAnAbsentInterfaceChangesNothing()

@@ -13,6 +13,8 @@ public:
     virtual void refreshMouseList() = 0;
     // Mice in the window's list (as of its last refresh).
     virtual int connectedMouseCount() const = 0;
+    // The link recounted the mice after a removal, without rebuilding the list.
+    virtual void setConnectedMouseCount(int count) = 0;
     // "Config/CurrentProductName".
     virtual QString currentProductName() const = 0;
     virtual void stopMonitorThread() = 0;

@@ -73,8 +73,13 @@ bool handleArrival(DeviceSide& side, InterfaceKind kind, const QString& name, De
     return arrivedNew;
 }
 
-// Returns false when the interface was already gone, which leaves the entry untouched.
-bool clearFlag(DeviceSide& side, InterfaceKind kind)
+enum class FlagChange {
+    Cleared,
+    AlreadyClear, // the interface was already gone, which leaves the entry untouched
+    NoFlag,       // an interface the entry keeps no flag for
+};
+
+FlagChange clearFlag(DeviceSide& side, InterfaceKind kind)
 {
     std::atomic<int>* flag = nullptr;
     if (kind == InterfaceKind::Pointer)
@@ -82,14 +87,16 @@ bool clearFlag(DeviceSide& side, InterfaceKind kind)
     else if (kind == InterfaceKind::Command)
         flag = &side.commandPresent;
     if (!flag)
-        return true;
-    return flag->exchange(0) != 0;
+        return FlagChange::NoFlag;
+    return flag->exchange(0) != 0 ? FlagChange::Cleared : FlagChange::AlreadyClear;
 }
 
 // Returns whether the entry's product was reopened and reloaded.
 bool handleLastRemoval(const DeviceIdentityEntry& entry, DeviceEvents& events)
 {
-    if (countConnectedMice() == 0) {
+    const int connectedMice = countConnectedMice();
+    events.setConnectedMouseCount(connectedMice);
+    if (connectedMice == 0) {
         events.stopMonitorThread();
         closeDevice();
         events.setDeviceOpen(false);
@@ -150,9 +157,12 @@ void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& ev
         if (arrived) {
             arrivedNew = handleArrival(*side, parsed.kind, name, events) || arrivedNew;
         } else {
-            if (!clearFlag(*side, parsed.kind))
+            const FlagChange change = clearFlag(*side, parsed.kind);
+            if (change == FlagChange::AlreadyClear)
                 continue;
-            if (entry.allFlagsClear())
+            // Only the removal that cleared the last flag handles it: the node's other
+            // collections leaving afterwards must not warn and close again.
+            if (change == FlagChange::Cleared && entry.allFlagsClear())
                 handled = handleLastRemoval(entry, events);
         }
         const bool sideSeen = side->pointerPresent.load() == 1 || side->commandPresent.load() == 1;
