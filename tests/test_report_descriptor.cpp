@@ -101,6 +101,22 @@ private slots:
         QCOMPARE(got, names);
     }
 
+    // A collection takes the last usage before it; one without a usage is never an entry's.
+    void usagesAsHidapiPairsThem()
+    {
+        const QByteArray descriptor = QByteArray::fromHex("0501090109ffa101"
+                                                          "a100c0"
+                                                          "c0"
+                                                          "05010900a101c0");
+        const std::vector<HidCollection> collections = parseReportDescriptor(descriptor);
+        QCOMPARE(int(collections.size()), 3);
+        QCOMPARE(collections[0].usage, quint16(0xFF));
+        QVERIFY(!collections[1].hasUsage);
+        CollectionNamer namer(0x3A5C, 0x1001, descriptor);
+        QCOMPARE(namer.nameFor(1, 0xFF), QByteArray("HID#VID_3A5C&PID_1001&col01"));
+        QCOMPARE(namer.nameFor(1, 0), QByteArray("HID#VID_3A5C&PID_1001&col02"));
+    }
+
     void malformedDescriptors_data()
     {
         QTest::addColumn<QByteArray>("descriptor");

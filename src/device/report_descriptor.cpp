@@ -34,8 +34,8 @@ std::vector<HidCollection> parseReportDescriptor(const QByteArray& descriptor)
     std::vector<quint16> pageStack;
     quint16 usagePage = 0;
     bool haveUsage = false;
-    quint32 firstUsage = 0;
-    int firstUsageSize = 0;
+    quint32 lastUsage = 0;
+    int lastUsageSize = 0;
     int depth = 0;
     int topLevelCount = 0;
 
@@ -68,17 +68,19 @@ std::vector<HidCollection> parseReportDescriptor(const QByteArray& descriptor)
                 pageStack.pop_back();
             }
         } else if (type == kTypeLocal) {
-            if (tag == kTagUsage && !haveUsage) {
+            // hidapi pairs a collection with the last usage before it.
+            if (tag == kTagUsage) {
                 haveUsage = true;
-                firstUsage = value;
-                firstUsageSize = dataSize;
+                lastUsage = value;
+                lastUsageSize = dataSize;
             }
         } else if (type == kTypeMain) {
             if (tag == kTagCollection) {
                 HidCollection collection;
                 // A four-byte usage carries its own page in the high half.
-                collection.usagePage = firstUsageSize == 4 ? quint16(firstUsage >> 16) : usagePage;
-                collection.usage = quint16(firstUsage & 0xFFFF);
+                collection.usagePage = lastUsageSize == 4 ? quint16(lastUsage >> 16) : usagePage;
+                collection.usage = quint16(lastUsage & 0xFFFF);
+                collection.hasUsage = haveUsage;
                 collection.depth = depth;
                 if (depth == 0)
                     ++topLevelCount;
@@ -90,8 +92,8 @@ std::vector<HidCollection> parseReportDescriptor(const QByteArray& descriptor)
             }
             // Local items apply to the next main item only.
             haveUsage = false;
-            firstUsage = 0;
-            firstUsageSize = 0;
+            lastUsage = 0;
+            lastUsageSize = 0;
         }
     }
     return collections;
@@ -123,7 +125,8 @@ QByteArray CollectionNamer::nameFor(quint16 usagePage, quint16 usage)
 {
     for (std::size_t i = m_next; i < m_collections.size(); ++i) {
         const HidCollection& collection = m_collections[i];
-        if (collection.usagePage != usagePage || collection.usage != usage)
+        // hidapi lists no entry for a collection without a usage.
+        if (!collection.hasUsage || collection.usagePage != usagePage || collection.usage != usage)
             continue;
         m_next = i + 1;
         if (collection.depth != 0)

@@ -14,6 +14,7 @@ struct HidCollection
     quint16 usage = 0;
     int depth = 0;         // 0 for a top-level collection
     int topLevelIndex = 0; // 1-based position of the top-level collection it belongs to
+    bool hasUsage = false; // a usage item came before it
 };
 
 // Every collection in descriptor order, nested ones included. A malformed tail ends the list.
