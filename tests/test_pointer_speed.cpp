@@ -1,3 +1,4 @@
+#include "device/upload.h"
 #include "platform/pointer_speed.h"
 
 #include <QtTest>
@@ -28,6 +29,25 @@ private slots:
         if (!display.isEmpty())
             qputenv("DISPLAY", display);
         QCOMPARE(read, kept);
+    }
+
+    void activeProfileOfTheDeviceImage()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        deviceImage().ProfileID = 2;
+        deviceImage().profiles[2].mousespeed = 7;
+        deviceImage().profiles[0].mousespeed = 12;
+        setSystemPointerSpeed();
+        const int active = getSystemPointerSpeed();
+        // An index past the five profiles falls back to the first.
+        deviceImage().ProfileID = 9;
+        setSystemPointerSpeed();
+        const int fallback = getSystemPointerSpeed();
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
+        QCOMPARE(active, 7);
+        QCOMPARE(fallback, 12);
     }
 
     void roundTripThroughTheXServer()

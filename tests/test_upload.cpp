@@ -77,6 +77,7 @@ private slots:
     void sensorOptionByte();
     void dpiStageCount_data();
     void dpiStageCount();
+    void aLoneSectionWriteReadsTheProductFiles();
     void dpiEncodingAtBothEndsOfEachRange_data();
     void dpiEncodingAtBothEndsOfEachRange();
     void buttonExamplesReachTheMouse();
@@ -293,6 +294,19 @@ void TestUpload::dpiStageCount()
         QCOMPARE(dpi.stages[i].xLow, quint8(10 + i));
         QCOMPARE(dpi.stages[i].yLow, quint8(20 + i));
     }
+}
+
+void TestUpload::aLoneSectionWriteReadsTheProductFiles()
+{
+    UploadSandbox sandbox;
+    sandbox.setProductCounts(6, 3);
+    deviceImage() = UploadSandbox::configuration();
+    deviceImage().profiles[2].dpiStages[0] = { 1, 1, 0, 40, 41 };
+    QCOMPARE(writeDpiSection(2), quint8(0));
+    const DecodedDpi dpi = decodeDpiSection(sandbox.mouse().section(CommandCode::DpiSection));
+    QCOMPARE(dpi.stageCount, quint8(3));
+    QCOMPARE(dpi.stages[0].xLow, quint8(40));
+    QCOMPARE(dpi.stages[0].yLow, quint8(41));
 }
 
 void TestUpload::dpiEncodingAtBothEndsOfEachRange_data()

@@ -22,17 +22,18 @@ ConfigRecord& deviceImage();
 // The product and host facts of the current installation, read from the stored files.
 EncodingContext currentEncodingContext();
 
-// Each writer sends one section of the device image and returns a transport result.
-quint8 writeGeneralSection(const EncodingContext& context);
-quint8 writeDpiSection(int profileIndex, const EncodingContext& context);
-quint8 writeButtonSection(const EncodingContext& context);
+// Each writer sends one section of the device image and returns a transport result. The upload
+// reads the context once for all sections; a lone write reads it from the files.
+quint8 writeGeneralSection(const EncodingContext& context = currentEncodingContext());
+quint8 writeDpiSection(int profileIndex, const EncodingContext& context = currentEncodingContext());
+quint8 writeButtonSection(const EncodingContext& context = currentEncodingContext());
 quint8 writeLightingSection();
 quint8 writeMacroSection();
 
 // Sends the sections named by flags (ChangeFlag bits) of record, then the macros. Stops the monitor
 // first; starts it again afterwards when a command handle is open. Returns the first non-zero
 // transport result, or 0. monitor may be nullptr (the command line runs none).
-quint8 uploadConfiguration(const ConfigRecord& record, ChangeFlags flags, MonitorSwitch* monitor);
+quint8 uploadConfiguration(const ConfigRecord& record, ChangeFlags flags, MonitorSwitch* monitor = nullptr);
 
 // One apply: saves the working configuration, sends what changed since the last upload (or
 // everything after a failure or when forced), remembers what was sent and emits DoProcessDlg.

@@ -4,6 +4,8 @@
 // no such setting (no X display) the value is only kept for the next read.
 
 void setSystemPointerSpeed(int speed);
+// The speed of the active profile of the device image: what the mouse was last sent.
+void setSystemPointerSpeed();
 int getSystemPointerSpeed();
 
 constexpr int kPointerSpeedMinimum = 1;
