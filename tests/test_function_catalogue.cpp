@@ -278,12 +278,13 @@ void TestFunctionCatalogue::gunFileNotOnTheFirstSlot()
     QCOMPARE(checkMacroSelection(buttons, 0, FunctionCode::GunFile, 3), FunctionChange::RefusedGunFileOnFirstSlot);
     QCOMPARE(chooseMacro(buttons, 0, FunctionCode::GunFile, "g", 1, 0), FunctionChange::RefusedGunFileOnFirstSlot);
     QCOMPARE(buttons[0].Fun, FunctionCode::Left);
-    QCOMPARE(checkMacroSelection(buttons, 1, FunctionCode::GunFile, 0), FunctionChange::Applied);
+    QCOMPARE(checkMacroSelection(buttons, 1, FunctionCode::GunFile, 3), FunctionChange::Applied);
 
-    // The last left click is kept first of all, whichever way the change comes.
+    // The first slot's warning comes even when it holds the last left click.
     ProfileButtons onlyLeft = buttonsWithLeftOn({ 0 });
-    QCOMPARE(checkMacroSelection(onlyLeft, 0, FunctionCode::GunFile, 3), FunctionChange::RefusedLastLeftClick);
-    QCOMPARE(chooseMacro(onlyLeft, 0, FunctionCode::GunFile, "g", 1, 0), FunctionChange::RefusedLastLeftClick);
+    QCOMPARE(checkMacroSelection(onlyLeft, 0, FunctionCode::GunFile, 3), FunctionChange::RefusedGunFileOnFirstSlot);
+    QCOMPARE(chooseMacro(onlyLeft, 0, FunctionCode::GunFile, "g", 1, 0), FunctionChange::RefusedGunFileOnFirstSlot);
+    QCOMPARE(checkMacroSelection(onlyLeft, 0, FunctionCode::Macro, 3), FunctionChange::RefusedLastLeftClick);
 }
 
 void TestFunctionCatalogue::macroSelectionNeedsALibrary()
@@ -291,6 +292,7 @@ void TestFunctionCatalogue::macroSelectionNeedsALibrary()
     ProfileButtons buttons = buttonsWithLeftOn({ 0 });
     QCOMPARE(checkMacroSelection(buttons, 2, FunctionCode::Macro, 0), FunctionChange::NeedsMacroLibrary);
     QCOMPARE(checkMacroSelection(buttons, 2, FunctionCode::Macro, 1), FunctionChange::Applied);
+    QCOMPARE(checkMacroSelection(buttons, 2, FunctionCode::GunFile, 0), FunctionChange::NeedsMacroLibrary);
     QCOMPARE(checkMacroSelection(buttons, 0, FunctionCode::Macro, 1), FunctionChange::RefusedLastLeftClick);
 }
 
@@ -314,11 +316,11 @@ void TestFunctionCatalogue::macroAssignmentCopiesTheFileEvents()
     QCOMPARE(entry.KeyInfo[2], (KeyInfo{ MacroKind::KeyRelease, 4, 0 }));
     QCOMPARE(entry.KeyInfo[3], (KeyInfo{ 9, 9, 9 }));
 
-    // A long file fills the 63 triples and no more.
+    // A long file fills the 63 triples and no more; the count stays the file's.
     macro.events.fill({ MacroKind::Move, 1, 0 }, 80);
     QCOMPARE(saveMacro("long", macro), MacroResult::Ok);
     QCOMPARE(chooseMacro(buttons, 6, FunctionCode::GunFile, "long", 1, 0), FunctionChange::Applied);
-    QCOMPARE(buttons[6].KeyNumber, 63);
+    QCOMPARE(buttons[6].KeyNumber, 80);
     QCOMPARE(buttons[6].KeyInfo[62], (KeyInfo{ MacroKind::Move, 1, 0 }));
 
     // Opening the selection again starts from the button's choice; another function starts afresh.

@@ -35,15 +35,13 @@ FunctionChange changeIfAllowed(ProfileButtons& buttons, int slot, int newCode, C
     return FunctionChange::Applied;
 }
 
-// The left-click rule, then the first slot that may not fire a gun file.
+// The first slot never fires a gun file, whatever else it holds; then the left-click rule.
 FunctionChange checkMacroTarget(const ProfileButtons& buttons, int slot, int code)
 {
-    const FunctionChange check = checkLeftClickRule(buttons, slot, code);
-    if (check != FunctionChange::Applied) {
-        return check;
+    if (code == FunctionCode::GunFile && slot == 0) {
+        return FunctionChange::RefusedGunFileOnFirstSlot;
     }
-    return code == FunctionCode::GunFile && slot == 0 ? FunctionChange::RefusedGunFileOnFirstSlot
-                                                      : FunctionChange::Applied;
+    return checkLeftClickRule(buttons, slot, code);
 }
 
 } // namespace
@@ -123,7 +121,8 @@ FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int 
     if (check != FunctionChange::Applied) {
         return check;
     }
-    if (code == FunctionCode::Macro && macroCount <= 0) {
+    // Gun files are macro files, so an empty library sends both choices to the macro editor.
+    if ((code == FunctionCode::Macro || code == FunctionCode::GunFile) && macroCount <= 0) {
         return FunctionChange::NeedsMacroLibrary;
     }
     return FunctionChange::Applied;
@@ -152,9 +151,9 @@ FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QS
         entry.Res1 = static_cast<quint8>(loopMode & 0xFF);
         entry.macroname = name;
         const MacroFile macro = loadMacro(name);
-        // A button holds 63 events; a longer file keeps its first 63.
+        // The count is the file's; a button holds 63 events, so a longer file keeps its first 63.
+        entry.KeyNumber = macro.events.size();
         const int copied = std::min<int>(macro.events.size(), kKeySlotCount);
-        entry.KeyNumber = copied;
         for (int j = 0; j < copied; ++j) {
             const MacroEvent& event = macro.events.at(j);
             entry.KeyInfo[j] = { event.kind, event.dataL, event.dataH };
