@@ -67,6 +67,10 @@ void TestAppConfig::productNamesThatLeaveTheFolderAreRefused()
         QCOMPARE(setCurrentProductName(name), StorageResult::InvalidName);
     }
     QCOMPARE(currentProductName(), QStringLiteral("Tarq M1"));
+    QCOMPARE(ensureProductFolder(), StorageResult::Ok);
+    QVERIFY(libraryProfileFilePath(QStringLiteral("../Config")).isEmpty());
+    QCOMPARE(writeProfileList({ QStringLiteral("a"), QStringLiteral("b/c") }), StorageResult::InvalidName);
+    QCOMPARE(readProfileList().size(), 5);
 
     // A hand-edited name is never used as a folder.
     QSettings(configIniPath(), QSettings::IniFormat).setValue(QStringLiteral("Config/CurrentProductName"), "../../x");

@@ -162,6 +162,14 @@ void TestMacroFiles::newNameTakesTheSmallestFreeNumber()
     QCOMPARE(created, QStringLiteral("name_2"));
     QVERIFY(QFile::exists(macroFilePath("name_2")));
     QVERIFY(macroListEntries().contains("name_2"));
+
+    // A listed macro whose file is gone gets its file back instead of blocking every new one.
+    QCOMPARE(addMacroToList("name_4"), MacroResult::Ok);
+    const int listed = countMacros();
+    QCOMPARE(createMacro(&created), MacroResult::Ok);
+    QCOMPARE(created, QStringLiteral("name_4"));
+    QVERIFY(QFile::exists(macroFilePath("name_4")));
+    QCOMPARE(countMacros(), listed);
 }
 
 void TestMacroFiles::fullLibraryRefusesANewMacro()

@@ -95,6 +95,8 @@ void TestMalformedFiles::unsafeLinesAreDropped_data()
     QTest::newRow("well-formed colour") << colour << colour;
     const QByteArray escaped = "[Config]\ns=@@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n";
     QTest::newRow("string escaped by the writer") << escaped << escaped;
+    const QByteArray inText = "[Config]\nProfile1=My " + kHugeList + "\n";
+    QTest::newRow("inside a plain string") << inText << inText;
     const QByteArray bytes = "[Config]\nb=@ByteArray(\\0\\x1)\n";
     QTest::newRow("byte array") << bytes << bytes;
 }

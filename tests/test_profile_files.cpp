@@ -221,6 +221,10 @@ void TestProfileFiles::optionsReadLowEightBitsAndAValidProfileIndex()
     QVERIFY(writeBytes(configIniPath(), "[Config]\nProfileID=4\n"));
     QCOMPARE(loadConfiguration(config), StorageResult::InvalidName);
     QCOMPARE(config.ProfileID, quint8(4));
+    // Out of range before any cut to eight bits: 257 is not slot 1.
+    QVERIFY(writeBytes(configIniPath(), "[Config]\nProfileID=257\n"));
+    QCOMPARE(loadConfiguration(config), StorageResult::InvalidName);
+    QCOMPARE(config.ProfileID, quint8(0));
 }
 
 void TestProfileFiles::saveWritesEverySlot()
@@ -268,6 +272,7 @@ void TestProfileFiles::namesThatLeaveTheFolderAreRefused()
     makeDefaultConfiguration(config);
     config.profileNames[2] = name;
     QCOMPARE(saveConfiguration(config), StorageResult::InvalidName);
+    QCOMPARE(saveProfileList(config), StorageResult::InvalidName);
     QCOMPARE(writeNamedProfile(config.profiles[2], name), StorageResult::InvalidName);
     QCOMPARE(saveProfileDpiStage(name, 3), StorageResult::InvalidName);
     ProfileRecord profile;

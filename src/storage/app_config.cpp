@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -99,7 +100,10 @@ QString productConfigPath()
 QString libraryProfileFilePath(const QString& name)
 {
     const QString folder = productFolder();
-    return folder.isEmpty() ? QString() : folder + kProfileFolder + name + kProfileSuffix;
+    if (folder.isEmpty() || !isValidFileName(name)) {
+        return QString();
+    }
+    return folder + kProfileFolder + name + kProfileSuffix;
 }
 
 StorageResult ensureProductFolder()
@@ -136,6 +140,10 @@ StorageResult writeProfileList(const QStringList& names)
 {
     const QString path = productConfigPath();
     if (path.isEmpty()) {
+        return StorageResult::InvalidName;
+    }
+    // Every entry names a library file, so one that would leave the folder refuses the list.
+    if (!std::all_of(names.begin(), names.end(), isValidFileName)) {
         return StorageResult::InvalidName;
     }
     GuardedSettings file(path, GuardedSettings::Mode::Write);

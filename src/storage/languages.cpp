@@ -1,6 +1,7 @@
 #include "storage/languages.h"
 
 #include "storage/paths.h"
+#include "storage/settings_guard.h"
 
 #include <QSettings>
 #include <atomic>
@@ -40,7 +41,8 @@ int LanguageList::offeredCount() const
 
 LanguageList readLanguageList()
 {
-    QSettings settings(appConfigPath(), QSettings::IniFormat);
+    const GuardedSettings file(appConfigPath(), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
     LanguageList list;
     list.count = settings.value(kLangCountKey, 0).toInt();
     for (int i = 0; i < kMaxLanguages; ++i) {
@@ -52,21 +54,21 @@ LanguageList readLanguageList()
 
 int readChosenLanguage()
 {
-    QSettings settings(configDir() + kLangConfigFile, QSettings::IniFormat);
-    return settings.value(kLangIdKey, 0).toInt();
+    const GuardedSettings file(configDir() + kLangConfigFile, GuardedSettings::Mode::Read);
+    return file.settings().value(kLangIdKey, 0).toInt();
 }
 
 bool saveChosenLanguage(int index)
 {
-    QSettings settings(configDir() + kLangConfigFile, QSettings::IniFormat);
-    settings.setValue(kLangIdKey, index);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    GuardedSettings file(configDir() + kLangConfigFile, GuardedSettings::Mode::Write);
+    file.settings().setValue(kLangIdKey, index);
+    return file.sync();
 }
 
 LanguageFont fontForLanguage(int index)
 {
-    QSettings settings(appConfigPath(), QSettings::IniFormat);
+    const GuardedSettings file(appConfigPath(), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
     LanguageFont font;
     font.family = settings.value(kFontKey.arg(index)).toString();
     // Stored unsigned: a negative or non-numeric size reads as 0, not as a huge value.

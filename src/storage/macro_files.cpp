@@ -201,8 +201,9 @@ MacroResult createMacro(QString* createdName)
     if (saved != MacroResult::Ok) {
         return saved;
     }
+    // A listed name whose file had gone is whole again now; a new entry would only repeat it.
     const MacroResult listed = addMacroToList(name);
-    if (listed != MacroResult::Ok) {
+    if (listed != MacroResult::Ok && listed != MacroResult::NameTaken) {
         QFile::remove(macroFilePath(name));
         return listed;
     }

@@ -12,6 +12,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -33,8 +34,9 @@ quint8 readByte(const QSettings& settings, const QString& key)
 // The index picks one of five records; anything else would index past them.
 quint8 readProfileId(const QSettings& settings)
 {
-    const quint8 id = readByte(settings, kProfileIdKey);
-    return id < kProfileCount ? id : 0;
+    // Checked before the 8-bit cut, so 257 is out of range rather than slot 1.
+    const int id = settings.value(kProfileIdKey).toInt();
+    return id >= 0 && id < kProfileCount ? static_cast<quint8>(id) : 0;
 }
 
 void readOptions(const QSettings& settings, ConfigRecord& config)
@@ -204,7 +206,10 @@ StorageResult saveProfileList(const ConfigRecord& config)
     file.settings().setValue(kProfileIdKey, config.ProfileID);
     file.settings().setValue(kCountKey, config.Count);
     writeProfileNames(file.settings(), config);
-    return synced(file);
+    const StorageResult written = synced(file);
+    // The names are kept for the user to correct, but one that cannot name a file is reported.
+    const bool namesValid = std::all_of(config.profileNames.begin(), config.profileNames.end(), isValidFileName);
+    return worse(written, namesValid ? StorageResult::Ok : StorageResult::InvalidName);
 }
 
 StorageResult saveActiveProfileIndex(int index)

@@ -136,14 +136,26 @@ bool isWellFormedColor(const QString& text, int start)
            endsValue(text, end + 1);
 }
 
-// Serialised values start a value; one right after another '@' is an escaped plain string.
+// The settings class decodes a serialised value only where a value or a list element begins:
+// after the '=' or a ',', past spaces. Anywhere else the text is a plain string.
+bool startsAValue(const QString& text, int at)
+{
+    int i = at - 1;
+    while (i >= 0 && text.at(i).isSpace()) {
+        --i;
+    }
+    return i < 0 || text.at(i) == QLatin1Char('=') || text.at(i) == QLatin1Char(',');
+}
+
+// One right after another '@' is an escaped plain string.
 bool holdsUnsafeValue(const QString& text)
 {
     for (const QString& prefix : { kVariantPrefix, kDateTimePrefix }) {
         int at = text.indexOf(prefix);
         while (at >= 0) {
             const bool escaped = at > 0 && text.at(at - 1) == QLatin1Char('@');
-            if (!escaped && (prefix == kDateTimePrefix || !isWellFormedColor(text, at + prefix.size()))) {
+            if (!escaped && startsAValue(text, at) &&
+                (prefix == kDateTimePrefix || !isWellFormedColor(text, at + prefix.size()))) {
                 return true;
             }
             at = text.indexOf(prefix, at + 1);
