@@ -203,14 +203,15 @@ PainterTable chromePainters()
     table.insert(QStringLiteral("profile_apply1.png"), dropDownButton);
     table.insert(QStringLiteral("btn_1.png"), hotSpot(false, 0));
     table.insert(QStringLiteral("btn_2.png"), hotSpot(true, 0));
-    table.insert(QStringLiteral("btn_up1.png"), wheelHotSpot(true, true, false));
-    table.insert(QStringLiteral("btn_up2.png"), wheelHotSpot(true, false, false));
-    table.insert(QStringLiteral("btn_down1.png"), wheelHotSpot(false, true, false));
-    table.insert(QStringLiteral("btn_down2.png"), wheelHotSpot(false, false, false));
-    table.insert(QStringLiteral("btn_up3.png"), wheelHotSpot(true, true, true));
-    table.insert(QStringLiteral("btn_up4.png"), wheelHotSpot(true, false, true));
-    table.insert(QStringLiteral("btn_down3.png"), wheelHotSpot(false, true, true));
-    table.insert(QStringLiteral("btn_down4.png"), wheelHotSpot(false, false, true));
+    // As with btn_2/btn_1, the higher number is the first image of its list: the selected look.
+    table.insert(QStringLiteral("btn_up1.png"), wheelHotSpot(true, false, false));
+    table.insert(QStringLiteral("btn_up2.png"), wheelHotSpot(true, true, false));
+    table.insert(QStringLiteral("btn_down1.png"), wheelHotSpot(false, false, false));
+    table.insert(QStringLiteral("btn_down2.png"), wheelHotSpot(false, true, false));
+    table.insert(QStringLiteral("btn_up3.png"), wheelHotSpot(true, false, true));
+    table.insert(QStringLiteral("btn_up4.png"), wheelHotSpot(true, true, true));
+    table.insert(QStringLiteral("btn_down3.png"), wheelHotSpot(false, false, true));
+    table.insert(QStringLiteral("btn_down4.png"), wheelHotSpot(false, true, true));
     table.insert(QStringLiteral("bat1.png"), batteryFrame(false));
     table.insert(QStringLiteral("bat2.png"), batteryFrame(true));
     return table;
