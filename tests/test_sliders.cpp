@@ -65,6 +65,11 @@ private slots:
         QCOMPARE(atMaximum - atMinimum, 200); // track = width − tip width
         QCOMPARE(halfway - atMinimum, 100);
         QVERIFY(slider->valueTip()->y() + slider->valueTip()->height() <= slider->y());
+
+        // The tip sits on the page but goes with its slider.
+        const QPointer<TarqLabel> tip = slider->valueTip();
+        delete slider;
+        QVERIFY(tip.isNull());
     }
 
     void twoBarsReportBothValuesWhenOneMoves()

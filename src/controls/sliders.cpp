@@ -68,6 +68,12 @@ TarqSlider::TarqSlider(Qt::Orientation orientation, QWidget* parent)
     });
 }
 
+TarqSlider::~TarqSlider()
+{
+    if (m_tip && m_tip->parent() != this)
+        delete m_tip;
+}
+
 void TarqSlider::mousePressEvent(QMouseEvent* event)
 {
     QSlider::mousePressEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSlider>
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class TarqSlider : public QSlider
 public:
     explicit TarqSlider(QWidget* parent = nullptr);
     explicit TarqSlider(Qt::Orientation orientation, QWidget* parent = nullptr);
+    ~TarqSlider() override;
 
     TarqLabel* valueTip() const { return m_tip; }
 
@@ -32,7 +34,9 @@ private:
     int trackLength() const;
     QRect handleRect() const;
 
-    TarqLabel* m_tip;
+    // The tip lives on the parent so it can stand above the slider's own rectangle; the slider
+    // still owns it.
+    QPointer<TarqLabel> m_tip;
 };
 
 // Two bars (first and second value, X and Y of a DPI stage) or, in linked mode, one bar that sets
