@@ -1,5 +1,6 @@
 #include "storage/languages.h"
 
+#include "storage/file_names.h"
 #include "storage/paths.h"
 #include "storage/settings_guard.h"
 
@@ -24,12 +25,6 @@ std::atomic_int g_currentLanguage{ 0 };
 QString appConfigPath()
 {
     return configDir() + kConfigFile;
-}
-
-bool isPlainFileName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           name != QLatin1String("..") && name != QLatin1String(".");
 }
 
 } // namespace
@@ -96,7 +91,7 @@ QString translationFilePath(const LanguageList& list, int index)
     if (index < 0 || index >= kMaxLanguages)
         return {};
     const QString& file = list.files[static_cast<size_t>(index)];
-    if (!isPlainFileName(file))
+    if (!isValidFileName(file))
         return {};
     return appDir() + kCatalogueFolder + file + kCatalogueSuffix;
 }
