@@ -1,5 +1,6 @@
 #include "cli_commands.h"
 #include "cli_output.h"
+#include "device/battery.h"
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
@@ -11,19 +12,13 @@ namespace {
 
 constexpr int kAfterQueryMs = 10;
 constexpr int kAnswerTimeoutMs = 50;
-constexpr int kExitNoAnswer = 5; // as an upload to a mouse that is off
-constexpr int kMillivoltFactor = 990;
-constexpr int kMillivoltDivisor = 240;
-constexpr int kLevelLow = 4;
-constexpr int kLevelHigh = 5;
-constexpr int kChargeState = 6;
 
 } // namespace
 
 int runBatteryCommand(const QStringList& arguments, DeviceSession& session)
 {
     if (!arguments.isEmpty())
-        return kExitUsage;
+        return badArgument(QStringLiteral("battery takes no argument, not %1").arg(arguments.first()));
     if (!session.openProduct()) {
         err() << "No mouse connected.\n";
         return kExitNoDevice;
@@ -33,19 +28,18 @@ int runBatteryCommand(const QStringList& arguments, DeviceSession& session)
     const CommandReport query = batteryQueryReport();
     if (hid.write(handle, query.data(), query.size()) < 0) {
         err() << "Unable to send the battery query.\n";
-        return kTransportWriteFailed;
+        return kExitWriteFailed;
     }
     QThread::msleep(kAfterQueryMs);
     CommandReport answer{};
     const int read = hid.readTimeout(handle, answer.data(), answer.size(), kAnswerTimeoutMs);
-    const bool allZero = answer[kLevelLow] == 0 && answer[kLevelHigh] == 0 && answer[kChargeState] == 0;
-    if (read <= 0 || answer[3] != CommandCode::BatteryQuery || allZero) {
+    const BatteryReading reading = decodeBatteryReport(answer.data());
+    if (read <= 0 || answer[3] != CommandCode::BatteryQuery || !reading.answered()) {
         err() << "The mouse did not answer: it is asleep or out of range.\n";
-        return kExitNoAnswer;
+        return kExitMouseAsleep;
     }
-    const int level = answer[kLevelHigh] * 256 + answer[kLevelLow];
-    out() << "level " << level << '\n'
-          << "millivolts " << level * kMillivoltFactor / kMillivoltDivisor << '\n'
-          << "charging " << (answer[kChargeState] ? "yes" : "no") << '\n';
+    out() << "level " << reading.level() << '\n'
+          << "millivolts " << reading.millivolts() << '\n'
+          << "charging " << (reading.charging() ? "yes" : "no") << '\n';
     return kExitOk;
 }

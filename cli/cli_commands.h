@@ -5,8 +5,8 @@
 
 class DeviceSession;
 
-// One command of mousecfg-cli. run returns the exit code; a bad argument returns kExitUsage and
-// main prints the usage line.
+// One command of mousecfg-cli. run returns the exit code; a bad argument prints a message naming
+// it and returns kExitUsage, and main adds the usage line.
 struct CliCommand
 {
     const char* name;
@@ -14,12 +14,24 @@ struct CliCommand
     int (*run)(const QStringList& arguments, DeviceSession& session);
 };
 
+// The exit codes, as --help and the README list them.
 constexpr int kExitOk = 0;
 constexpr int kExitNoDevice = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitNotConfirmed = 2; // the mouse did not confirm a report after the retries
+constexpr int kExitBadFile = 3;      // an input file of another product, damaged or unreadable
+constexpr int kExitWriteFailed = 4;  // a write to the mouse failed
+constexpr int kExitMouseAsleep = 5;
+constexpr int kExitCannotWrite = 6; // a file could not be written (the message names it)
+constexpr int kExitUsage = 64;      // EX_USAGE
 
 // Every command, in the order the usage line lists them.
 const std::vector<CliCommand>& cliCommands();
+
+// The exit code of a transport or sending result (0, 1, 2, 4, 5).
+int exitCodeForResult(int result);
+
+// Prints "mousecfg-cli: " and text to stderr and returns kExitUsage.
+int badArgument(const QString& text);
 
 int runDevicesCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session);

@@ -8,8 +8,11 @@
 // mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] COMMAND [ARGS]
 struct CliOptions
 {
+    bool help = false;    // --help
+    bool version = false; // --version
     bool simulate = false;
     QString traceFile; // --trace, else MOUSECFG_SIM_TRACE; only with --simulate
+    bool traceFromOption = false; // --trace starts a new file; the variable's file is appended to
     DirectoryOptions directories;
     QString command;
     QStringList arguments;

@@ -1,4 +1,7 @@
 #include "cli_commands.h"
+#include "cli_output.h"
+#include "device/transport.h"
+#include "device/upload.h"
 
 const std::vector<CliCommand>& cliCommands()
 {
@@ -11,4 +14,26 @@ const std::vector<CliCommand>& cliCommands()
         { "export-conf", "FILE", runExportConfCommand },
     };
     return commands;
+}
+
+int exitCodeForResult(int result)
+{
+    switch (result) {
+    case kTransportOk:
+        return kExitOk;
+    case kTransportNoDevice:
+        return kExitNoDevice;
+    case kTransportWriteFailed:
+        return kExitWriteFailed;
+    case kUploadMouseOff:
+        return kExitMouseAsleep;
+    default:
+        return kExitNotConfirmed;
+    }
+}
+
+int badArgument(const QString& text)
+{
+    err() << "mousecfg-cli: " << text << '\n';
+    return kExitUsage;
 }

@@ -2,10 +2,9 @@
 
 #include "cli_commands.h"
 #include "cli_output.h"
-#include "device/upload.h"
 #include "device_session.h"
-#include "storage/app_config.h"
-#include "storage/profile_files.h"
+#include "session/sending.h"
+#include "session/startup.h"
 
 namespace {
 
@@ -13,14 +12,10 @@ const QString kFullOption = QStringLiteral("--full");
 
 } // namespace
 
-void loadStartupConfiguration(CliConfiguration& configuration)
+void loadConfigurationReporting(ConfigurationPair& configuration)
 {
-    // First run: the product folder and its profile list are made before anything reads them.
-    if (ensureProductFolder() != StorageResult::Ok)
-        err() << "Could not create the product folder " << productFolder() << "; using defaults.\n";
-    loadConfiguration(configuration.lastUploaded);
-    configuration.working = configuration.lastUploaded;
-    writeDefaultProfileFile();
+    for (const QString& message : loadStartupConfiguration(configuration))
+        err() << message << '\n';
 }
 
 bool takeFullOption(QStringList& arguments)
@@ -28,26 +23,26 @@ bool takeFullOption(QStringList& arguments)
     return arguments.removeAll(kFullOption) > 0;
 }
 
-int sendConfiguration(CliConfiguration& configuration, bool full, DeviceSession& session)
+int sendReporting(ConfigurationPair& configuration, bool full, DeviceSession& session)
 {
     if (!session.openProduct()) {
         err() << "No mouse connected.\n";
         return kExitNoDevice;
     }
     // The command line runs no monitor thread, so nothing needs stopping around the upload.
-    TarqProcessThread thread(configuration.working, configuration.lastUploaded);
-    thread.setForceFull(full);
-    thread.start();
-    thread.wait();
-    const int result = thread.result();
-    if (result == kUploadMouseOff) {
-        err() << "Mouse is sleeping or not connected.\n";
-    } else if (result != 0) {
-        err() << "Send data failed, please try again. (transport result " << result << ")\n";
-    } else if (thread.sentFlags() == ChangeFlag::None) {
-        out() << "Nothing changed since the last upload; nothing sent.\n";
-    } else {
-        out() << "Configuration sent.\n";
+    const SendOutcome outcome = runSendingSequence(configuration.working, configuration.lastUploaded, full);
+    const bool saved = outcome.saved == StorageResult::Ok;
+    if (!saved)
+        err() << "The configuration could not be saved: cannot write " << outcome.unsavedPath << ".\n";
+    if (outcome.result != 0) {
+        err() << sendingMessage(outcome) << " (transport result " << int(outcome.result) << ")\n";
+        return exitCodeForResult(outcome.result);
     }
-    return result;
+    if (outcome.sentFlags == ChangeFlag::None)
+        out() << "Nothing changed since the last upload; nothing sent.\n";
+    else if (saved)
+        out() << "Configuration sent.\n";
+    else
+        out() << "Configuration sent, but not saved.\n";
+    return saved ? kExitOk : kExitCannotWrite;
 }

@@ -1,28 +1,19 @@
 #pragma once
 
-#include "storage/profile_record.h"
-
 #include <QStringList>
 
 class DeviceSession;
+struct ConfigurationPair;
 
-// Exit code of a configuration file that cannot be used (another product's, or damaged).
-constexpr int kExitBadFile = 3;
+// What apply, import-conf and export-conf share: the window's start-up load and its sending
+// sequence, with their outcome printed.
 
-// The two records the window keeps: what the pages edit and what the mouse was last given.
-struct CliConfiguration
-{
-    ConfigRecord working;
-    ConfigRecord lastUploaded;
-};
-
-// Loads the stored configuration as the window does at start-up: into the last-uploaded record,
-// copied into the working one; the default profile file is written afresh.
-void loadStartupConfiguration(CliConfiguration& configuration);
+// Loads the stored configuration as the window does at start-up; prints what could not be done.
+void loadConfigurationReporting(ConfigurationPair& configuration);
 
 // Takes "--full" out of arguments; true when it was there.
 bool takeFullOption(QStringList& arguments);
 
-// Opens the mouse and runs the sending sequence of one apply. The exit code is its result:
-// 0 sent (or nothing to send), 5 mouse off, any other value a transport failure.
-int sendConfiguration(CliConfiguration& configuration, bool full, DeviceSession& session);
+// Opens the mouse, runs the sending sequence and prints its outcome. Returns the exit code: the
+// transfer's when it failed, else 6 when the configuration could not be saved, else 0.
+int sendReporting(ConfigurationPair& configuration, bool full, DeviceSession& session);

@@ -1,16 +1,23 @@
 #include "device_session.h"
 
+#include "cli_commands.h"
 #include "cli_options.h"
 #include "device/device_state.h"
 #include "device/discovery.h"
 #include "sim/sim_backend.h"
 #include "sim/virtual_mouse.h"
-#include "storage/app_config.h"
+#include "session/startup.h"
 
 namespace {
 
 // Which of the virtual mouse's links are plugged in: "receiver" (default), "cable", "both", "none".
 const char kSimPlugVariable[] = "MOUSECFG_SIM_PLUG";
+
+// A fault for the whole command, to try the error paths: "asleep", "bad-echo" (every echo comes
+// back with a data byte changed), "write-failure" (every write fails).
+const char kSimFaultVariable[] = "MOUSECFG_SIM_FAULT";
+constexpr int kEveryTransfer = 1 << 20;
+constexpr int kAlteredEchoByte = 10;
 
 void plugFromEnvironment(VirtualMouse& mouse)
 {
@@ -19,28 +26,20 @@ void plugFromEnvironment(VirtualMouse& mouse)
         mouse.plug(MouseLink::Receiver);
     if (plug == QLatin1String("cable") || plug == QLatin1String("both"))
         mouse.plug(MouseLink::Cable);
-}
-
-// As the window's mouse list does: one connected product is the current one.
-QByteArray productToOpen()
-{
-    const DeviceIdentityTable& table = deviceTable();
-    QByteArray only;
-    int connected = 0;
-    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
-        const DeviceIdentityEntry& entry = table.entries[i];
-        if (entry.receiver.isConnected() || entry.cable.isConnected()) {
-            only = entry.modelName;
-            ++connected;
-        }
-    }
-    return connected == 1 ? only : currentProductName().toLatin1();
+    const QString fault = qEnvironmentVariable(kSimFaultVariable);
+    if (fault == QLatin1String("asleep"))
+        mouse.sleep();
+    else if (fault == QLatin1String("bad-echo"))
+        mouse.alterNextEchoes(kEveryTransfer, kAlteredEchoByte);
+    else if (fault == QLatin1String("write-failure"))
+        mouse.failNextWrites(kEveryTransfer);
 }
 
 } // namespace
 
 DeviceSession::DeviceSession(const CliOptions& options)
     : m_traceFile(options.traceFile)
+    , m_freshTrace(options.traceFromOption)
 {
     if (!options.simulate)
         return;
@@ -57,22 +56,23 @@ DeviceSession::~DeviceSession()
     exitDeviceLayer();
 }
 
-bool DeviceSession::start(QString* error)
+int DeviceSession::start(QString* error)
 {
     if (m_mouse) {
-        if (!m_traceFile.isEmpty() && !m_mouse->trace().setFile(m_traceFile)) {
+        const SimTrace::Start start = m_freshTrace ? SimTrace::Start::Fresh : SimTrace::Start::Append;
+        if (!m_traceFile.isEmpty() && !m_mouse->trace().setFile(m_traceFile, start)) {
             *error = QStringLiteral("cannot write the trace file %1").arg(m_traceFile);
-            return false;
+            return kExitCannotWrite;
         }
         plugFromEnvironment(*m_mouse);
     }
     loadDeviceTable();
     if (enumerateDevices() != 0) {
         *error = QStringLiteral("the HID library could not be started");
-        return false;
+        return kExitNoDevice;
     }
     m_started = true;
-    return true;
+    return kExitOk;
 }
 
 bool DeviceSession::openProduct()

@@ -19,9 +19,9 @@ public:
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
 
-    // Loads the table and enumerates. False with *error when the HID library or the trace file
-    // cannot be used.
-    bool start(QString* error);
+    // Loads the table and enumerates. Returns 0, or the exit code with *error set when the trace
+    // file cannot be written (6) or the HID library cannot be started (1).
+    int start(QString* error);
 
     // Opens the interfaces of the product to talk to: the only connected one, else the stored
     // current product. False when no command interface could be opened.
@@ -34,5 +34,6 @@ private:
     std::unique_ptr<SimBackend> m_backend;
     std::unique_ptr<ScopedHidBackend> m_installed;
     QString m_traceFile;
+    bool m_freshTrace = false;
     bool m_started = false;
 };

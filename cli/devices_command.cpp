@@ -21,7 +21,7 @@ void printSide(const char* label, const DeviceSide& side)
 int runDevicesCommand(const QStringList& arguments, DeviceSession&)
 {
     if (!arguments.isEmpty())
-        return kExitUsage;
+        return badArgument(QStringLiteral("devices takes no argument, not %1").arg(arguments.first()));
     const DeviceIdentityTable& table = deviceTable();
     bool anything = false;
     for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {

@@ -1,35 +1,30 @@
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "configuration_send.h"
-#include "storage/app_config.h"
-#include "storage/profile_files.h"
-
-#include <QFileInfo>
+#include "session/configuration_files.h"
+#include "session/startup.h"
 
 int runImportConfCommand(const QStringList& arguments, DeviceSession& session)
 {
     QStringList rest = arguments;
     const bool full = takeFullOption(rest);
-    if (rest.size() != 1) {
-        return kExitUsage;
-    }
+    if (rest.size() != 1)
+        return badArgument(QStringLiteral("import-conf takes one configuration file"));
     const QString path = rest.first();
-    if (!QFileInfo(path).isFile()) {
-        err() << "No configuration file " << path << ".\n";
+    if (path.isEmpty())
+        return badArgument(QStringLiteral("import-conf needs a file name, not an empty one"));
+    // Checked before the stored configuration is touched, so a refused file changes nothing.
+    const ConfigFileResult checked = checkImportSource(path);
+    if (!checked.ok()) {
+        err() << checked.message() << '\n';
         return kExitBadFile;
     }
-    CliConfiguration configuration;
-    loadStartupConfiguration(configuration);
-    // The window ignores another product's file silently; here the user is told why nothing happened.
-    const QString product = readProductTag(path);
-    if (product != currentProductName()) {
-        err() << "The file is not match current mouse! (" << path << " is for \"" << product << "\", this is \""
-              << currentProductName() << "\")\n";
+    ConfigurationPair configuration;
+    loadConfigurationReporting(configuration);
+    const ConfigFileResult imported = importConfigurationFile(configuration.working, path);
+    if (!imported.ok()) {
+        err() << imported.message() << '\n';
         return kExitBadFile;
     }
-    if (importConfiguration(configuration.working, path) == StorageResult::MalformedFile) {
-        err() << kMalformedImportMessage << '\n';
-        return kExitBadFile;
-    }
-    return sendConfiguration(configuration, full, session);
+    return sendReporting(configuration, full, session);
 }

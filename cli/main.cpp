@@ -2,19 +2,45 @@
 #include "cli_options.h"
 #include "cli_output.h"
 #include "device_session.h"
+#include "session/startup.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <algorithm>
 
 namespace {
 
-// The device link's diagnostics are debug lines; a command line shows them only when asked to.
-const char kDebugVariable[] = "MOUSECFG_DEBUG";
+const char kGlobalUsage[] =
+    "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
 
-const char kGlobalUsage[] = "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
+const char kHelpText[] = R"(
+Sends and reads the mouse's configuration without the window.
+  --simulate         talk to the virtual mouse instead of a real one
+  --trace FILE       with --simulate: write every report to FILE, started afresh
+  --app-dir DIR      the application directory (DefaultProfile.bin, defaults/, lang/)
+  --config-dir DIR   the configuration directory (Config.ini, profiles, macros)
+  --help, --version  this text, the version
 
-void printUsage()
+  devices            the mouse interfaces found
+  select-profile N   switch the mouse to on-board profile N (1..5)
+  battery            one battery reading: level, millivolts, charging
+  apply [--full]     send what changed since the last upload (everything with --full)
+  import-conf FILE   load a configuration file and send it
+  export-conf FILE   save the configuration to FILE (a regular file or a new one)
+
+Exit codes:
+  0  done
+  1  no mouse
+  2  the mouse did not confirm a report after the retries
+  3  an input file of another product, damaged or unreadable
+  4  a write to the mouse failed
+  5  the mouse is asleep
+  6  a file could not be written (the message names it)
+  64 a bad argument
+
+Diagnostics: QT_LOGGING_RULES="mousecfg.*=true" (or one area, such as mousecfg.transport).
+)";
+
+QString usageLine()
 {
     QStringList commands;
     for (const CliCommand& command : cliCommands()) {
@@ -22,7 +48,15 @@ void printUsage()
         commands << QString::fromLatin1(command.name) +
                         (arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments);
     }
-    err() << kGlobalUsage << "{" << commands.join(QLatin1String(" | ")) << "}\n";
+    return QLatin1String(kGlobalUsage) + QLatin1Char('{') + commands.join(QLatin1String(" | ")) + QLatin1Char('}');
+}
+
+int usageError(const QString& error)
+{
+    if (!error.isEmpty())
+        err() << "mousecfg-cli: " << error << '\n';
+    err() << usageLine() << '\n';
+    return kExitUsage;
 }
 
 } // namespace
@@ -30,40 +64,49 @@ void printUsage()
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    if (!qEnvironmentVariableIsSet(kDebugVariable))
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QCoreApplication::setApplicationName(QStringLiteral("mousecfg-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
     CliOptions options;
     QString error;
-    if (!parseCliOptions(args, options, &error)) {
-        err() << "mousecfg-cli: " << error << '\n';
-        printUsage();
-        return kExitUsage;
+    if (!parseCliOptions(args, options, &error))
+        return usageError(error);
+    if (options.help) {
+        out() << usageLine() << '\n' << kHelpText;
+        return kExitOk;
+    }
+    if (options.version) {
+        out() << "mousecfg-cli " << QCoreApplication::applicationVersion() << '\n';
+        return kExitOk;
     }
     const auto& commands = cliCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& candidate) {
         return options.command == QLatin1String(candidate.name);
     });
-    if (command == commands.end()) {
-        if (!options.command.isEmpty())
-            err() << "mousecfg-cli: unknown command " << options.command << '\n';
-        printUsage();
-        return kExitUsage;
-    }
-    if (!initDirectories(options.directories, &error)) {
+    if (command == commands.end())
+        return usageError(options.command.isEmpty() ? QStringLiteral("no command given")
+                                                    : QStringLiteral("unknown command %1").arg(options.command));
+
+    QString notice;
+    if (!initDirectories(options.directories, &error, &notice)) {
         err() << "mousecfg-cli: " << error << '\n';
-        return kExitNoDevice;
+        return kExitCannotWrite;
     }
+    if (!notice.isEmpty())
+        err() << "mousecfg-cli: " << notice << '\n';
+    const QString repaired = checkConfigurationFile();
+    if (!repaired.isEmpty())
+        err() << "mousecfg-cli: " << repaired << '\n';
 
     DeviceSession session(options);
-    if (!session.start(&error)) {
+    if (const int started = session.start(&error)) {
         err() << "mousecfg-cli: " << error << '\n';
-        return kExitNoDevice;
+        return started;
     }
     const int result = command->run(options.arguments, session);
     if (result == kExitUsage)
-        printUsage();
+        err() << usageLine() << '\n';
     return result;
 }

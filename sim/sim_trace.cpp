@@ -8,12 +8,13 @@ const char kTimeoutLine[] = "R timeout";
 
 } // namespace
 
-bool SimTrace::setFile(const QString& path)
+bool SimTrace::setFile(const QString& path, Start start)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_file.close();
     m_file.setFileName(path);
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+    const QIODevice::OpenMode how = start == Start::Fresh ? QIODevice::Truncate : QIODevice::Append;
+    return m_file.open(QIODevice::WriteOnly | how | QIODevice::Text);
 }
 
 QString SimTrace::formatBytes(const quint8* data, int length)

@@ -1,5 +1,6 @@
 #include "sim/virtual_mouse.h"
 
+#include "device/battery.h"
 #include "device/commands.h"
 #include "storage/product_description.h"
 
@@ -20,10 +21,7 @@ constexpr int kMaxDpiStages = 8;
 constexpr int kRateCodes = 4;
 constexpr int kLightingModes = 14;
 constexpr int kInputQueueLimit = 64; // the host side's report buffer
-constexpr int kModeByteIndex = 10;
 constexpr quint8 kFlipMask = 0xFF;
-constexpr int kLevelFactor = 990;
-constexpr int kLevelDivisor = 240;
 constexpr int kForeverMs = 1000 * 60 * 60;
 
 const char kFullPathPrefix[] = "\\\\?\\";
@@ -357,11 +355,10 @@ int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int t
 
 VirtualMouse::Report VirtualMouse::batteryReport() const
 {
-    // The mouse reports a level word of which the host takes word * 990 / 240 as millivolts.
-    const int level = (m_millivolts * kLevelDivisor + kLevelFactor - 1) / kLevelFactor;
+    const quint16 level = batteryLevelForMillivolts(m_millivolts);
     Report report = makeCommandReport(CommandCode::BatteryQuery, quint8(level & 0xFF), quint8((level >> 8) & 0xFF),
                                       m_charging ? 1 : 0, m_writeStatus);
-    report[kModeByteIndex] = m_modeByte;
+    report[BatteryByte::SensorMode] = m_modeByte;
     report[1] = commandChecksum(report.data());
     return report;
 }

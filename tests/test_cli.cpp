@@ -44,6 +44,12 @@ private:
     QProcessEnvironment m_environment;
 };
 
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 QStringList readLines(const QString& path)
 {
     QFile file(path);
@@ -74,8 +80,11 @@ private slots:
     void selectProfileWritesTheSwitchSequence()
     {
         CliRunner cli;
-        const Run run = cli.run({ "--simulate", "--trace", cli.path("t.log"), "select-profile", "2" });
+        // Profile 3 is on-board slot 2. The trace file starts afresh.
+        QVERIFY(writeFile(cli.path("t.log"), "left over\n"));
+        const Run run = cli.run({ "--simulate", "--trace", cli.path("t.log"), "select-profile", "3" });
         QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QLatin1String("On-board profile 3 selected.")));
         // 0x44 with slot 2 (not echoed), commit 0x01, then the five commits 04 01 02 08 10.
         const QStringList expected = {
             reportLine("W", "05 26 fa 44 02"), commitLine("W", "48", "01"), commitLine("R", "48", "01"),
@@ -162,9 +171,17 @@ private slots:
         QTest::newRow("trace without a file") << QStringList{ "--simulate", "--trace" };
         QTest::newRow("trace without simulation") << QStringList{ "--trace", "t.log", "devices" };
         QTest::newRow("slot missing") << QStringList{ "--simulate", "select-profile" };
-        QTest::newRow("slot out of range") << QStringList{ "--simulate", "select-profile", "5" };
+        QTest::newRow("slot zero") << QStringList{ "--simulate", "select-profile", "0" };
+        QTest::newRow("slot past the last") << QStringList{ "--simulate", "select-profile", "6" };
+        QTest::newRow("slot with a leading zero") << QStringList{ "--simulate", "select-profile", "01" };
+        QTest::newRow("slot with a sign") << QStringList{ "--simulate", "select-profile", "+2" };
+        QTest::newRow("slot with a line break") << QStringList{ "--simulate", "select-profile", "2\n" };
         QTest::newRow("slot not a number") << QStringList{ "--simulate", "select-profile", "two" };
+        QTest::newRow("two slots") << QStringList{ "--simulate", "select-profile", "1", "2" };
         QTest::newRow("devices with an argument") << QStringList{ "--simulate", "devices", "all" };
+        QTest::newRow("empty export path") << QStringList{ "--simulate", "export-conf", "" };
+        QTest::newRow("empty import path") << QStringList{ "--simulate", "import-conf", "" };
+        QTest::newRow("app dir is a file") << QStringList{ "--app-dir", "/etc/hostname", "devices" };
     }
 
     void badArguments()
@@ -172,9 +189,48 @@ private slots:
         QFETCH(QStringList, arguments);
         CliRunner cli;
         const Run run = cli.run(arguments);
-        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.exitCode, 64);
         QVERIFY(run.err.contains(QLatin1String("usage: mousecfg-cli")));
         QVERIFY(run.out.isEmpty());
+        // The message names what was wrong, not just the usage.
+        QVERIFY2(run.err.count(QLatin1Char('\n')) >= 2 || arguments.isEmpty(), qPrintable(run.err));
+    }
+
+    void helpAndVersionExitZero()
+    {
+        CliRunner cli;
+        const Run help = cli.run({ "--help" });
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains(QLatin1String("usage: mousecfg-cli")));
+        QVERIFY(help.out.contains(QLatin1String("64 a bad argument")));
+        const Run version = cli.run({ "--version" });
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith(QLatin1String("mousecfg-cli ")));
+    }
+
+    // A transfer that fails is its own exit code and never the usage line.
+    void failedTransfers_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("not confirmed, apply") << "bad-echo" << QStringList{ "apply", "--full" } << 2;
+        QTest::newRow("write failed") << "write-failure" << QStringList{ "select-profile", "1" } << 4;
+        QTest::newRow("write failed, battery") << "write-failure" << QStringList{ "battery" } << 4;
+        QTest::newRow("asleep, battery") << "asleep" << QStringList{ "battery" } << 5;
+    }
+
+    void failedTransfers()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        CliRunner cli;
+        cli.set(QStringLiteral("MOUSECFG_SIM_FAULT"), fault);
+        const Run run = cli.run(QStringList{ "--simulate" } + arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(!run.err.isEmpty());
+        QVERIFY2(!run.err.contains(QLatin1String("usage:")), qPrintable(run.err));
     }
 };
 

@@ -189,7 +189,7 @@ void TestMalformedFiles::damagedMacroFileStillHandsOverItsWriteSign()
     config.profiles[0].buttons[0].Fun = kMacroFunction;
     config.profiles[0].buttons[0].macroname = QStringLiteral("rapid");
 
-    QCOMPARE(compareConfigurations(config, config), ChangeFlag::Buttons);
+    QCOMPARE(takeMacroChanges(config, config), ChangeFlag::Buttons);
     QVERIFY(!hasUnsafeValues(path));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt(), 0);
 }

@@ -120,6 +120,8 @@ private slots:
 void TestMonitor::initTestCase()
 {
     g_previousHandler = qInstallMessageHandler(collectMessage);
+    // The thread's lines are debug lines of their own area, off unless asked for.
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.monitor.debug=true"));
 }
 
 void TestMonitor::cleanupTestCase()

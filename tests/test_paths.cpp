@@ -83,15 +83,30 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
-    void uncreatableConfigDirIsReported()
+    // A named directory that cannot be written gives way to the XDG one, and the notice says so;
+    // when that cannot be written either, nothing is used.
+    void unwritableConfigDirIsReplacedAndReported()
     {
         QTemporaryDir dir;
         QFile blocker(dir.path() + "/file");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/xdg").toUtf8());
         QString error;
-        QVERIFY(!initDirectories({dir.path(), dir.path() + "/file/Configs"}, &error));
-        QVERIFY(error.contains("/file/Configs"));
+        QString notice;
+        QVERIFY(initDirectories({dir.path(), dir.path() + "/file/Configs"}, &error, &notice));
+        QCOMPARE(configDir(), dir.path() + "/xdg/mousecfg/Configs");
+        QVERIFY2(notice.contains(dir.path() + "/file/Configs") && notice.contains(configDir()), qPrintable(notice));
+        QVERIFY(notice.contains("cannot be created"));
+
+        notice.clear();
+        QVERIFY(initDirectories({dir.path(), dir.path()}, &error, &notice));
+        QVERIFY(notice.isEmpty());
+
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/file/xdg").toUtf8());
+        QVERIFY(!initDirectories({dir.path(), dir.path() + "/file/Configs"}, &error, &notice));
+        QVERIFY(error.contains("/file/Configs") && error.contains("/file/xdg"));
+        qunsetenv("XDG_CONFIG_HOME");
     }
 };
 

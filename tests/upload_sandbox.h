@@ -2,6 +2,7 @@
 
 #include "device/monitor.h"
 #include "device_sandbox.h"
+#include "session/sending.h"
 #include "storage/profile_record.h"
 
 #include <QByteArray>

@@ -3,6 +3,7 @@
 #include "device/device_state.h"
 #include "device/hid_backend.h"
 #include "storage/app_config.h"
+#include "log_categories.h"
 #include "storage/product_description.h"
 
 #include <QtDebug>
@@ -45,7 +46,7 @@ void giveNotice(const QString& text)
     if (const DeviceNoticeHandler& handler = noticeHandler())
         handler(text);
     else
-        qWarning().noquote() << text;
+        qCWarning(lcDevice).noquote() << text;
 }
 
 void setupSide(DeviceSide& side, int vendorId, int productId)
@@ -77,7 +78,7 @@ bool isCommand(const DeviceSide& side, const HidDeviceInfo& info)
 void record(QByteArray& pathField, std::atomic<int>& flag, const char* tag, const HidDeviceInfo& info)
 {
     pathField = fittedDevicePath(info.path);
-    qDebug("%s %s\n", tag, pathField.constData());
+    qCDebug(lcDevice, "%s %s\n", tag, pathField.constData());
     flag.store(1);
 }
 
@@ -138,7 +139,7 @@ void loadDeviceTable()
     entry.modelName = name.toLatin1().left(kModelNameCapacity);
 
     setDeviceModelName(name);
-    qDebug().noquote() << name;
+    qCDebug(lcDevice).noquote() << name;
 }
 
 int enumerateDevices()
@@ -149,7 +150,7 @@ int enumerateDevices()
     DeviceIdentityTable& table = deviceTable();
     for (const HidDeviceInfo& info : hid.enumerate()) {
         if (info.vendorId == kLoggedVendorId) {
-            qDebug("Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", info.vendorId,
+            qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", info.vendorId,
                    info.productId, info.path.constData(), qPrintable(info.serialNumber), info.usage, info.usagePage);
         }
         // Collections that are not top-level ones have no name and match nothing.

@@ -1,10 +1,12 @@
 #include "device/monitor.h"
 
+#include "device/battery.h"
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
 
-#include <QDebug>
+#include "log_categories.h"
+
 #include <array>
 #include <chrono>
 
@@ -50,20 +52,21 @@ void TarqGetBatteryThread::pause(int milliseconds)
 
 void TarqGetBatteryThread::handleBatteryReport(const quint8* report)
 {
-    setSensorModeByte(report[10]);
-    emit RefreshBatteryStatus(report[6], report[4], report[5]);
-    if (report[4] != 0 || report[5] != 0 || report[6] != 0) {
-        emit RefreshWriteStatus(report[7]);
+    setSensorModeByte(report[BatteryByte::SensorMode]);
+    const BatteryReading reading = decodeBatteryReport(report);
+    emit RefreshBatteryStatus(reading.chargeByte, reading.levelLow, reading.levelHigh);
+    if (reading.answered()) {
+        emit RefreshWriteStatus(report[BatteryByte::WriteStatus]);
     }
 }
 
 void TarqGetBatteryThread::run()
 {
-    qDebug("TarqGetBatteryThread.\n");
+    qCDebug(lcMonitor, "TarqGetBatteryThread.\n");
     int cycle = 0;
     for (;;) {
         if (m_stop) {
-            qDebug("TarqGetBatteryThread Stop.\n");
+            qCDebug(lcMonitor, "TarqGetBatteryThread Stop.\n");
             return;
         }
         const HidHandle handle = commandHandle();
@@ -74,14 +77,14 @@ void TarqGetBatteryThread::run()
         if (cycle == 0) {
             const CommandReport query = batteryQueryReport();
             if (hidBackend().write(handle, query.data(), query.size()) < 0) {
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcMonitor, "Unable to send a feature report.\n");
             }
             pause(m_timings.afterQueryWrite);
             // A read that times out is a mouse that does not answer: the window shows it as off.
             if (hidBackend().readTimeout(handle, received.data(), received.size(), kMonitorReadTimeoutMs) <= 0) {
                 emit RefreshBatteryStatus(0, 0, 0);
             } else {
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", received[0], received[1], received[2], received[3],
+                qCDebug(lcMonitor, "Threadread bat - %x %x %x %x %x %x %x %x\n", received[0], received[1], received[2], received[3],
                        received[4], received[5], received[6], received[7]);
                 if (isKind(received, CommandCode::BatteryQuery)) {
                     handleBatteryReport(received.data());
@@ -95,7 +98,7 @@ void TarqGetBatteryThread::run()
 
         received.fill(0);
         if (hidBackend().readTimeout(handle, received.data(), received.size(), kMonitorReadTimeoutMs) <= 0) {
-            qDebug("Unable to read a feature report 1.\n");
+            qCDebug(lcMonitor, "Unable to read a feature report 1.\n");
             pause(m_timings.afterFailedRead);
         } else if (isKind(received, CommandCode::StatusReport)) {
             emit RefreshStatus(received[4], received[5], received[6], received[7]);

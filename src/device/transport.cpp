@@ -3,6 +3,8 @@
 #include "device/device_state.h"
 
 #include <QThread>
+#include "log_categories.h"
+
 #include <QtDebug>
 #include <algorithm>
 
@@ -54,6 +56,8 @@ void trace(const QString& text)
 {
     if (const TransportTraceSink& sink = traceSink())
         sink(text);
+    else
+        qCDebug(lcTransport).noquote() << text;
 }
 
 void trace(const char* text)
@@ -148,7 +152,7 @@ quint8 sendCommand(const quint8* command, int length)
             const int written = hid.write(handle, report.data(), report.size());
             traceTransfer("hid_write", written, report);
             if (written < 0) {
-                qDebug(kDebugWriteFailed);
+                qCDebug(lcTransport, kDebugWriteFailed);
                 return finish(kTraceWriteFailed, kTransportWriteFailed);
             }
             QThread::msleep(kAfterWriteMs);

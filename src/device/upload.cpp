@@ -4,13 +4,14 @@
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/monitor.h"
+#include "log_categories.h"
 #include "storage/app_config.h"
 #include "storage/macro_files.h"
 #include "storage/product_description.h"
 #include "storage/profile_files.h"
 
 #include <QByteArray>
-#include <QDebug>
+#include <QThread>
 #include <algorithm>
 
 namespace {
@@ -64,7 +65,7 @@ bool encodeMacroOnce(const ButtonEntry& entry, UploadState& state)
     }
     const int slot = found.value();
     if (slot >= kMacroSlotCount) {
-        qDebug("Macro slot index %d reached the macro limit.\n", slot);
+        qCDebug(lcDevice, "Macro slot index %d reached the macro limit.\n", slot);
         return false;
     }
     state.macroImage[static_cast<std::size_t>(slot)] = encodeMacroSlot(loadMacro(entry.macroname));
@@ -221,46 +222,4 @@ quint8 uploadConfiguration(const ConfigRecord& record, ChangeFlags flags, Monito
         monitor->startMonitor();
     }
     return result;
-}
-
-TarqProcessThread::TarqProcessThread(ConfigRecord& working, ConfigRecord& lastUploaded, MonitorSwitch* monitor)
-    : m_working(working)
-    , m_lastUploaded(lastUploaded)
-    , m_monitor(monitor)
-{
-    setObjectName(QStringLiteral("TarqProcessThread"));
-}
-
-TarqProcessThread::~TarqProcessThread()
-{
-    wait();
-}
-
-void TarqProcessThread::run()
-{
-    if (m_stop) {
-        qDebug("isStop.\n");
-        return;
-    }
-    saveConfiguration(m_working);
-    if (isMouseOff()) {
-        m_result = kUploadMouseOff;
-        emit DoProcessDlg();
-        return;
-    }
-    m_result = 0;
-    m_sentFlags = ChangeFlag::None;
-    ChangeFlags flags = compareConfigurations(m_working, m_lastUploaded);
-    if (pendingUploadFlag() == 1 || m_forceFull) {
-        flags = ChangeFlag::All;
-    } else if (flags == ChangeFlag::None) {
-        emit DoProcessDlg();
-        return;
-    }
-    saveConfiguration(m_working);
-    m_sentFlags = flags;
-    m_result = uploadConfiguration(m_working, flags, m_monitor);
-    m_lastUploaded = m_working;
-    setPendingUploadFlag(m_result != 0 ? 1 : 0);
-    emit DoProcessDlg();
 }

@@ -2,16 +2,21 @@
 
 #include "storage/file_names.h"
 #include "storage/paths.h"
+#include "storage/product_description.h"
 #include "storage/profile_record.h"
 #include "storage/settings_guard.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
 
 namespace {
 
 const QString kConfigFile = QStringLiteral("/Config.ini");
+const QString kDamagedSuffix = QStringLiteral(".damaged");
+const QString kSlotNameKey = QStringLiteral("Config/Profile%1");
 const QString kProfileFolder = QStringLiteral("/Profile/");
 const QString kProfileSuffix = QStringLiteral(".prof");
 const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
@@ -65,6 +70,52 @@ QStringList readNameList(const QString& countKey, const QString& entryKey)
 QString configIniPath()
 {
     return configDir() + kConfigFile;
+}
+
+bool configIniIsDamaged()
+{
+    if (!QFileInfo::exists(configIniPath())) {
+        return false;
+    }
+    const GuardedSettings file(configIniPath(), GuardedSettings::Mode::Read);
+    const QSettings& settings = file.settings();
+    if (settings.value(kCurrentProductKey).toString().isEmpty()) {
+        return true;
+    }
+    for (int slot = 1; slot <= kProfileCount; ++slot) {
+        if (settings.value(kSlotNameKey.arg(slot)).toString().isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString damagedConfigIniPath()
+{
+    return configIniPath() + kDamagedSuffix;
+}
+
+StorageResult replaceDamagedConfigIni()
+{
+    const QString path = configIniPath();
+    const QString kept = damagedConfigIniPath();
+    QFile::remove(kept);
+    if (!QFile::rename(path, kept)) {
+        return StorageResult::WriteFailed;
+    }
+    seedConfigFile();
+    GuardedSettings file(path, GuardedSettings::Mode::Write);
+    QSettings& settings = file.settings();
+    const QString product = productName();
+    if (settings.value(kCurrentProductKey).toString().isEmpty() && isValidFileName(product)) {
+        settings.setValue(kCurrentProductKey, product);
+    }
+    for (int slot = 1; slot <= kProfileCount; ++slot) {
+        if (settings.value(kSlotNameKey.arg(slot)).toString().isEmpty()) {
+            settings.setValue(kSlotNameKey.arg(slot), defaultProfileName(slot - 1));
+        }
+    }
+    return file.sync() ? StorageResult::Ok : StorageResult::WriteFailed;
 }
 
 QString profileDirectory()

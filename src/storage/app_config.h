@@ -12,6 +12,15 @@ constexpr int kDefaultBatteryFull = 4200;
 
 QString configIniPath();
 
+// Config.ini that names no product or leaves a slot without a profile name cannot be worked
+// with: every save would write the empty names back and orphan the profile files.
+bool configIniIsDamaged();
+// Where such a file is kept for the user: Config.ini + ".damaged", replacing an older one.
+QString damagedConfigIniPath();
+// Moves a damaged Config.ini aside and starts again from the shipped defaults; what the defaults
+// lack is filled in (the product description's product name, the default slot names).
+StorageResult replaceDamagedConfigIni();
+
 // Where profile files live: configuration directory + "/Profile/" + name + ".prof".
 QString profileDirectory();
 QString profileFilePath(const QString& name);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -38,25 +39,32 @@ QString xdgConfigDir()
     return base + QStringLiteral("/mousecfg") + QLatin1String(kConfigSuffix);
 }
 
-// A directory counts as writable when it exists and accepts new files, or when it can be made.
-bool canWriteInto(const QString& dir)
+// Why files cannot be written into dir, which is made when missing; empty when they can. A file
+// is really made and removed: permission bits say nothing for root or on a read-only mount.
+QString whyNotWritable(const QString& dir)
 {
-    QFileInfo info(dir);
-    if (info.exists())
-        return info.isDir() && info.isWritable();
-    return QDir().mkpath(dir);
+    const QFileInfo info(dir);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("it is not a directory");
+    if (!info.exists() && !QDir().mkpath(dir))
+        return QStringLiteral("it cannot be created");
+    QTemporaryFile probe(dir + QStringLiteral("/.mousecfg-XXXXXX"));
+    if (!probe.open())
+        return QStringLiteral("it is not writable");
+    return QString();
 }
 
-void seedConfigFile(const QString& appDirectory, const QString& configDirectory)
+bool seedConfigFile(const QString& appDirectory, const QString& configDirectory)
 {
     const QString target = configDirectory + QLatin1String(kConfigFileSuffix);
     const QString seed = appDirectory + QLatin1String(kSeedSuffix);
     if (QFileInfo::exists(target) || !QFileInfo::exists(seed))
-        return;
-    if (QFile::copy(seed, target)) {
-        // An installed seed is read-only; the copy is the user's to change.
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
+        return false;
+    if (!QFile::copy(seed, target))
+        return false;
+    // An installed seed is read-only; the copy is the user's to change.
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return true;
 }
 
 } // namespace
@@ -98,7 +106,7 @@ bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString*
     return true;
 }
 
-bool initDirectories(const DirectoryOptions& options, QString* error)
+bool initDirectories(const DirectoryOptions& options, QString* error, QString* notice)
 {
     QString app = options.appDir;
     if (app.isEmpty())
@@ -110,22 +118,37 @@ bool initDirectories(const DirectoryOptions& options, QString* error)
     QString config = options.configDir;
     if (config.isEmpty())
         config = qEnvironmentVariable(kConfigDirVariable);
-    if (config.isEmpty()) {
+    const bool chosen = !config.isEmpty();
+    if (!chosen)
         config = app + QLatin1String(kConfigSuffix);
-        if (!canWriteInto(config))
-            config = xdgConfigDir();
-    }
     config = cleanDir(config);
 
-    if (!QDir().mkpath(config)) {
-        if (error)
-            *error = QStringLiteral("cannot create the configuration directory %1").arg(config);
-        return false;
+    const QString reason = whyNotWritable(config);
+    if (!reason.isEmpty()) {
+        const QString fallback = cleanDir(xdgConfigDir());
+        const QString fallbackReason = fallback == config ? reason : whyNotWritable(fallback);
+        if (!fallbackReason.isEmpty()) {
+            if (error)
+                *error = QStringLiteral("cannot write the configuration directory %1 (%2) nor %3 (%4)")
+                             .arg(config, reason, fallback, fallbackReason);
+            return false;
+        }
+        // Under a system folder the default one is expected to be read-only: only a directory the
+        // user named, or one that already holds files, is worth a notice.
+        if (notice && (chosen || QFileInfo(config).isDir()))
+            *notice = QStringLiteral("the configuration directory %1 cannot be used (%2); using %3 instead")
+                          .arg(config, reason, fallback);
+        config = fallback;
     }
     g_appDir = app;
     g_configDir = config;
     seedConfigFile(app, config);
     return true;
+}
+
+bool seedConfigFile()
+{
+    return seedConfigFile(appDir(), configDir());
 }
 
 QString appDir()

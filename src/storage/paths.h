@@ -19,8 +19,14 @@ bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString*
 // Resolves both directories (command line, then environment, then defaults; the XDG configuration
 // home when the application directory is not writable), creates the configuration directory and
 // seeds a missing Config.ini from appDir + "/defaults/Config.ini".
-// Returns false and sets *error when the configuration directory cannot be created.
-bool initDirectories(const DirectoryOptions& options = {}, QString* error = nullptr);
+// A configuration directory that cannot be written is replaced by the XDG one; *notice then says
+// which directory is used instead and why. Returns false and sets *error when no configuration
+// directory can be written.
+bool initDirectories(const DirectoryOptions& options = {}, QString* error = nullptr, QString* notice = nullptr);
+
+// Copies appDir() + "/defaults/Config.ini" to a missing Config.ini of the configuration directory.
+// True when the file was made.
+bool seedConfigFile();
 
 // The application directory, without a trailing slash.
 QString appDir();

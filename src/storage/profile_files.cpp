@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace {
@@ -184,18 +186,29 @@ StorageResult loadConfiguration(ConfigRecord& config)
     return result;
 }
 
-StorageResult saveConfiguration(const ConfigRecord& config)
+StorageResult saveConfiguration(const ConfigRecord& config, QString* failedPath)
 {
+    QString failed;
     StorageResult result = StorageResult::Ok;
     {
         GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
         writeOptions(file.settings(), config);
         writeProfileNames(file.settings(), config);
         result = synced(file);
+        if (result != StorageResult::Ok) {
+            failed = configIniPath();
+        }
     }
     for (int i = 0; i < kProfileCount; ++i) {
-        result = worse(result, writeNamedProfile(config.profiles[static_cast<size_t>(i)],
-                                                 config.profileNames[static_cast<size_t>(i)]));
+        const QString& name = config.profileNames[static_cast<size_t>(i)];
+        const StorageResult written = writeNamedProfile(config.profiles[static_cast<size_t>(i)], name);
+        if (written != StorageResult::Ok && failed.isEmpty()) {
+            failed = written == StorageResult::InvalidName ? name : profileFilePath(name);
+        }
+        result = worse(result, written);
+    }
+    if (failedPath) {
+        *failedPath = failed;
     }
     return result;
 }
@@ -249,6 +262,41 @@ StorageResult exportConfiguration(const ConfigRecord& config, const QString& pat
                             LedExtras::Excluded);
     }
     return synced(file);
+}
+
+StorageResult writeConfigurationFile(const ConfigRecord& config, const QString& productName, const QString& path)
+{
+    // The settings class writes only to a path of its own, so the file is drafted privately and
+    // then written beside the target in one piece.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        return StorageResult::WriteFailed;
+    }
+    const QString draftPath = scratch.filePath(QStringLiteral("draft.conf"));
+    {
+        QSettings draft(draftPath, QSettings::IniFormat);
+        draft.setValue(kProductTagKey, productName);
+        writeOptions(draft, config);
+        for (int i = 0; i < kProfileCount; ++i) {
+            writeProfileSection(draft, exportedProfileKeys(i), config.profiles[static_cast<size_t>(i)],
+                                LedExtras::Excluded);
+        }
+        draft.sync();
+        if (draft.status() != QSettings::NoError) {
+            return StorageResult::WriteFailed;
+        }
+    }
+    QFile draftFile(draftPath);
+    if (!draftFile.open(QIODevice::ReadOnly)) {
+        return StorageResult::WriteFailed;
+    }
+    const QByteArray content = draftFile.readAll();
+    forgetProfileFile(path);
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+        return StorageResult::WriteFailed;
+    }
+    return StorageResult::Ok;
 }
 
 StorageResult importConfiguration(ConfigRecord& config, const QString& path)

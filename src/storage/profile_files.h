@@ -22,8 +22,9 @@ StorageResult loadConfiguration(ConfigRecord& config);
 
 // Writes the device-wide options, the five slot names and the five slot profile files. A
 // profile file that already holds its record is not rewritten. Slots with invalid names are
-// skipped and make the result InvalidName.
-StorageResult saveConfiguration(const ConfigRecord& config);
+// skipped and make the result InvalidName. *failedPath, when given, names the first file that was
+// not written (or the slot name that names no file).
+StorageResult saveConfiguration(const ConfigRecord& config, QString* failedPath = nullptr);
 
 // "Config/ProfileID", "Config/Count" and the five "Config/Profile%d" names.
 StorageResult saveProfileList(const ConfigRecord& config);
@@ -45,6 +46,11 @@ StorageResult writeDefaultProfileFile();
 
 // The caller writes the product tag first; this adds the options and "PROFILE_0".."PROFILE_4".
 StorageResult exportConfiguration(const ConfigRecord& config, const QString& path);
+
+// A whole exported configuration: the product tag, the options and "PROFILE_0".."PROFILE_4". The
+// file is made complete beside path and renamed over it, so an old file at path is replaced whole
+// and never read; the caller checks first that path is a regular file or a new one.
+StorageResult writeConfigurationFile(const ConfigRecord& config, const QString& productName, const QString& path);
 
 // Refuses a missing file with FileNotFound and a damaged one with MalformedFile, and leaves config
 // untouched then. Slot names missing from

@@ -169,7 +169,9 @@ bool buttonScalarsDiffer(const ButtonEntry& a, const ButtonEntry& b)
            a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4;
 }
 
-bool buttonsDiffer(const ConfigRecord& a, const ConfigRecord& b)
+enum class WriteSigns { Leave, Take };
+
+bool buttonsDiffer(const ConfigRecord& a, const ConfigRecord& b, WriteSigns signs)
 {
     for (int p = 0; p < kProfileCount; ++p) {
         for (int s = 0; s < kButtonSlotCount; ++s) {
@@ -181,7 +183,8 @@ bool buttonsDiffer(const ConfigRecord& a, const ConfigRecord& b)
             if (ba.KeyInfo != bb.KeyInfo) {
                 return true;
             }
-            if (ba.Fun == kMacroFunction && (ba.macroname != bb.macroname || takeMacroWriteSign(ba.macroname))) {
+            if (ba.Fun == kMacroFunction &&
+                (ba.macroname != bb.macroname || (signs == WriteSigns::Take && takeMacroWriteSign(ba.macroname)))) {
                 return true;
             }
         }
@@ -279,11 +282,16 @@ ChangeFlags compareConfigurations(const ConfigRecord& working, const ConfigRecor
     if (dpiStagesDiffer(working, uploaded)) {
         flags |= ChangeFlag::Dpi;
     }
-    if (buttonsDiffer(working, uploaded)) {
+    if (buttonsDiffer(working, uploaded, WriteSigns::Leave)) {
         flags |= ChangeFlag::Buttons;
     }
     if (lightingDiffers(working, uploaded)) {
         flags |= ChangeFlag::Lighting;
     }
     return flags;
+}
+
+ChangeFlags takeMacroChanges(const ConfigRecord& working, const ConfigRecord& uploaded)
+{
+    return buttonsDiffer(working, uploaded, WriteSigns::Take) ? ChangeFlag::Buttons : ChangeFlag::None;
 }

@@ -130,6 +130,12 @@ void makeDefaultProfile(ProfileRecord& profile);
 // the default names); `Count` is kept.
 void makeDefaultConfiguration(ConfigRecord& config);
 
-// What differs between the working and the last-uploaded configuration. Reads, and resets to 0,
-// the "Setting/WriteSign" of macro files referenced by macro buttons, so an edited macro is sent once.
+// What differs between the working and the last-uploaded configuration. Touches no file, so the
+// window may compare as often as it likes.
 ChangeFlags compareConfigurations(const ConfigRecord& working, const ConfigRecord& uploaded);
+
+// The sending sequence's half of the comparison: Buttons when a button differs or a macro it
+// names was saved since the last upload, else None. Walks the buttons up to the first difference
+// and reads, and resets to 0, the "Setting/WriteSign" of each macro file on the way, so an edited
+// macro is sent once.
+ChangeFlags takeMacroChanges(const ConfigRecord& working, const ConfigRecord& uploaded);

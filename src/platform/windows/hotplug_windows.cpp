@@ -1,4 +1,5 @@
 #include "platform/hotplug.h"
+#include "log_categories.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ public:
         m_notification = RegisterDeviceNotificationW(reinterpret_cast<HANDLE>(m_window->winId()), &filter,
                                                      DEVICE_NOTIFY_WINDOW_HANDLE);
         if (!m_notification) {
-            qDebug("注册失败");
+            qCDebug(lcPlatform, "注册失败");
             m_window.reset();
             return false;
         }
@@ -60,15 +61,15 @@ public:
         const bool arrival = msg->wParam == DBT_DEVICEARRIVAL;
         const bool removal = msg->wParam == DBT_DEVICEREMOVECOMPLETE;
         if (arrival)
-            qDebug("DBT_DEVICEARRIVAL\n");
+            qCDebug(lcPlatform, "DBT_DEVICEARRIVAL\n");
         if ((arrival || removal) && header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
             const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
             const QString name = QString::fromWCharArray(broadcast->dbcc_name).mid(kNamePrefixLength);
             emit interfaceChanged(name, arrival);
-            qDebug().noquote() << name;
+            qCDebug(lcPlatform).noquote() << name;
         }
         if (removal)
-            qDebug("DBT_DEVICEREMOVECOMPLETE\n");
+            qCDebug(lcPlatform, "DBT_DEVICEREMOVECOMPLETE\n");
         return false;
     }
 

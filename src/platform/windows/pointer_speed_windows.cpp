@@ -1,4 +1,5 @@
 #include "platform/pointer_speed.h"
+#include "log_categories.h"
 
 #include <QtDebug>
 #include <windows.h>
@@ -7,7 +8,7 @@ void setSystemPointerSpeed(int speed)
 {
     SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)),
                           SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-    qDebug("Error in SystemParametersInfo :%d", int(GetLastError()));
+    qCDebug(lcPlatform, "Error in SystemParametersInfo :%d", int(GetLastError()));
 }
 
 int getSystemPointerSpeed()

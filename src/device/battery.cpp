@@ -1,0 +1,56 @@
+#include "device/battery.h"
+
+#include <QtGlobal>
+
+namespace {
+
+constexpr int kMillivoltFactor = 990;
+constexpr int kMillivoltDivisor = 240;
+constexpr int kMaxLevel = 0xFFFF;
+
+struct PercentStep
+{
+    int scaledLevel; // level × 990, compared before the division so no step is lost to rounding
+    int percent;
+};
+
+constexpr PercentStep kPercentSteps[] = {
+    { 984000, 90 }, { 960000, 80 }, { 936000, 70 }, { 912000, 60 },
+    { 888000, 50 }, { 840000, 40 }, { 816000, 30 }, { 768000, 20 },
+};
+constexpr int kFullPercent = 100;
+constexpr int kLowestPercent = 10;
+
+} // namespace
+
+int BatteryReading::millivolts() const
+{
+    return level() * kMillivoltFactor / kMillivoltDivisor;
+}
+
+BatteryReading decodeBatteryReport(const quint8* report)
+{
+    BatteryReading reading;
+    reading.chargeByte = report[BatteryByte::Charge];
+    reading.levelLow = report[BatteryByte::LevelLow];
+    reading.levelHigh = report[BatteryByte::LevelHigh];
+    return reading;
+}
+
+quint16 batteryLevelForMillivolts(int millivolts)
+{
+    const int level = (qMax(0, millivolts) * kMillivoltDivisor + kMillivoltFactor - 1) / kMillivoltFactor;
+    return static_cast<quint16>(qMin(level, kMaxLevel));
+}
+
+int batteryPercent(const BatteryReading& reading, int fullMillivolts)
+{
+    if (reading.millivolts() >= fullMillivolts)
+        return kFullPercent;
+    const int scaled = reading.level() * kMillivoltFactor;
+    for (const PercentStep& step : kPercentSteps) {
+        if (scaled >= step.scaledLevel)
+            return step.percent;
+    }
+    return kLowestPercent;
+}

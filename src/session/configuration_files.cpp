@@ -1,0 +1,118 @@
+#include "session/configuration_files.h"
+
+#include "log_categories.h"
+#include "storage/app_config.h"
+#include "storage/profile_files.h"
+#include "storage/settings_guard.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Shown when a configuration file of another product is loaded.
+const char kOtherProductMessage[] = "The file is not match current mouse!";
+
+ConfigFileResult refused(ConfigFileProblem problem, const QString& path)
+{
+    ConfigFileResult result;
+    result.problem = problem;
+    result.path = path;
+    qCInfo(lcSession).noquote() << "configuration file refused:" << path << int(problem);
+    return result;
+}
+
+} // namespace
+
+QString ConfigFileResult::message() const
+{
+    switch (problem) {
+    case ConfigFileProblem::None:
+        return QString();
+    case ConfigFileProblem::EmptyPath:
+        return QStringLiteral("No configuration file named.");
+    case ConfigFileProblem::NotARegularFile:
+        return QStringLiteral("%1 is not a regular file; a configuration is only written to a file.").arg(path);
+    case ConfigFileProblem::NoFolder:
+        return QStringLiteral("Cannot write %1: its folder does not exist.").arg(path);
+    case ConfigFileProblem::WriteFailed:
+        return QStringLiteral("Cannot write the configuration file %1.").arg(path);
+    case ConfigFileProblem::Unreadable:
+        return QStringLiteral("Cannot read the configuration file %1: it does not exist, is not a regular file or "
+                              "may not be read.")
+            .arg(path);
+    case ConfigFileProblem::Damaged:
+        return QStringLiteral("%1 (%2 holds a value that cannot be read)")
+            .arg(QLatin1String(kMalformedImportMessage), path);
+    case ConfigFileProblem::OtherProduct:
+        return QStringLiteral("%1 (%2 is for \"%3\", this is \"%4\")")
+            .arg(QLatin1String(kOtherProductMessage), path, fileProduct, currentProduct);
+    }
+    return QString();
+}
+
+ConfigFileResult checkExportTarget(const QString& path)
+{
+    if (path.isEmpty())
+        return refused(ConfigFileProblem::EmptyPath, path);
+    const QFileInfo target(path);
+    if (target.exists() || target.isSymLink()) {
+        // exists() follows links: a dangling link or a link to anything but a file is refused too.
+        if (!target.exists() || !target.isFile())
+            return refused(ConfigFileProblem::NotARegularFile, path);
+        return {};
+    }
+    if (!QFileInfo(target.absolutePath()).isDir())
+        return refused(ConfigFileProblem::NoFolder, path);
+    return {};
+}
+
+ConfigFileResult exportConfigurationFile(const ConfigRecord& config, const QString& path)
+{
+    ConfigFileResult checked = checkExportTarget(path);
+    if (!checked.ok())
+        return checked;
+    if (writeConfigurationFile(config, currentProductName(), path) != StorageResult::Ok)
+        return refused(ConfigFileProblem::WriteFailed, path);
+    checked.path = path;
+    return checked;
+}
+
+ConfigFileResult checkImportSource(const QString& path)
+{
+    if (path.isEmpty())
+        return refused(ConfigFileProblem::EmptyPath, path);
+    // A FIFO or device is never opened: reading one could block for ever.
+    if (!QFileInfo(path).isFile())
+        return refused(ConfigFileProblem::Unreadable, path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        return refused(ConfigFileProblem::Unreadable, path);
+    probe.close();
+    if (hasUnsafeValues(path))
+        return refused(ConfigFileProblem::Damaged, path);
+    const QString fileProduct = readProductTag(path);
+    const QString current = currentProductName();
+    if (fileProduct != current) {
+        ConfigFileResult result = refused(ConfigFileProblem::OtherProduct, path);
+        result.fileProduct = fileProduct;
+        result.currentProduct = current;
+        return result;
+    }
+    return {};
+}
+
+ConfigFileResult importConfigurationFile(ConfigRecord& config, const QString& path)
+{
+    const ConfigFileResult checked = checkImportSource(path);
+    if (!checked.ok())
+        return checked;
+    switch (importConfiguration(config, path)) {
+    case StorageResult::Ok:
+        return checked;
+    case StorageResult::MalformedFile:
+        return refused(ConfigFileProblem::Damaged, path);
+    default:
+        return refused(ConfigFileProblem::Unreadable, path);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/profile_record.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Start-up as the window does it, shared with the command line.
+
+// The two records the window keeps: what the pages edit and what the mouse was last given.
+struct ConfigurationPair
+{
+    ConfigRecord working;
+    ConfigRecord lastUploaded;
+};
+
+// Runs right after the directories are set and before anything reads Config.ini: a damaged one
+// (no product name, a slot without a name) is kept as Config.ini.damaged and replaced by the
+// shipped defaults. Returns the message for the user, empty when the file was sound.
+QString checkConfigurationFile();
+
+// Loads the stored configuration into the last-uploaded record, copied into the working one, and
+// writes the default profile file afresh; first run makes the product folder and its profile
+// list. Returns a message for each step that failed (the load goes on with defaults).
+QStringList loadStartupConfiguration(ConfigurationPair& configuration);
+
+// The product whose interfaces to open: the only connected one, else the stored current product.
+QByteArray productToOpen();
