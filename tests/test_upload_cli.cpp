@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -17,13 +18,16 @@ struct CliResult
 
 // Runs mousecfg-cli against a fresh virtual mouse with its trace in the sandbox.
 CliResult runCli(const QTemporaryDir& dir, const QStringList& arguments,
-                 const QString& plug = QStringLiteral("receiver"))
+                 const QString& plug = QStringLiteral("receiver"), const QStringList& variables = {})
 {
     const QString trace = dir.filePath(QStringLiteral("trace.log"));
     QFile::remove(trace);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("MOUSECFG_SIM_PLUG"), plug);
+    for (const QString& variable : variables) {
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    }
     process.setProcessEnvironment(environment);
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg-cli"),
                   QStringList{ QStringLiteral("--simulate"), QStringLiteral("--trace"), trace,
@@ -65,6 +69,10 @@ private slots:
     void exportThenImportSendsTheFile();
     void anotherProductsFileIsRefused();
     void noMouseIsReported();
+    void exportRefusesWhatIsNotAFile();
+    void unwritableConfigDirIsNamedOnce();
+    void failedSaveIsExitSixAfterSending();
+    void damagedConfigIniIsKeptAndReplaced();
 };
 
 void TestUploadCli::applyWritesExactlyTheSendingSequence()
@@ -137,6 +145,81 @@ void TestUploadCli::noMouseIsReported()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains(QStringLiteral("No mouse connected")));
     QVERIFY(result.writtenCommands.isEmpty());
+}
+
+void TestUploadCli::exportRefusesWhatIsNotAFile()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("folder"))));
+    QVERIFY(QFile(dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
+    const QStringList targets = { fifo, dir.filePath(QStringLiteral("folder")),
+                                  dir.filePath(QStringLiteral("plain/inside.conf")),
+                                  dir.filePath(QStringLiteral("missing/new.conf")) };
+    for (const QString& target : targets) {
+        // A FIFO without a reader would hang a writer for ever; the refusal comes first.
+        const CliResult refused = runCli(dir, { QStringLiteral("export-conf"), target });
+        QCOMPARE(refused.exitCode, 6);
+        QVERIFY2(refused.err.contains(target), qPrintable(refused.err));
+        QVERIFY(!refused.err.contains(QStringLiteral("usage:")));
+        QVERIFY(refused.out.isEmpty());
+    }
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("plain"))).size(), 0);
+}
+
+void TestUploadCli::unwritableConfigDirIsNamedOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile(dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
+    const QString wanted = dir.filePath(QStringLiteral("plain/Configs"));
+    const QString xdg = dir.filePath(QStringLiteral("xdg"));
+    const CliResult result = runCli(dir, { QStringLiteral("--config-dir"), wanted, QStringLiteral("apply") },
+                                    QStringLiteral("receiver"), { QStringLiteral("XDG_CONFIG_HOME=") + xdg });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err.count(wanted), 1);
+    QVERIFY2(result.err.contains(xdg + QStringLiteral("/mousecfg/Configs")), qPrintable(result.err));
+    QVERIFY(QFileInfo::exists(xdg + QStringLiteral("/mousecfg/Configs/Config.ini")));
+}
+
+void TestUploadCli::failedSaveIsExitSixAfterSending()
+{
+    QTemporaryDir dir;
+    QCOMPARE(runCli(dir, { QStringLiteral("apply") }).exitCode, 0);
+    // A folder where a slot's profile file belongs cannot be written over, even by root.
+    const QString blocked = dir.filePath(QStringLiteral("Configs/Profile/Profile 2.prof"));
+    QVERIFY(QFile::remove(blocked));
+    QVERIFY(QDir().mkpath(blocked));
+    const CliResult result = runCli(dir, { QStringLiteral("apply"), QStringLiteral("--full") });
+    QCOMPARE(result.exitCode, 6);
+    QCOMPARE(result.writtenCommands, fullUpload());
+    QVERIFY2(result.err.contains(blocked), qPrintable(result.err));
+    QVERIFY(!result.out.contains(QStringLiteral("Configuration sent.")));
+}
+
+void TestUploadCli::damagedConfigIniIsKeptAndReplaced()
+{
+    QTemporaryDir dir;
+    const QString exported = dir.filePath(QStringLiteral("mine.conf"));
+    QCOMPARE(runCli(dir, { QStringLiteral("export-conf"), exported }).exitCode, 0);
+    const QString config = dir.filePath(QStringLiteral("Configs/Config.ini"));
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Config]\nDiff=0\n");
+    file.close();
+
+    const CliResult imported = runCli(dir, { QStringLiteral("import-conf"), exported });
+    QCOMPARE(imported.exitCode, 0);
+    QVERIFY2(imported.err.contains(config + QStringLiteral(".damaged")), qPrintable(imported.err));
+    QVERIFY(QFileInfo::exists(config + QStringLiteral(".damaged")));
+    QSettings repaired(config, QSettings::IniFormat);
+    QCOMPARE(repaired.value(QStringLiteral("Config/CurrentProductName")).toString(), QStringLiteral("Tarq M1"));
+    for (int slot = 1; slot <= 5; ++slot) {
+        QCOMPARE(repaired.value(QStringLiteral("Config/Profile%1").arg(slot)).toString(),
+                 QStringLiteral("Profile %1").arg(slot));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUploadCli)

@@ -39,8 +39,8 @@ BatteryReading decodeBatteryReport(const quint8* report)
 
 quint16 batteryLevelForMillivolts(int millivolts)
 {
-    const int level = (qMax(0, millivolts) * kMillivoltDivisor + kMillivoltFactor - 1) / kMillivoltFactor;
-    return static_cast<quint16>(qMin(level, kMaxLevel));
+    const qint64 level = (qMax(0, millivolts) * qint64(kMillivoltDivisor) + kMillivoltFactor - 1) / kMillivoltFactor;
+    return static_cast<quint16>(qMin(level, qint64(kMaxLevel)));
 }
 
 int batteryPercent(const BatteryReading& reading, int fullMillivolts)
