@@ -11,7 +11,7 @@ struct CliOptions
     bool help = false;    // --help
     bool version = false; // --version
     bool simulate = false;
-    QString traceFile; // --trace, else MOUSECFG_SIM_TRACE; only with --simulate
+    QString traceFile;            // --trace, else MOUSECFG_SIM_TRACE; only with --simulate
     bool traceFromOption = false; // --trace starts a new file; the variable's file is appended to
     DirectoryOptions directories;
     QString command;

@@ -19,16 +19,16 @@ const std::vector<CliCommand>& cliCommands()
 int exitCodeForResult(int result)
 {
     switch (result) {
-    case kTransportOk:
-        return kExitOk;
-    case kTransportNoDevice:
-        return kExitNoDevice;
-    case kTransportWriteFailed:
-        return kExitWriteFailed;
-    case kUploadMouseOff:
-        return kExitMouseAsleep;
-    default:
-        return kExitNotConfirmed;
+        case kTransportOk:
+            return kExitOk;
+        case kTransportNoDevice:
+            return kExitNoDevice;
+        case kTransportWriteFailed:
+            return kExitWriteFailed;
+        case kUploadMouseOff:
+            return kExitMouseAsleep;
+        default:
+            return kExitNotConfirmed;
     }
 }
 

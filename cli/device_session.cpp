@@ -4,9 +4,9 @@
 #include "cli_options.h"
 #include "device/device_state.h"
 #include "device/discovery.h"
+#include "session/startup.h"
 #include "sim/sim_backend.h"
 #include "sim/virtual_mouse.h"
-#include "session/startup.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "cli_options.h"
 #include "cli_output.h"
 #include "device_session.h"
+#include "log_categories.h"
 #include "session/startup.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,7 @@
 
 namespace {
 
-const char kGlobalUsage[] =
-    "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
+const char kGlobalUsage[] = "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
 
 const char kHelpText[] = R"(
 Sends and reads the mouse's configuration without the window.
@@ -106,6 +106,7 @@ int main(int argc, char* argv[])
         return started;
     }
     const int result = command->run(options.arguments, session);
+    qCDebug(lcCli) << "command" << options.command << "exit code" << result;
     if (result == kExitUsage)
         err() << usageLine() << '\n';
     return result;

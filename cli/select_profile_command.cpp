@@ -13,8 +13,9 @@ int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session
         QRegularExpression::anchoredPattern(QStringLiteral("[1-%1]").arg(kOnBoardProfileCount)));
     if (arguments.size() != 1 || !slotPattern.match(arguments.first()).hasMatch()) {
         const QString given = arguments.isEmpty() ? QStringLiteral("nothing") : arguments.join(QLatin1Char(' '));
-        return badArgument(
-            QStringLiteral("select-profile takes the profile number, 1 to %1, not %2").arg(kOnBoardProfileCount).arg(given));
+        return badArgument(QStringLiteral("select-profile takes the profile number, 1 to %1, not %2")
+                               .arg(kOnBoardProfileCount)
+                               .arg(given));
     }
     const int number = arguments.first().toInt();
     if (!session.openProduct()) {

@@ -2,6 +2,7 @@
 
 #include "device/battery.h"
 #include "device/commands.h"
+#include "log_categories.h"
 #include "storage/product_description.h"
 
 #include <algorithm>
@@ -230,7 +231,7 @@ void VirtualMouse::process(const Report& report, MouseLink link)
         const bool fits = count <= kMaxReportData;
         const QByteArray data(reinterpret_cast<const char*>(report.data() + kDataStart), fits ? count : 0);
         if (!fits || !sectionStore(code).applyBlock(offset, report[7], data))
-            ++m_protocolErrors;
+            noteProtocolError(report);
         sendEcho(report, link);
     } else if (code == CommandCode::Commit) {
         if (report[4] == kCommitArgument) {
@@ -240,14 +241,14 @@ void VirtualMouse::process(const Report& report, MouseLink link)
                     m_onBoard[m_activeProfile][section - 1] = sectionStore(section).closed();
             }
         } else {
-            ++m_protocolErrors;
+            noteProtocolError(report);
         }
         sendEcho(report, link);
     } else if (code == CommandCode::SelectProfile) {
         if (report[4] < kOnBoardProfileCount)
             m_activeProfile = report[4];
         else
-            ++m_protocolErrors;
+            noteProtocolError(report);
     } else if (code == CommandCode::UploadBracket) {
         if (report[4] == kBracketBegin) {
             ++m_uploadsBegun;
@@ -258,13 +259,13 @@ void VirtualMouse::process(const Report& report, MouseLink link)
             m_uploadOpen = false;
             m_writeStatus = 1;
         } else {
-            ++m_protocolErrors;
+            noteProtocolError(report);
         }
         sendEcho(report, link);
     } else if (code == CommandCode::BatteryQuery) {
         queueReport(link, batteryReport());
     } else {
-        ++m_protocolErrors;
+        noteProtocolError(report);
     }
 }
 
@@ -351,6 +352,13 @@ int VirtualMouse::read(HidHandle handle, quint8* data, std::size_t length, int t
             return timedOut();
         waitUntil(deadlineUs);
     }
+}
+
+void VirtualMouse::noteProtocolError(const Report& report)
+{
+    ++m_protocolErrors;
+    qCDebug(lcSim, "refused report: code %02x, bytes 4..7 %02x %02x %02x %02x", report[3], report[4], report[5],
+            report[6], report[7]);
 }
 
 VirtualMouse::Report VirtualMouse::batteryReport() const

@@ -170,6 +170,8 @@ private:
     void sendEcho(const Report& report, MouseLink link);
     void queueReport(MouseLink link, const Report& report);
     Report batteryReport() const;
+    // A report the real mouse would refuse or misread: counted for tests, logged for people.
+    void noteProtocolError(const Report& report);
     Report statusReport() const;
     void sendStatusReport();
     bool answers(MouseLink link) const;

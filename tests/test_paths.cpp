@@ -17,14 +17,14 @@ private slots:
 
     void optionsAreTakenOutOfTheArguments()
     {
-        QStringList args{"devices", "--app-dir", "/a", "--config-dir=/c", "--full"};
+        QStringList args{ "devices", "--app-dir", "/a", "--config-dir=/c", "--full" };
         DirectoryOptions options;
         QVERIFY(takeDirectoryOptions(args, options));
-        QCOMPARE(args, (QStringList{"devices", "--full"}));
+        QCOMPARE(args, (QStringList{ "devices", "--full" }));
         QCOMPARE(options.appDir, QStringLiteral("/a"));
         QCOMPARE(options.configDir, QStringLiteral("/c"));
 
-        QStringList missing{"--config-dir"};
+        QStringList missing{ "--config-dir" };
         QString error;
         QVERIFY(!takeDirectoryOptions(missing, options, &error));
         QVERIFY(error.contains("--config-dir"));
@@ -39,7 +39,7 @@ private slots:
         seed.write("[Config]\nGColorID=2\n");
         seed.close();
 
-        QVERIFY(initDirectories({app.path(), {}}));
+        QVERIFY(initDirectories({ app.path(), {} }));
         QCOMPARE(appDir(), app.path());
         QCOMPARE(configDir(), app.path() + "/Configs");
         QFile copy(configDir() + "/Config.ini");
@@ -50,7 +50,7 @@ private slots:
         copy.resize(0);
         copy.write("[Config]\nGColorID=5\n");
         copy.close();
-        QVERIFY(initDirectories({app.path(), {}}));
+        QVERIFY(initDirectories({ app.path(), {} }));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), QByteArray("[Config]\nGColorID=5\n"));
     }
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(initDirectories());
         QCOMPARE(appDir(), app.path());
         QCOMPARE(configDir(), env.path());
-        QVERIFY(initDirectories({{}, option.path()}));
+        QVERIFY(initDirectories({ {}, option.path() }));
         QCOMPARE(configDir(), option.path());
     }
 
@@ -77,7 +77,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         qputenv("XDG_CONFIG_HOME", (home.path() + "/xdg").toUtf8());
-        QVERIFY(initDirectories({home.path() + "/file/app", {}}));
+        QVERIFY(initDirectories({ home.path() + "/file/app", {} }));
         QCOMPARE(configDir(), home.path() + "/xdg/mousecfg/Configs");
         QVERIFY(QFileInfo(configDir()).isDir());
         qunsetenv("XDG_CONFIG_HOME");
@@ -94,17 +94,17 @@ private slots:
         qputenv("XDG_CONFIG_HOME", (dir.path() + "/xdg").toUtf8());
         QString error;
         QString notice;
-        QVERIFY(initDirectories({dir.path(), dir.path() + "/file/Configs"}, &error, &notice));
+        QVERIFY(initDirectories({ dir.path(), dir.path() + "/file/Configs" }, &error, &notice));
         QCOMPARE(configDir(), dir.path() + "/xdg/mousecfg/Configs");
         QVERIFY2(notice.contains(dir.path() + "/file/Configs") && notice.contains(configDir()), qPrintable(notice));
         QVERIFY(notice.contains("cannot be created"));
 
         notice.clear();
-        QVERIFY(initDirectories({dir.path(), dir.path()}, &error, &notice));
+        QVERIFY(initDirectories({ dir.path(), dir.path() }, &error, &notice));
         QVERIFY(notice.isEmpty());
 
         qputenv("XDG_CONFIG_HOME", (dir.path() + "/file/xdg").toUtf8());
-        QVERIFY(!initDirectories({dir.path(), dir.path() + "/file/Configs"}, &error, &notice));
+        QVERIFY(!initDirectories({ dir.path(), dir.path() + "/file/Configs" }, &error, &notice));
         QVERIFY(error.contains("/file/Configs") && error.contains("/file/xdg"));
         qunsetenv("XDG_CONFIG_HOME");
     }

@@ -2,8 +2,8 @@
 
 #include "device/device_state.h"
 #include "device/hid_backend.h"
-#include "storage/app_config.h"
 #include "log_categories.h"
+#include "storage/app_config.h"
 #include "storage/product_description.h"
 
 #include <QtDebug>
@@ -150,8 +150,9 @@ int enumerateDevices()
     DeviceIdentityTable& table = deviceTable();
     for (const HidDeviceInfo& info : hid.enumerate()) {
         if (info.vendorId == kLoggedVendorId) {
-            qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", info.vendorId,
-                   info.productId, info.path.constData(), qPrintable(info.serialNumber), info.usage, info.usagePage);
+            qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x",
+                    info.vendorId, info.productId, info.path.constData(), qPrintable(info.serialNumber), info.usage,
+                    info.usagePage);
         }
         // Collections that are not top-level ones have no name and match nothing.
         if (info.interfaceName.isEmpty())

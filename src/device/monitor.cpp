@@ -4,7 +4,6 @@
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
-
 #include "log_categories.h"
 
 #include <array>
@@ -84,8 +83,8 @@ void TarqGetBatteryThread::run()
             if (hidBackend().readTimeout(handle, received.data(), received.size(), kMonitorReadTimeoutMs) <= 0) {
                 emit RefreshBatteryStatus(0, 0, 0);
             } else {
-                qCDebug(lcMonitor, "Threadread bat - %x %x %x %x %x %x %x %x\n", received[0], received[1], received[2], received[3],
-                       received[4], received[5], received[6], received[7]);
+                qCDebug(lcMonitor, "Threadread bat - %x %x %x %x %x %x %x %x\n", received[0], received[1], received[2],
+                        received[3], received[4], received[5], received[6], received[7]);
                 if (isKind(received, CommandCode::BatteryQuery)) {
                     handleBatteryReport(received.data());
                 }

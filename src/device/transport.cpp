@@ -1,10 +1,9 @@
 #include "device/transport.h"
 
 #include "device/device_state.h"
-
-#include <QThread>
 #include "log_categories.h"
 
+#include <QThread>
 #include <QtDebug>
 #include <algorithm>
 

@@ -27,26 +27,26 @@ ConfigFileResult refused(ConfigFileProblem problem, const QString& path)
 QString ConfigFileResult::message() const
 {
     switch (problem) {
-    case ConfigFileProblem::None:
-        return QString();
-    case ConfigFileProblem::EmptyPath:
-        return QStringLiteral("No configuration file named.");
-    case ConfigFileProblem::NotARegularFile:
-        return QStringLiteral("%1 is not a regular file; a configuration is only written to a file.").arg(path);
-    case ConfigFileProblem::NoFolder:
-        return QStringLiteral("Cannot write %1: its folder does not exist.").arg(path);
-    case ConfigFileProblem::WriteFailed:
-        return QStringLiteral("Cannot write the configuration file %1.").arg(path);
-    case ConfigFileProblem::Unreadable:
-        return QStringLiteral("Cannot read the configuration file %1: it does not exist, is not a regular file or "
-                              "may not be read.")
-            .arg(path);
-    case ConfigFileProblem::Damaged:
-        return QStringLiteral("%1 (%2 holds a value that cannot be read)")
-            .arg(QLatin1String(kMalformedImportMessage), path);
-    case ConfigFileProblem::OtherProduct:
-        return QStringLiteral("%1 (%2 is for \"%3\", this is \"%4\")")
-            .arg(QLatin1String(kOtherProductMessage), path, fileProduct, currentProduct);
+        case ConfigFileProblem::None:
+            return QString();
+        case ConfigFileProblem::EmptyPath:
+            return QStringLiteral("No configuration file named.");
+        case ConfigFileProblem::NotARegularFile:
+            return QStringLiteral("%1 is not a regular file; a configuration is only written to a file.").arg(path);
+        case ConfigFileProblem::NoFolder:
+            return QStringLiteral("Cannot write %1: its folder does not exist.").arg(path);
+        case ConfigFileProblem::WriteFailed:
+            return QStringLiteral("Cannot write the configuration file %1.").arg(path);
+        case ConfigFileProblem::Unreadable:
+            return QStringLiteral("Cannot read the configuration file %1: it does not exist, is not a regular file or "
+                                  "may not be read.")
+                .arg(path);
+        case ConfigFileProblem::Damaged:
+            return QStringLiteral("%1 (%2 holds a value that cannot be read)")
+                .arg(QLatin1String(kMalformedImportMessage), path);
+        case ConfigFileProblem::OtherProduct:
+            return QStringLiteral("%1 (%2 is for \"%3\", this is \"%4\")")
+                .arg(QLatin1String(kOtherProductMessage), path, fileProduct, currentProduct);
     }
     return QString();
 }
@@ -108,11 +108,11 @@ ConfigFileResult importConfigurationFile(ConfigRecord& config, const QString& pa
     if (!checked.ok())
         return checked;
     switch (importConfiguration(config, path)) {
-    case StorageResult::Ok:
-        return checked;
-    case StorageResult::MalformedFile:
-        return refused(ConfigFileProblem::Damaged, path);
-    default:
-        return refused(ConfigFileProblem::Unreadable, path);
+        case StorageResult::Ok:
+            return checked;
+        case StorageResult::MalformedFile:
+            return refused(ConfigFileProblem::Damaged, path);
+        default:
+            return refused(ConfigFileProblem::Unreadable, path);
     }
 }

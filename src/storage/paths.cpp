@@ -76,7 +76,7 @@ bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString*
         const QString& arg = args.at(i);
         QString* target = nullptr;
         QString name;
-        for (const char* option : {kAppDirOption, kConfigDirOption}) {
+        for (const char* option : { kAppDirOption, kConfigDirOption }) {
             const QString optionName = QLatin1String(option);
             if (arg == optionName || arg.startsWith(optionName + QLatin1Char('='))) {
                 target = option == kAppDirOption ? &options.appDir : &options.configDir;

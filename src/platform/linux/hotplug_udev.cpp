@@ -1,6 +1,7 @@
 #include "platform/linux/hotplug_udev.h"
 
 #include "device/report_descriptor.h"
+#include "log_categories.h"
 
 #include <QFile>
 #include <QList>
@@ -111,10 +112,12 @@ void UdevHotplugSource::handleEvent(const QByteArray& action, const HidrawNode& 
     if (action == kActionAdd) {
         const std::vector<QByteArray> names = hidrawInterfaceNames(node);
         m_nodeNames.insert(node.syspath, names);
+        qCDebug(lcPlatform) << "hidraw node added:" << node.syspath << names.size() << "collections";
         for (const QByteArray& name : names)
             emit interfaceChanged(QString::fromLatin1(name), true);
     } else if (action == kActionRemove) {
         const std::vector<QByteArray> names = m_nodeNames.take(node.syspath);
+        qCDebug(lcPlatform) << "hidraw node removed:" << node.syspath;
         for (const QByteArray& name : names)
             emit interfaceChanged(QString::fromLatin1(name), false);
     }

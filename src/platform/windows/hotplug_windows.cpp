@@ -1,4 +1,5 @@
 #include "platform/hotplug.h"
+
 #include "log_categories.h"
 
 #include <QAbstractNativeEventFilter>

@@ -1,4 +1,5 @@
 #include "platform/pointer_speed.h"
+
 #include "log_categories.h"
 
 #include <QtDebug>
