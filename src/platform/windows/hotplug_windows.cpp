@@ -1,6 +1,5 @@
-#include "platform/hotplug.h"
-
 #include "log_categories.h"
+#include "platform/hotplug.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

@@ -1,6 +1,5 @@
-#include "platform/pointer_speed.h"
-
 #include "log_categories.h"
+#include "platform/pointer_speed.h"
 
 #include <QtDebug>
 #include <windows.h>
