@@ -1,5 +1,10 @@
 #include "device/battery.h"
 
+#include "device/commands.h"
+#include "device/device_state.h"
+#include "device/hid_backend.h"
+
+#include <QThread>
 #include <QtGlobal>
 
 namespace {
@@ -7,6 +12,8 @@ namespace {
 constexpr int kMillivoltFactor = 990;
 constexpr int kMillivoltDivisor = 240;
 constexpr int kMaxLevel = 0xFFFF;
+constexpr int kAfterQueryMs = 10;
+constexpr int kAnswerTimeoutMs = 50;
 
 struct PercentStep
 {
@@ -35,6 +42,25 @@ BatteryReading decodeBatteryReport(const quint8* report)
     reading.levelLow = report[BatteryByte::LevelLow];
     reading.levelHigh = report[BatteryByte::LevelHigh];
     return reading;
+}
+
+quint8 queryBattery(BatteryReading* reading)
+{
+    const HidHandle handle = commandHandle();
+    if (!handle)
+        return kTransportNoDevice;
+    HidBackend& hid = hidBackend();
+    const CommandReport query = batteryQueryReport();
+    if (hid.write(handle, query.data(), query.size()) < 0)
+        return kTransportWriteFailed;
+    QThread::msleep(kAfterQueryMs);
+    CommandReport answer{};
+    const int read = hid.readTimeout(handle, answer.data(), answer.size(), kAnswerTimeoutMs);
+    const BatteryReading decoded = decodeBatteryReport(answer.data());
+    if (read <= 0 || answer[3] != CommandCode::BatteryQuery || !decoded.answered())
+        return kBatteryNoAnswer;
+    *reading = decoded;
+    return kTransportOk;
 }
 
 quint16 batteryLevelForMillivolts(int millivolts)

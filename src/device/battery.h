@@ -30,6 +30,12 @@ struct BatteryReading
 
 BatteryReading decodeBatteryReport(const quint8* report);
 
+// One battery query outside the monitor thread (which must not be running): writes the query to
+// the command interface and reads the answer. Returns 0 with *reading set, kTransportNoDevice,
+// kTransportWriteFailed, or kBatteryNoAnswer when the mouse is asleep or out of range.
+constexpr quint8 kBatteryNoAnswer = 5;
+quint8 queryBattery(BatteryReading* reading);
+
 // The smallest level word that reads back as at least millivolts: what the mouse reports.
 quint16 batteryLevelForMillivolts(int millivolts);
 
