@@ -3,6 +3,7 @@
 #include "storage/paths.h"
 #include "storage/profile_file_cache.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +14,9 @@ QString shippedDataFile(const QString& name)
     if (!source.isEmpty()) {
         return source + QStringLiteral("/data/") + name;
     }
-    return QDir::currentPath() + QLatin1Char('/') + name;
+    // The build copies the shipped data beside the executables, so a program started from any
+    // working directory finds it there.
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 }
 
 StorageSandbox::StorageSandbox(Product product)

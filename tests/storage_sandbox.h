@@ -27,7 +27,9 @@ private:
     bool m_valid = false;
 };
 
-// The shipped data file of that name (e.g. "DefaultProfile.bin" or "defaults/Config.ini").
+// The shipped data file of that name (e.g. "DefaultProfile.bin" or "defaults/Config.ini"): under
+// the checkout's "data" folder when MOUSECFG_SOURCE_DIR names the checkout (as it does for the
+// tests), else in the executable's directory.
 QString shippedDataFile(const QString& name);
 
 bool writeBytes(const QString& path, const QByteArray& bytes);

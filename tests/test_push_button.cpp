@@ -3,6 +3,7 @@
 #include "controls/theme.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -111,6 +112,12 @@ private slots:
         QCOMPARE(over.at(0).at(1).toBool(), true);
         QCOMPARE(over.at(1).at(1).toBool(), true);
         QCOMPARE(over.at(2).at(1).toBool(), false);
+
+        // A button that cannot be checked looks pressed on every press, not on every other one.
+        QTest::mousePress(&button, Qt::LeftButton);
+        QVERIFY(!button.isChecked());
+        QCOMPARE(centreColour(button), QColor(Qt::blue));
+        QTest::mouseRelease(&button, Qt::LeftButton);
     }
 
     void pressOnCheckedButtonShowsNormalAndUnchecks()
@@ -125,6 +132,53 @@ private slots:
         QTest::mouseRelease(&button, Qt::LeftButton);
         leave(button);
         QCOMPARE(button.state(), 0); // unchecked now, so leaving shows normal
+    }
+
+    void buttonGroupKeepsOneChecked()
+    {
+        QButtonGroup group; // exclusive
+        TarqPushButton first(m_threeImages);
+        TarqPushButton second(m_threeImages);
+        for (TarqPushButton* button : { &first, &second }) {
+            button->resize(kImageSize);
+            button->setCheckable(true);
+            group.addButton(button);
+        }
+        first.setChecked(true);
+        QCOMPARE(centreColour(first), QColor(Qt::green));
+        QSignalSpy firstToggled(&first, &QAbstractButton::toggled);
+        QSignalSpy secondToggled(&second, &QAbstractButton::toggled);
+
+        // The press checks at once and the group unchecks the other; the release changes nothing.
+        QTest::mousePress(&second, Qt::LeftButton);
+        QCOMPARE(group.checkedButton(), &second);
+        QVERIFY(!first.isChecked());
+        QCOMPARE(secondToggled.count(), 1);
+        QCOMPARE(secondToggled.at(0).at(0).toBool(), true);
+        QCOMPARE(firstToggled.count(), 1);
+        QCOMPARE(firstToggled.at(0).at(0).toBool(), false);
+        QCOMPARE(centreColour(second), QColor(Qt::blue));
+        QCOMPARE(centreColour(first), QColor(Qt::red));
+        QTest::mouseRelease(&second, Qt::LeftButton);
+        QVERIFY(second.isChecked());
+        QCOMPARE(secondToggled.count(), 1);
+        QCOMPARE(centreColour(second), QColor(Qt::green));
+
+        // Pressing the checked button keeps it checked, as a click on any exclusive button does.
+        QSignalSpy entered(&second, &TarqPushButton::EnterSignal);
+        QTest::mouseClick(&second, Qt::LeftButton);
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(group.checkedButton(), &second);
+        QCOMPARE(secondToggled.count(), 1);
+        leave(second);
+        QCOMPARE(centreColour(second), QColor(Qt::green));
+
+        // A click without a press (a shortcut, click()) toggles once too.
+        first.click();
+        QCOMPARE(group.checkedButton(), &first);
+        QCOMPARE(firstToggled.count(), 2);
+        QCOMPARE(centreColour(first), QColor(Qt::green));
+        QCOMPARE(centreColour(second), QColor(Qt::red));
     }
 
     void enterSignalComesBeforeTheBasePressHandling()

@@ -30,5 +30,5 @@ bool alternativeSkin();
 
 // Family and pixel size of the current language (Config.ini "FONT_LIST") times the factor.
 // A positive fixedPixelSize replaces the language's size; reduction is subtracted from it before
-// scaling. The size never drops below one pixel.
+// scaling. The size never drops below one pixel. Built from memory, so painting may call it.
 QFont uiFont(int fixedPixelSize = 0, int reduction = 0);

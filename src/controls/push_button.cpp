@@ -11,18 +11,19 @@ namespace {
 
 constexpr int kMaxImages = 3;
 
-QVector<QColor> textColoursForSkin(bool alternative)
+QColor textColour(bool alternative, int state)
 {
-    if (alternative)
-        return { Qt::white, Qt::black, Qt::black, QColor(100, 100, 100) };
-    return { QColor(200, 200, 200), QColor(225, 225, 225), Qt::white, QColor(100, 100, 100) };
+    static const QColor imageColours[] = { QColor(200, 200, 200), QColor(225, 225, 225), Qt::white,
+                                           QColor(100, 100, 100) };
+    static const QColor alternativeColours[] = { Qt::white, Qt::black, Qt::black, QColor(100, 100, 100) };
+    const int index = qBound<int>(TarqPushButton::Normal, state, TarqPushButton::Disabled);
+    return alternative ? alternativeColours[index] : imageColours[index];
 }
 
 } // namespace
 
 TarqPushButton::TarqPushButton(const QStringList& imagePaths, QWidget* parent, const QString& iconPath)
     : QPushButton(parent)
-    , m_textColours(textColoursForSkin(alternativeSkin()))
 {
     setImages(imagePaths);
     if (!iconPath.isEmpty())
@@ -44,20 +45,14 @@ void TarqPushButton::setImages(const QStringList& imagePaths)
 
 void TarqPushButton::setCheckable(bool checkable)
 {
-    m_checkable = checkable;
+    QPushButton::setCheckable(checkable);
     setState(Normal);
-}
-
-void TarqPushButton::setChecked(bool checked)
-{
-    m_checked = checked;
-    setState(checked ? HoverOrChecked : Normal);
 }
 
 void TarqPushButton::setEnabled(bool enabled)
 {
     QPushButton::setEnabled(enabled);
-    applyEnabledState();
+    showRestingState();
 }
 
 void TarqPushButton::setText(const QString& text)
@@ -100,7 +95,7 @@ void TarqPushButton::leaveEvent(QEvent* event)
             m_skipNextLeave = false;
         else
             emit OverSignal(this, false);
-        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+        showRestingState();
     }
     QPushButton::leaveEvent(event);
 }
@@ -119,15 +114,26 @@ void TarqPushButton::keyPressEvent(QKeyEvent* event)
     // Space works like a click, so a focused button toggles as it does under the pointer.
     if (isEnabled() && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         pressWithLeftButton();
-        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+        showRestingState();
     }
     QPushButton::keyPressEvent(event);
 }
 
+void TarqPushButton::keyReleaseEvent(QKeyEvent* event)
+{
+    QPushButton::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        m_pressToggled = false;
+}
+
 void TarqPushButton::pressWithLeftButton()
 {
-    const bool wasChecked = m_checked;
-    m_checked = !m_checked;
+    const bool wasChecked = isChecked();
+    if (isCheckable()) {
+        m_pressToggled = true;
+        // An exclusive group refuses to uncheck its checked button, as a click would be refused.
+        setChecked(!wasChecked);
+    }
     if (m_images.size() == kMaxImages)
         setState(wasChecked ? Normal : Pressed);
     emit EnterSignal(this);
@@ -138,14 +144,35 @@ void TarqPushButton::mouseReleaseEvent(QMouseEvent* event)
     if (isEnabled() && event->button() == Qt::LeftButton && m_images.size() >= 2)
         setState(HoverOrChecked);
     QPushButton::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_pressToggled = false;
 }
 
 void TarqPushButton::changeEvent(QEvent* event)
 {
     // Disabling through a parent or through QWidget::setEnabled must grey the button too.
     if (event->type() == QEvent::EnabledChange)
-        applyEnabledState();
+        showRestingState();
     QPushButton::changeEvent(event);
+}
+
+void TarqPushButton::checkStateSet()
+{
+    // Called for every setChecked, also when a button group unchecks this button.
+    showRestingState();
+}
+
+void TarqPushButton::nextCheckState()
+{
+    // The press has toggled already; only a click without a press (click(), a shortcut) toggles here.
+    if (m_pressToggled) {
+        m_pressToggled = false;
+        return;
+    }
+    const bool wasChecked = isChecked();
+    QPushButton::nextCheckState();
+    if (isChecked() != wasChecked)
+        showRestingState();
 }
 
 void TarqPushButton::paintEvent(QPaintEvent*)
@@ -153,7 +180,8 @@ void TarqPushButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (alternativeSkin()) {
+    const bool alternative = alternativeSkin();
+    if (alternative) {
         paintAlternativeFrame(painter);
     } else if (const QPixmap* image = imageForState()) {
         if (m_state == Disabled)
@@ -176,7 +204,7 @@ void TarqPushButton::paintEvent(QPaintEvent*)
     }
     if (!text().isEmpty()) {
         painter.setFont(uiFont());
-        painter.setPen(m_textColours.value(m_state, m_textColours.first()));
+        painter.setPen(textColour(alternative, m_state));
         painter.drawText(rect(), Qt::AlignCenter, text());
     }
 }
@@ -233,13 +261,12 @@ const QPixmap* TarqPushButton::imageForState() const
     return &m_images.at(index);
 }
 
-void TarqPushButton::applyEnabledState()
+void TarqPushButton::showRestingState()
 {
-    m_enabled = isEnabled();
-    if (!m_enabled)
+    if (!isEnabled())
         setState(Disabled);
     else
-        setState(m_checkable && m_checked ? HoverOrChecked : Normal);
+        setState(isChecked() ? HoverOrChecked : Normal);
 }
 
 void TarqPushButton::setState(int state)

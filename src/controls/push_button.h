@@ -5,9 +5,10 @@
 #include <QVector>
 
 // The skinned image button every window uses. Its state (normal, hover or checked, pressed,
-// disabled) picks the image and the text colour; the checked flag is the button's own, toggled
-// on press, independent of QAbstractButton's. Skin images are drawn at twice their design size,
-// so windows place buttons by design rectangles times the scale factor, not by the size hint.
+// disabled) picks the image and the text colour. The checked flag is QAbstractButton's, so button
+// groups and toggled work as for any button, but a press toggles it rather than the click that
+// follows. Skin images are drawn at twice their design size, so windows place buttons by design
+// rectangles times the scale factor, not by the size hint.
 class TarqPushButton : public QPushButton
 {
     Q_OBJECT
@@ -25,10 +26,6 @@ public:
 
     // Also resets the state to normal.
     void setCheckable(bool checkable);
-    bool isCheckable() const { return m_checkable; }
-
-    void setChecked(bool checked);
-    bool isChecked() const { return m_checked; }
 
     // State 3 when disabled; when enabled 1 for a checked checkable button, else 0.
     void setEnabled(bool enabled);
@@ -57,11 +54,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void checkStateSet() override;
+    void nextCheckState() override;
 
 private:
-    void applyEnabledState();
+    // Disabled, checked or normal: the state whenever the pointer is not on the button.
+    void showRestingState();
     void setState(int state);
     void pressWithLeftButton();
     void paintAlternativeFrame(QPainter& painter) const;
@@ -70,12 +71,9 @@ private:
 
     QVector<QPixmap> m_images;
     QPixmap m_icon;
-    QVector<QColor> m_textColours;
-    bool m_checkable = false;
-    bool m_checked = false;
-    bool m_enabled = true;
     bool m_hoverFeedback = true;
     int m_state = Normal;
     bool m_skipNextLeave = false;
+    bool m_pressToggled = false;
     int m_badge = 0;
 };

@@ -4,6 +4,8 @@
 #include "storage/paths.h"
 #include "storage/settings_guard.h"
 
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSettings>
 #include <atomic>
 
@@ -25,6 +27,24 @@ std::atomic_int g_currentLanguage{ 0 };
 QString appConfigPath()
 {
     return configDir() + kConfigFile;
+}
+
+// Every control asks for the font whenever it paints; "FONT_LIST" is never written by the program,
+// so the font of one language in one Config.ini is read once and kept.
+struct CachedLanguageFont
+{
+    QString configPath;
+    int index = -1;
+    LanguageFont font;
+};
+
+QMutex g_fontMutex;
+CachedLanguageFont g_cachedFont;
+
+LanguageFont readIntoCache(int index)
+{
+    g_cachedFont = { appConfigPath(), index, fontForLanguage(index) };
+    return g_cachedFont.font;
 }
 
 } // namespace
@@ -78,12 +98,18 @@ int currentLanguageIndex()
 
 void setCurrentLanguageIndex(int index)
 {
+    const QMutexLocker lock(&g_fontMutex);
     g_currentLanguage.store(index);
+    readIntoCache(index);
 }
 
 LanguageFont currentLanguageFont()
 {
-    return fontForLanguage(currentLanguageIndex());
+    const QMutexLocker lock(&g_fontMutex);
+    const int index = currentLanguageIndex();
+    if (g_cachedFont.index == index && g_cachedFont.configPath == appConfigPath())
+        return g_cachedFont.font;
+    return readIntoCache(index);
 }
 
 QString translationFilePath(const LanguageList& list, int index)

@@ -36,11 +36,13 @@ bool saveChosenLanguage(int index);
 // Family and pixel size of language index from "FONT_LIST/FONT_%d" and "FONT_LIST/FONT_SIZE_%d".
 LanguageFont fontForLanguage(int index);
 
-// The process-wide current language index, 0 until set.
+// The process-wide current language index, 0 until set. Setting it (again) reads that language's
+// font from Config.ini.
 int currentLanguageIndex();
 void setCurrentLanguageIndex(int index);
 
-// Font of the current language.
+// Font of the current language, from memory: Config.ini is read only when the language is set or
+// the configuration directory has changed since the last read.
 LanguageFont currentLanguageFont();
 
 // Application directory + "/lang/" + file + ".qm" for entry index. Empty when the index is outside

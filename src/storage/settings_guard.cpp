@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -229,6 +230,8 @@ QByteArray withoutUnsafeValues(const QByteArray& content, bool* damaged)
 
 namespace {
 
+std::atomic<quint64> g_openCount{ 0 };
+
 bool readFile(const QString& path, QByteArray& content)
 {
     QFile file(path);
@@ -251,8 +254,14 @@ bool hasUnsafeValues(const QString& path)
     return damaged;
 }
 
+quint64 guardedSettingsOpenCount()
+{
+    return g_openCount.load();
+}
+
 GuardedSettings::GuardedSettings(const QString& path, Mode mode)
 {
+    ++g_openCount;
     QByteArray content;
     QString openPath = path;
     if (readFile(path, content)) {

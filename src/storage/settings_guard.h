@@ -18,6 +18,10 @@ QByteArray withoutUnsafeValues(const QByteArray& content, bool* damaged = nullpt
 // True when the file exists and holds a value withoutUnsafeValues() would drop.
 bool hasUnsafeValues(const QString& path);
 
+// How many settings files have been opened through the guard since the process started, so that
+// a caller can prove a path it keeps cheap (painting, hovering) opens none.
+quint64 guardedSettingsOpenCount();
+
 // A settings object over a checked file, for the length of one operation. Reading a damaged
 // file reads a cleaned copy and leaves the file alone; writing repairs the file first, so what
 // is written back is well formed.
