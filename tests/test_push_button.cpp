@@ -134,6 +134,19 @@ private slots:
         QCOMPARE(button.state(), 0); // unchecked now, so leaving shows normal
     }
 
+    void uncheckableButtonShowsTheCheckedPictureOnly()
+    {
+        TarqPushButton button(m_threeImages);
+        button.setChecked(true);
+        QCOMPARE(button.state(), 1);
+        QVERIFY(!button.isChecked());
+        button.setChecked(false);
+        QCOMPARE(button.state(), 0);
+        button.setEnabled(false);
+        button.setChecked(true);
+        QCOMPARE(button.state(), 3);
+    }
+
     void buttonGroupKeepsOneChecked()
     {
         QButtonGroup group; // exclusive

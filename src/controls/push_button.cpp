@@ -49,6 +49,14 @@ void TarqPushButton::setCheckable(bool checkable)
     setState(Normal);
 }
 
+void TarqPushButton::setChecked(bool checked)
+{
+    if (isCheckable())
+        QPushButton::setChecked(checked);
+    else if (isEnabled())
+        setState(checked ? HoverOrChecked : Normal);
+}
+
 void TarqPushButton::setEnabled(bool enabled)
 {
     QPushButton::setEnabled(enabled);

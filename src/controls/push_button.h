@@ -27,6 +27,10 @@ public:
     // Also resets the state to normal.
     void setCheckable(bool checkable);
 
+    // State 1 when checked, 0 when not. A button that cannot be checked has no flag to set; only
+    // its picture follows, so a window can still mark one as the current choice.
+    void setChecked(bool checked);
+
     // State 3 when disabled; when enabled 1 for a checked checkable button, else 0.
     void setEnabled(bool enabled);
 
