@@ -196,6 +196,20 @@ private slots:
         QVERIFY2(run.err.count(QLatin1Char('\n')) >= 2 || arguments.isEmpty(), qPrintable(run.err));
     }
 
+    void diagnosticsOnlyWhenAsked()
+    {
+        CliRunner cli;
+        cli.set(QStringLiteral("QT_LOGGING_RULES"), QString());
+        const Run quiet = cli.run({ "--simulate", "apply", "--full" });
+        QCOMPARE(quiet.exitCode, 0);
+        QCOMPARE(quiet.err, QString());
+        cli.set(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("mousecfg.*=true"));
+        const Run loud = cli.run({ "--simulate", "apply", "--full" });
+        QCOMPARE(loud.exitCode, 0);
+        for (const char* area : { "mousecfg.device:", "mousecfg.transport:", "mousecfg.cli:" })
+            QVERIFY2(loud.err.contains(QLatin1String(area)), area);
+    }
+
     void helpAndVersionExitZero()
     {
         CliRunner cli;

@@ -10,15 +10,12 @@
 
 namespace {
 
-// Shown when a configuration file of another product is loaded.
-const char kOtherProductMessage[] = "The file is not match current mouse!";
-
 ConfigFileResult refused(ConfigFileProblem problem, const QString& path)
 {
     ConfigFileResult result;
     result.problem = problem;
     result.path = path;
-    qCInfo(lcSession).noquote() << "configuration file refused:" << path << int(problem);
+    qCDebug(lcSession).noquote() << "configuration file refused:" << path << int(problem);
     return result;
 }
 

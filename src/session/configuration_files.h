@@ -8,6 +8,9 @@
 // as the command line's export-conf and import-conf do. Each returns what happened and the
 // message to show; nothing is read or written before the path has passed its checks.
 
+// Shown when a file of another product is loaded.
+constexpr const char* kOtherProductMessage = "The file is not match current mouse!";
+
 enum class ConfigFileProblem {
     None,
     EmptyPath,       // no file named

@@ -14,7 +14,7 @@ void noteSave(SendOutcome& outcome, StorageResult result, const QString& path)
         return;
     outcome.saved = result;
     outcome.unsavedPath = path;
-    qCWarning(lcSession).noquote() << "could not save" << path;
+    qCDebug(lcSession).noquote() << "could not save" << path;
 }
 
 void saveWorking(SendOutcome& outcome, const ConfigRecord& working)

@@ -25,7 +25,7 @@ QString checkConfigurationFile()
     const QString path = configIniPath();
     if (replaceDamagedConfigIni() != StorageResult::Ok)
         return QString::fromLatin1(kDamagedConfigUnmovedMessage).arg(path, QLatin1String(kDamageReason));
-    qCInfo(lcSession) << "damaged configuration replaced:" << path;
+    qCDebug(lcSession) << "damaged configuration replaced:" << path;
     return QString::fromLatin1(kDamagedConfigMessage).arg(path, QLatin1String(kDamageReason), damagedConfigIniPath());
 }
 
