@@ -6,36 +6,8 @@
 #include "device/discovery.h"
 #include "session/startup.h"
 #include "sim/sim_backend.h"
+#include "sim/sim_environment.h"
 #include "sim/virtual_mouse.h"
-
-namespace {
-
-// Which of the virtual mouse's links are plugged in: "receiver" (default), "cable", "both", "none".
-const char kSimPlugVariable[] = "MOUSECFG_SIM_PLUG";
-
-// A fault for the whole command, to try the error paths: "asleep", "bad-echo" (every echo comes
-// back with a data byte changed), "write-failure" (every write fails).
-const char kSimFaultVariable[] = "MOUSECFG_SIM_FAULT";
-constexpr int kEveryTransfer = 1 << 20;
-constexpr int kAlteredEchoByte = 10;
-
-void plugFromEnvironment(VirtualMouse& mouse)
-{
-    const QString plug = qEnvironmentVariable(kSimPlugVariable, QStringLiteral("receiver"));
-    if (plug == QLatin1String("receiver") || plug == QLatin1String("both"))
-        mouse.plug(MouseLink::Receiver);
-    if (plug == QLatin1String("cable") || plug == QLatin1String("both"))
-        mouse.plug(MouseLink::Cable);
-    const QString fault = qEnvironmentVariable(kSimFaultVariable);
-    if (fault == QLatin1String("asleep"))
-        mouse.sleep();
-    else if (fault == QLatin1String("bad-echo"))
-        mouse.alterNextEchoes(kEveryTransfer, kAlteredEchoByte);
-    else if (fault == QLatin1String("write-failure"))
-        mouse.failNextWrites(kEveryTransfer);
-}
-
-} // namespace
 
 DeviceSession::DeviceSession(const CliOptions& options)
     : m_traceFile(options.traceFile)
@@ -64,7 +36,7 @@ int DeviceSession::start(QString* error)
             *error = QStringLiteral("cannot write the trace file %1").arg(m_traceFile);
             return kExitCannotWrite;
         }
-        plugFromEnvironment(*m_mouse);
+        applySimEnvironment(*m_mouse);
     }
     loadDeviceTable();
     if (enumerateDevices() != 0) {

@@ -1,0 +1,330 @@
+// The window's side of the device: hot-plugging, the mouse list, the battery display, the
+// mouse's own buttons and the product pictures.
+#include "app/hot_spots.h"
+#include "app/mousecfg_widget.h"
+#include "app/window_layout.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/progress.h"
+#include "controls/push_button.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+#include "device/battery.h"
+#include "device/commands.h"
+#include "device/device_state.h"
+#include "device/discovery.h"
+#include "device/interface_change.h"
+#include "log_categories.h"
+#include "pages/tarq_page.h"
+#include "platform/pointer_speed.h"
+#include "storage/app_config.h"
+#include "storage/product_description.h"
+#include "storage/profile_files.h"
+
+#include <QLabel>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr int kSwitchPauseMs = 50;
+
+QString batteryStyle(bool off, double factor)
+{
+    const int fontPixels = qRound(16 * factor);
+    if (off)
+        return QStringLiteral("QProgressBar{background-color:rgb(100,100,100);color:white;font:bold %1px;"
+                              "text-align:center;border-radius:2px;border:0px;}"
+                              "QProgressBar::chunk{background-color:rgb(100,100,100);border-radius:2px;}")
+            .arg(fontPixels);
+    const QColor accent = themeColour();
+    return QStringLiteral("QProgressBar{background-color:white;color:black;font:bold %1px;text-align:center;"
+                          "border-radius:2px;border:0px;}"
+                          "QProgressBar::chunk{background-color:rgb(%2,%3,%4);border-radius:2px;}")
+        .arg(fontPixels)
+        .arg(accent.red())
+        .arg(accent.green())
+        .arg(accent.blue());
+}
+
+} // namespace
+
+void MousecfgWidget::onInterfaceChanged(const QString& name, bool arrived)
+{
+    // The sending thread reads the handles and the working record: hot-plug waits for it.
+    if (m_sendThread) {
+        m_deferredInterfaceChanges.emplace_back(name, arrived);
+        return;
+    }
+    qCDebug(lcUi) << (arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n") << name;
+    onDeviceInterfaceChange(name, arrived, *this);
+}
+
+QString MousecfgWidget::currentProductName() const
+{
+    return ::currentProductName();
+}
+
+void MousecfgWidget::refreshMouseList()
+{
+    m_mouseMenu->clear();
+    const DeviceIdentityTable& table = deviceTable();
+    QStringList names;
+    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
+        const DeviceIdentityEntry& entry = table.entries[i];
+        if (entry.receiver.isConnected() || entry.cable.isConnected())
+            names << QString::fromLatin1(entry.modelName);
+    }
+    m_connectedMice = names.size();
+    if (names.isEmpty()) {
+        m_mouseSelector->hide();
+        setCurrentProductName(QString());
+        return;
+    }
+    if (names.size() == 1) {
+        m_mouseSelector->hide();
+        qCDebug(lcUi).noquote() << "RefreshMouseList " + names.first();
+        setCurrentProductName(names.first());
+        return;
+    }
+    for (const QString& name : names) {
+        auto* action = new TarqAction(name, m_mouseMenu);
+        m_mouseMenu->addAction(action);
+    }
+    m_mouseSelector->setText(currentProductName());
+    m_mouseSelector->setAccessibleName(tr("Mouse"));
+    m_mouseSelector->show();
+    connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename, Qt::UniqueConnection);
+}
+
+void MousecfgWidget::slot_show_mousename(QAction* action)
+{
+    StopBatteryThread();
+    QThread::msleep(kSwitchPauseMs);
+    closeDevice();
+    QThread::msleep(kSwitchPauseMs);
+    m_frontView = true;
+    m_mouseSelector->setText(action->text());
+    setCurrentProductName(action->text());
+    slotWarnClose();
+}
+
+void MousecfgWidget::scheduleWarnClose(int delayMs)
+{
+    QTimer::singleShot(delayMs, this, &MousecfgWidget::slotWarnClose);
+}
+
+void MousecfgWidget::scheduleWarning(int delayMs)
+{
+    QTimer::singleShot(delayMs, this, &MousecfgWidget::slotWarning);
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    openDevice(currentProductName().toLatin1());
+    StartBatteryThread();
+    reloadEverything();
+    m_deviceOpen = true;
+}
+
+void MousecfgWidget::reloadConfiguration()
+{
+    reloadEverything();
+}
+
+void MousecfgWidget::reloadEverything()
+{
+    m_frontView = true;
+    loadProductImages();
+    for (const QString& message : loadStartupConfiguration(m_configuration))
+        qCWarning(lcUi).noquote() << message;
+    m_library.reload();
+    m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+    m_nameEdit->setText(m_library.currentName());
+    RebuildProfileMenu();
+    selectTab(LightingTab);
+    SelBtnChanged(0, 0);
+    loadModelImages();
+    showView(true);
+    RefreshPages();
+    m_tray->setToolTip(currentProductName());
+}
+
+bool MousecfgWidget::sidePresent(bool cable) const
+{
+    const QByteArray product = currentProductName().toLatin1();
+    const DeviceIdentityTable& table = deviceTable();
+    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
+        const DeviceIdentityEntry& entry = table.entries[i];
+        if (entry.modelName != product)
+            continue;
+        const DeviceSide& side = cable ? entry.cable : entry.receiver;
+        if (side.commandPresent.load() == 1)
+            return true;
+    }
+    return false;
+}
+
+void MousecfgWidget::updateConnectionDisplay()
+{
+    m_connection = connectionDisplayFor(sidePresent(true), sidePresent(false), m_charging);
+    m_dongleIcon->setVisible(m_connection.receiverIcon);
+    m_batteryBar->setVisible(m_connection.batteryBar);
+    m_chargingIcon->hide();
+    update(scaledRect(WindowLayout::BatteryFrame, m_scaleFactor));
+}
+
+void MousecfgWidget::showBatteryOff()
+{
+    m_batteryBar->setBarText(tr("MOUSE OFF"));
+    m_batteryBar->setTextVisible(false);
+    m_batteryBar->setStyleSheet(batteryStyle(true, m_scaleFactor));
+    m_batteryBar->setAccessibleDescription(tr("MOUSE OFF"));
+    m_chargingIcon->hide();
+    setMouseOff(true);
+}
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
+        showBatteryOff();
+        return;
+    }
+    setMouseOff(false);
+    const bool cable = sidePresent(true);
+    m_batteryBar->setBarText(QString());
+    m_batteryBar->setTextVisible(true);
+    m_batteryBar->setFormat(cable ? QString() : QStringLiteral("%p%"));
+    m_batteryBar->setStyleSheet(batteryStyle(false, m_scaleFactor));
+    m_charging = iCharge != 0;
+    m_chargingIcon->setVisible(m_charging);
+
+    BatteryReading reading;
+    reading.chargeByte = iCharge;
+    reading.levelLow = iLowByte;
+    reading.levelHigh = iHiByte;
+    const int percent = batteryPercent(reading, m_batteryFull);
+    if (percent != m_lastBatteryPercent) {
+        m_lastBatteryPercent = percent;
+        setBatteryLevel(percent);
+    }
+    m_batteryBar->setValue(cable ? 100 : percent);
+    m_batteryBar->setAccessibleDescription(cable ? QString() : QStringLiteral("%1%").arg(percent));
+    updateConnectionDisplay();
+}
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
+{
+    if (iProfile < kProfileCount && iProfile != m_configuration.working.ProfileID)
+        slotRefreshProfile(iProfile);
+    const ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
+    if (iDPI != current.dpi)
+        slotRefreshDPIStage(iDPI);
+    if (iRate != current.pollrate)
+        slotRefreshRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    if (iProfile >= kProfileCount)
+        return;
+    SelectSlot(iProfile, false);
+    RebuildProfileMenu();
+    applyPointerSpeed();
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
+    current.dpi = iDPI;
+    m_dpiPage->showDpiStage(iDPI);
+    saveProfileDpiStage(m_library.currentName(), iDPI);
+}
+
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
+{
+    m_lightingPage->showLightMode(iBuff1);
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
+    current.pollrate = iRate;
+    m_ratePage->showReportRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        setPendingUploadFlag(1);
+}
+
+void MousecfgWidget::applyPointerSpeed()
+{
+    setSystemPointerSpeed();
+}
+
+void MousecfgWidget::StartBatteryThread()
+{
+    if (!commandHandle())
+        return;
+    m_battery.startMonitor();
+}
+
+void MousecfgWidget::StopBatteryThread()
+{
+    m_battery.stopMonitor();
+}
+
+void MousecfgWidget::loadProductImages()
+{
+    const QString product = currentProductName();
+    const QSize box = scaledRect(WindowLayout::MousePicture, m_scaleFactor).size();
+    auto fitted = [&box](const QString& path) {
+        const QPixmap picture(path);
+        return picture.isNull() ? picture : picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    };
+    const QString folder = skinPath(QStringLiteral("mouse/") + product + QLatin1Char('/'));
+    m_frontPicture = fitted(folder + QStringLiteral("Mouse.png"));
+    m_sidePicture = fitted(skinPath(QStringLiteral("mouse/") + product + QStringLiteral("_Side.png")));
+    m_hoverPictures.clear();
+    for (int i = 0; i < kHotSpotCount; ++i)
+        m_hoverPictures.push_back(fitted(folder + QStringLiteral("mouse_%1.png").arg(i + 1)));
+    m_frontImage->setPixmap(m_frontPicture);
+    m_sideImage->setPixmap(m_sidePicture);
+
+    // Hot-spots sit on the buttons of the picture as it is shown (kept aspect, centred).
+    const QRect pictureBox = scaledRect(WindowLayout::MousePicture, m_scaleFactor);
+    const QSize shown = m_frontPicture.isNull() ? pictureBox.size() : m_frontPicture.size();
+    const QRect shownRect(pictureBox.x() + (pictureBox.width() - shown.width()) / 2,
+                          pictureBox.y() + (pictureBox.height() - shown.height()) / 2, shown.width(), shown.height());
+    const int spotSize = qRound(WindowLayout::kHotSpotSize * m_scaleFactor);
+    auto placeSpot = [&](TarqPushButton* spot, const QPointF& gridPoint) {
+        const QPoint centre(shownRect.x() + qRound(gridPoint.x() * shownRect.width() / kPictureGridWidth),
+                            shownRect.y() + qRound(gridPoint.y() * shownRect.height() / kPictureGridHeight));
+        spot->setGeometry(centre.x() - spotSize / 2, centre.y() - spotSize / 2, spotSize, spotSize);
+    };
+    for (int i = 0; i < kHotSpotCount; ++i) {
+        const HotSpotPlace front = frontHotSpot(i);
+        m_frontSpots[size_t(i)]->setProperty("unplaced", !front.placed);
+        if (front.placed)
+            placeSpot(m_frontSpots[size_t(i)], front.centre);
+        const HotSpotPlace side = sideHotSpot(i);
+        m_sideSpots[size_t(i)]->setProperty("unplaced", !side.placed);
+        if (side.placed)
+            placeSpot(m_sideSpots[size_t(i)], side.centre);
+    }
+    for (int i = 0; i < 2; ++i)
+        placeSpot(m_extraSpots[size_t(i)], wheelHotSpot(i));
+}
+
+void MousecfgWidget::loadModelImages()
+{
+    const bool alternative = usesAlternativeWheelImages(currentProductName());
+    const char* up = alternative ? "btn_up4.png" : "btn_up2.png";
+    const char* upChecked = alternative ? "btn_up3.png" : "btn_up1.png";
+    const char* down = alternative ? "btn_down4.png" : "btn_down2.png";
+    const char* downChecked = alternative ? "btn_down3.png" : "btn_down1.png";
+    m_extraSpots[0]->setImages({ skinPath(QLatin1String(up)), skinPath(QLatin1String(upChecked)) });
+    m_extraSpots[1]->setImages({ skinPath(QLatin1String(down)), skinPath(QLatin1String(downChecked)) });
+}

@@ -1,0 +1,432 @@
+// The window's profile commands, the slots and sending with progress; and its texts.
+#include "app/gui_thread_monitor.h"
+#include "app/mousecfg_widget.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/progress.h"
+#include "controls/push_button.h"
+#include "controls/translator.h"
+#include "device/commands.h"
+#include "device/device_state.h"
+#include "device/upload.h"
+#include "log_categories.h"
+#include "pages/tarq_page.h"
+#include "platform/pointer_speed.h"
+#include "session/configuration_files.h"
+#include "session/sending.h"
+#include "storage/app_config.h"
+#include "storage/product_description.h"
+#include "storage/profile_files.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QScrollArea>
+
+namespace {
+
+constexpr int kProfileMenuWidth = 152;
+// The mouse has what was asked for, the files do not: the user must know before quitting.
+const char kSentNotSavedMessage[] =
+    QT_TRANSLATE_NOOP("TarqMessageBox", "The mouse has the new settings, but they could not be saved to %1.");
+
+QString messageText(const char* source)
+{
+    return QCoreApplication::translate("TarqMessageBox", source);
+}
+
+} // namespace
+
+void MousecfgWidget::retranslateUi()
+{
+    m_modeLabel->setText(tr("Mode") + QStringLiteral(": ") + modelText());
+    m_versionLabel->setText(tr("Version") + QStringLiteral(": ") + productVersion());
+    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
+    m_nameEdit->setAccessibleName(tr("NAME"));
+    m_nameCaption->setText(tr("NAME"));
+    const std::pair<TarqPushButton*, const char*> texts[] = {
+        { m_resetButton, QT_TR_NOOP("RESET") },
+        { m_addButton, QT_TR_NOOP("ADD") },
+        { m_deleteButton, QT_TR_NOOP("DELETE") },
+        { m_copyButton, QT_TR_NOOP("COPY") },
+        { m_resetAllButton, QT_TR_NOOP("Reset All") },
+        { m_okButton, QT_TR_NOOP("OK") },
+        { m_cancelButton, QT_TR_NOOP("Cancel") },
+        { m_applyButton, QT_TR_NOOP("Apply") },
+        { m_loadButton, QT_TR_NOOP("LOAD1") },
+        { m_saveButton, QT_TR_NOOP("SAVE") },
+        { m_tabs[LightingTab], QT_TR_NOOP("LIGHTING") },
+        { m_tabs[CustomizeTab], QT_TR_NOOP("CUSTOMIZE") },
+        { m_tabs[DpiTab], QT_TR_NOOP("DPI") },
+        { m_tabs[MacroTab], QT_TR_NOOP("MACRO") },
+        { m_firmwareButton, QT_TR_NOOP("Firmware Update") },
+        { m_frontButton, QT_TR_NOOP("Front") },
+        { m_sideButton, QT_TR_NOOP("Side") },
+    };
+    for (const auto& [button, source] : texts) {
+        button->setText(tr(source));
+        button->setAccessibleName(tr(source));
+    }
+    // Image-only controls are named for screen readers.
+    m_exportButton->setAccessibleName(tr("Export profile"));
+    m_exportButton->setToolTip(tr("Export profile"));
+    m_importButton->setAccessibleName(tr("Import profile"));
+    m_importButton->setToolTip(tr("Import profile"));
+    m_profileMenuButton->setAccessibleName(tr("Profile list"));
+    m_closeButton->setAccessibleName(tr("Close"));
+    m_minimiseButton->setAccessibleName(tr("Minimise"));
+    m_batteryBar->setAccessibleName(tr("Battery"));
+    m_languageButton->setAccessibleName(tr("Language"));
+    m_profileLabel->setAccessibleName(tr("Profile"));
+    for (int i = 0; i < MousecfgWidget::kHotSpotCount; ++i) {
+        m_frontSpots[size_t(i)]->setAccessibleName(tr("Button %1").arg(i + 1));
+        m_sideSpots[size_t(i)]->setAccessibleName(tr("Button %1").arg(i + 1));
+    }
+    m_extraSpots[0]->setAccessibleName(tr("Wheel up"));
+    m_extraSpots[1]->setAccessibleName(tr("Wheel down"));
+    if (isMouseOff())
+        m_batteryBar->setBarText(tr("MOUSE OFF"));
+    for (int slot = 0; slot < kProfileCount && m_slotActions[size_t(slot)]; ++slot)
+        m_slotActions[size_t(slot)]->setText(tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
+    if (m_slotActions[0])
+        m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+    if (m_loadConfigAction) {
+        m_loadConfigAction->setText(tr("&Load Config"));
+        m_quitAction->setText(tr("&Quit"));
+    }
+    for (TarqPage* page : { m_buttonPage, m_dpiPage, m_performancePage, m_ratePage, m_macroPage, m_lightingPage })
+        page->retranslate();
+}
+
+void MousecfgWidget::rebuildLanguageMenu()
+{
+    m_languageMenu->clear();
+    const LanguageList& languages = m_translator->languages();
+    for (int i = 0; i < languages.offeredCount(); ++i) {
+        auto* action = new TarqAction(languages.names[size_t(i)], m_languageMenu);
+        connect(action, &QAction::triggered, this, [this, i] {
+            const LanguageList& list = m_translator->languages();
+            m_languageButton->setText(list.names[size_t(i)]);
+            m_translator->switchTo(i);
+        });
+        m_languageMenu->addAction(action);
+    }
+    const int current = qBound(0, currentLanguageIndex(), qMax(0, languages.offeredCount() - 1));
+    m_languageButton->setText(languages.offeredCount() > 0 ? languages.names[size_t(current)] : QString());
+    m_languageButton->setVisible(m_translator->selectorVisible());
+}
+
+void MousecfgWidget::rebuildSlotMenu()
+{
+    m_slotMenu->clear();
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        auto* action = new TarqAction(tr("Profile") + QStringLiteral(" %1").arg(slot + 1), m_slotMenu);
+        connect(action, &QAction::triggered, this, [this, slot] { onSlotActionTriggered(slot); });
+        m_slotMenu->addAction(action);
+        m_slotActions[size_t(slot)] = action;
+    }
+    m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+}
+
+void MousecfgWidget::RebuildProfileMenu()
+{
+    m_profileMenu->clear();
+    const QStringList& names = m_library.names();
+    for (int i = 0; i < names.size() && i < kProfileLibraryCapacity; ++i) {
+        auto* action = new TarqAction(names.at(i), m_profileMenu);
+        connect(action, &QAction::triggered, this, [this, action] { onChooseProfile(action); });
+        m_profileMenu->addAction(action);
+    }
+    m_profileMenu->setFixedWidth(qRound(kProfileMenuWidth * m_scaleFactor));
+    for (int slot = 0; slot < kProfileCount; ++slot)
+        m_slotButtons[size_t(slot)]->setText(m_configuration.working.profileNames[size_t(slot)]);
+}
+
+void MousecfgWidget::RefreshPages()
+{
+    ConfigRecord& working = m_configuration.working;
+    const int slot = m_library.currentSlot();
+    for (int i = 0; i < kProfileCount; ++i) {
+        m_slotButtons[size_t(i)]->setChecked(i == slot);
+        m_slotButtons[size_t(i)]->setText(working.profileNames[size_t(i)]);
+    }
+    ProfileRecord& profile = working.profiles[size_t(slot)];
+    const int dpiStep = productMouseDpi();
+    for (TarqPage* page : { m_lightingPage, m_buttonPage, m_performancePage, m_ratePage, m_dpiPage, m_macroPage })
+        page->showProfile(profile, working, dpiStep);
+}
+
+void MousecfgWidget::SelectSlot(int index, bool reload)
+{
+    if (index < 0 || index >= kProfileCount)
+        return;
+    m_profileLabel->setText(m_slotActions[size_t(index)]->text());
+    ConfigRecord& working = m_configuration.working;
+    working.ProfileID = quint8(index);
+    if (reload)
+        m_library.reloadCurrent();
+    m_nameEdit->setText(working.profileNames[size_t(index)]);
+    RefreshPages();
+    saveActiveProfileIndex(index);
+}
+
+void MousecfgWidget::onSlotActionTriggered(int slot)
+{
+    SelectSlot(slot, false);
+    RebuildProfileMenu();
+    switchOnBoardProfile(quint8(slot));
+    applyPointerSpeed();
+}
+
+void MousecfgWidget::slot_show_profilename(QAction* action)
+{
+    m_profileLabel->setText(action->text());
+    m_nameEdit->setText(action->text());
+    m_configuration.working.profileNames[size_t(m_library.currentSlot())] = action->text();
+}
+
+void MousecfgWidget::showCommandResult(const ProfileCommandResult& result)
+{
+    if (result.message)
+        showMessage(TarqMessageBox::Warning, result.text());
+}
+
+void MousecfgWidget::afterSlotNameChange()
+{
+    m_nameEdit->setText(m_library.currentName());
+    RebuildProfileMenu();
+    RefreshPages();
+}
+
+void MousecfgWidget::onChooseProfile(QAction* action)
+{
+    const ProfileCommandResult result = m_library.choose(action->text());
+    showCommandResult(result);
+    if (result.ok())
+        afterSlotNameChange();
+}
+
+void MousecfgWidget::onCommandClicked()
+{
+    QObject* button = sender();
+    if (button == m_addButton)
+        addProfile();
+    else if (button == m_copyButton)
+        copyProfile();
+    else if (button == m_deleteButton)
+        deleteProfile();
+    else if (button == m_resetButton)
+        resetProfile();
+    else if (button == m_resetAllButton)
+        resetAllProfiles();
+    else if (button == m_applyButton)
+        applyChanges();
+    else if (button == m_okButton)
+        okClicked();
+    else if (button == m_cancelButton)
+        cancelClicked();
+    else if (button == m_exportButton)
+        exportProfile();
+    else if (button == m_importButton)
+        importProfile();
+    else if (button == m_saveButton)
+        saveConfigurationFile();
+    else if (button == m_loadButton)
+        loadConfigurationFile();
+}
+
+void MousecfgWidget::addProfile()
+{
+    const ProfileCommandResult result = m_library.add();
+    showCommandResult(result);
+    if (result.ok())
+        afterSlotNameChange();
+}
+
+void MousecfgWidget::copyProfile()
+{
+    const ProfileCommandResult result = m_library.copy();
+    showCommandResult(result);
+    if (result.ok()) {
+        m_nameEdit->setText(m_library.currentName());
+        RebuildProfileMenu();
+    }
+}
+
+void MousecfgWidget::slotProfileNameChange()
+{
+    const ProfileCommandResult result = m_library.rename(m_nameEdit->text());
+    showCommandResult(result);
+    if (result.ok() || result.restoreNameField)
+        m_nameEdit->setText(m_library.currentName());
+    if (result.ok()) {
+        RebuildProfileMenu();
+        RefreshPages();
+    }
+}
+
+void MousecfgWidget::deleteProfile()
+{
+    const ProfileCommandResult allowed = m_library.checkRemove();
+    if (!allowed.ok()) {
+        showCommandResult(allowed);
+        return;
+    }
+    showMessage(TarqMessageBox::Question, messageText(kDeleteProfileQuestion), [this](bool accepted) {
+        if (!accepted)
+            return;
+        const ProfileCommandResult result = m_library.remove();
+        showCommandResult(result);
+        if (result.ok())
+            afterSlotNameChange();
+    });
+}
+
+void MousecfgWidget::resetProfile()
+{
+    showMessage(TarqMessageBox::Question, messageText(kResetProfileQuestion), [this](bool accepted) {
+        if (!accepted)
+            return;
+        qCDebug(lcUi, "Accepted %d", m_library.currentSlot());
+        m_library.resetCurrent();
+        retranslateUi();
+        RefreshPages();
+        m_nameEdit->setText(m_library.currentName());
+        sendWithProgress(false);
+    });
+}
+
+void MousecfgWidget::resetAllProfiles()
+{
+    showMessage(TarqMessageBox::Question, messageText(kResetAllProfilesQuestion), [this](bool accepted) {
+        if (!accepted)
+            return;
+        m_library.resetAll();
+        m_nameEdit->setText(m_library.currentName());
+        RebuildProfileMenu();
+        RefreshPages();
+        sendWithProgress(true);
+    });
+}
+
+void MousecfgWidget::applyChanges()
+{
+    ConfigRecord& working = m_configuration.working;
+    ProfileRecord& profile = working.profiles[size_t(m_library.currentSlot())];
+    for (TarqPage* page : { m_dpiPage, m_performancePage, m_ratePage, m_lightingPage, m_buttonPage, m_macroPage })
+        page->applyEdits(profile, working);
+    sendWithProgress(false);
+}
+
+void MousecfgWidget::okClicked()
+{
+    sendWithProgress(false, [this](int) { hide(); });
+}
+
+void MousecfgWidget::cancelClicked()
+{
+    hide();
+    SelectSlot(m_library.currentSlot(), true);
+}
+
+void MousecfgWidget::exportProfile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(), tr(kProfileFileFilter));
+    if (path.isEmpty())
+        return;
+    showCommandResult(m_library.exportProfile(path, currentProductName()));
+}
+
+void MousecfgWidget::importProfile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Profile File"), QString(), tr(kProfileFileFilter));
+    if (path.isEmpty())
+        return;
+    const ProfileCommandResult result = m_library.importProfile(path, currentProductName());
+    showCommandResult(result);
+    if (!result.ok())
+        return;
+    afterSlotNameChange();
+    sendWithProgress(false);
+}
+
+void MousecfgWidget::saveConfigurationFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(), tr(kConfigFileFilter));
+    if (path.isEmpty())
+        return;
+    const ConfigFileResult result = exportConfigurationFile(m_configuration.working, path);
+    if (!result.ok())
+        showMessage(TarqMessageBox::Warning, result.message());
+}
+
+void MousecfgWidget::loadConfigurationFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(), tr(kConfigFileFilter));
+    if (path.isEmpty())
+        return;
+    const ConfigFileResult checked = checkImportSource(path);
+    // Another product's file is passed over without a word; a damaged one is worth telling.
+    if (checked.problem == ConfigFileProblem::OtherProduct)
+        return;
+    if (!checked.ok()) {
+        showMessage(TarqMessageBox::Warning, checked.message());
+        return;
+    }
+    const ConfigFileResult imported = importConfigurationFile(m_configuration.working, path);
+    if (!imported.ok()) {
+        showMessage(TarqMessageBox::Warning, imported.message());
+        return;
+    }
+    selectTab(LightingTab);
+    loadModelImages();
+    m_nameEdit->setText(m_library.currentName());
+    RebuildProfileMenu();
+    RefreshPages();
+    sendWithProgress(false);
+}
+
+void MousecfgWidget::sendWithProgress(bool sendAll, std::function<void(int)> after)
+{
+    if (m_sendThread)
+        return;
+    m_afterSend = std::move(after);
+    m_monitorSwitch = std::make_unique<GuiThreadMonitor>(m_battery, this);
+    m_sendThread = std::make_unique<TarqProcessThread>(m_configuration.working, m_configuration.lastUploaded,
+                                                       m_monitorSwitch.get());
+    m_sendThread->setForceFull(sendAll);
+    m_processDialog = new TarqProcessDialog(this);
+    m_processDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_processDialog->setWindowModality(Qt::ApplicationModal);
+    connect(m_sendThread.get(), &TarqProcessThread::DoProcessDlg, m_processDialog, &TarqProcessDialog::slotProcessDlg);
+    connect(m_processDialog, &QDialog::finished, this, &MousecfgWidget::finishSend);
+    m_processDialog->open();
+    m_sendThread->start(QThread::InheritPriority);
+}
+
+void MousecfgWidget::finishSend()
+{
+    m_processDialog = nullptr;
+    m_sendThread->wait();
+    const SendOutcome outcome = m_sendThread->outcome();
+    m_sendThread.reset();
+    m_monitorSwitch.reset();
+    m_lastSendResult = outcome.result;
+    if (outcome.result == 0)
+        setSystemPointerSpeed();
+    const QString message = sendingMessage(outcome);
+    if (!message.isEmpty())
+        showMessage(TarqMessageBox::Question,
+                    messageText(outcome.result == kUploadMouseOff ? kMouseSleepingMessage : kSendFailedMessage));
+    else if (outcome.saved != StorageResult::Ok)
+        showMessage(TarqMessageBox::Warning, messageText(kSentNotSavedMessage).arg(outcome.unsavedPath));
+    std::function<void(int)> after = std::move(m_afterSend);
+    m_afterSend = nullptr;
+    if (after)
+        after(outcome.result);
+    emit sendFinished(outcome.result);
+    // Hot-plugging that happened meanwhile is followed now.
+    auto deferred = std::move(m_deferredInterfaceChanges);
+    m_deferredInterfaceChanges.clear();
+    for (const auto& [name, arrived] : deferred)
+        onInterfaceChanged(name, arrived);
+}

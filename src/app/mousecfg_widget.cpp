@@ -1,0 +1,701 @@
+#include "app/mousecfg_widget.h"
+
+#include "app/gui_thread_monitor.h"
+#include "app/window_layout.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/progress.h"
+#include "controls/push_button.h"
+#include "controls/skin_catalogue.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+#include "controls/translator.h"
+#include "device/discovery.h"
+#include "log_categories.h"
+#include "pages/placeholder_page.h"
+#include "platform/hotplug.h"
+#include "session/sending.h"
+#include "storage/app_config.h"
+#include "storage/product_description.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// Dragging starts only past this many pixels, so a click on the window does not move it.
+constexpr int kDragThreshold = 4;
+constexpr int kWarningDelayMs = 200;
+
+// A screen whose scale the system reports wrongly can be overridden ("1.5", "2").
+const char kScaleOverrideVariable[] = "MOUSECFG_SCALE_FACTOR";
+
+double screenDpiRatio(const QScreen* screen)
+{
+    bool ok = false;
+    const double forced = qEnvironmentVariable(kScaleOverrideVariable).toDouble(&ok);
+    if (ok && forced > 0)
+        return forced;
+    return screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+}
+
+QStringList tabImages()
+{
+    return { skinPath(QStringLiteral("tabbutton-1.png")), skinPath(QStringLiteral("tabbutton-3.png")),
+             skinPath(QStringLiteral("tabbutton-2.png")) };
+}
+
+QStringList imagePair(const char* stem)
+{
+    return { skinPath(QStringLiteral("profile_%1%2.png").arg(QLatin1String(stem)).arg(1)),
+             skinPath(QStringLiteral("profile_%1%2.png").arg(QLatin1String(stem)).arg(2)) };
+}
+
+} // namespace
+
+MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* parent)
+    : QWidget(parent)
+    , m_library(m_configuration.working)
+    , m_battery([this](TarqGetBatteryThread& thread) {
+        connect(&thread, &TarqGetBatteryThread::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
+        connect(&thread, &TarqGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+        connect(&thread, &TarqGetBatteryThread::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
+    })
+    , m_hotplug(std::move(hotplug))
+{
+    setObjectName(QStringLiteral("MousecfgWidget"));
+    m_background.load(skinPath(QLatin1String(Skin::MainBackground)));
+    m_batteryFrame.load(skinPath(QStringLiteral("bat1.png")));
+    m_batteryFrameCable.load(skinPath(QStringLiteral("bat2.png")));
+    setThemeColourIndex(accentColorIndex());
+    setAlternativeSkin(productColorMode() != 0);
+
+    m_scaleStep = displayScaleStep(screenDpiRatio(QGuiApplication::primaryScreen()));
+    m_scaleFactor = displayScaleFactorOfStep(m_scaleStep);
+    setDisplayScaleFactor(m_scaleFactor);
+    setBaseSize(WindowLayout::kWidth, WindowLayout::kHeight);
+    setMinimumSize(WindowLayout::kWidth, WindowLayout::kHeight);
+    resize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    setMask(scaledBackground().mask());
+
+    if (!m_hotplug)
+        m_hotplug = createHotplugSource();
+    connect(m_hotplug.get(), &HotplugSource::interfaceChanged, this, &MousecfgWidget::onInterfaceChanged);
+    if (!m_hotplug->start())
+        qCDebug(lcUi, "注册失败");
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    createHeader();
+
+    // The device link for the product to show: the only connected one, else the stored one.
+    loadDeviceTable();
+    enumerateDevices();
+    refreshMouseList();
+    const QByteArray product = productToOpen();
+    if (!product.isEmpty() && product != currentProductName().toLatin1())
+        setCurrentProductName(QString::fromLatin1(product));
+    openDevice(product);
+    m_deviceOpen = m_connectedMice != 0;
+
+    m_translator = new TarqTranslator(this);
+    m_translator->startUp();
+    connect(m_translator, &TarqTranslator::languageChanged, this, [this] { retranslateUi(); });
+
+    for (const QString& message : loadStartupConfiguration(m_configuration))
+        qCWarning(lcUi).noquote() << message;
+    m_library.reload();
+    m_lastBatteryPercent = batteryLevel();
+    m_batteryFull = batteryFullThreshold();
+
+    createTabsAndSlots();
+    createProfileControls();
+    createCommandButtons();
+    createMouseView();
+    createPages();
+    createBatteryDisplay();
+    rebuildLanguageMenu();
+    rebuildSlotMenu();
+    RebuildProfileMenu();
+    loadProductImages();
+    loadModelImages();
+
+    selectTab(productLedDisable() != 0 ? CustomizeTab : LightingTab);
+    RefreshPages();
+    retranslateUi();
+    m_nameEdit->setText(m_library.currentName());
+
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    setWindowIcon(QIcon(skinPath(QLatin1String(Skin::WindowIcon))));
+    createTray();
+    setTabOrder();
+
+    slotRefreshBatteryStatus(0, 1, 1);
+    updateConnectionDisplay();
+    StartBatteryThread();
+    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    if (m_sendThread) {
+        // The sending thread hands the monitor back through this thread: keep serving it.
+        while (!m_sendThread->wait(10))
+            QCoreApplication::processEvents();
+    }
+    StopBatteryThread();
+    if (m_hotplug)
+        m_hotplug->stop();
+    closeDevice();
+    exitDeviceLayer();
+}
+
+const QPixmap& MousecfgWidget::scaledBackground()
+{
+    QPixmap& cached = m_backgroundCache[size_t(m_scaleStep)];
+    if (cached.isNull() && !m_background.isNull())
+        cached = m_background.scaled(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight), Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+    return cached;
+}
+
+void MousecfgWidget::place(QWidget* widget, const QRect& design)
+{
+    m_placed.push_back({ widget, design });
+    widget->setGeometry(scaledRect(design, m_scaleFactor));
+}
+
+TarqPushButton* MousecfgWidget::makeTextButton(const QRect& design, const QStringList& images)
+{
+    auto* button = new TarqPushButton(images, this);
+    place(button, design);
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::onCommandClicked);
+    return button;
+}
+
+TarqPushButton* MousecfgWidget::makeImageButton(const QRect& design, const QStringList& images)
+{
+    return makeTextButton(design, images);
+}
+
+void MousecfgWidget::createHeader()
+{
+    m_logo = new QLabel(this);
+    m_logo->setScaledContents(true);
+    m_logo->setPixmap(QPixmap(skinPath(QStringLiteral("mouselogo.png"))));
+    place(m_logo, WindowLayout::Logo);
+
+    m_modeLabel = new TarqLabel(this);
+    m_modeLabel->setFontSizeReduction(1);
+    m_modeLabel->setStyleSheet(QStringLiteral("color:rgb(140,144,150);"));
+    place(m_modeLabel, WindowLayout::ModeLabel);
+    m_versionLabel = new TarqLabel(this);
+    m_versionLabel->setFontSizeReduction(1);
+    m_versionLabel->setStyleSheet(QStringLiteral("color:rgb(140,144,150);"));
+    place(m_versionLabel, WindowLayout::VersionLabel);
+
+    m_dongleIcon = new QLabel(this);
+    m_dongleIcon->setScaledContents(true);
+    m_dongleIcon->setPixmap(QPixmap(skinPath(QStringLiteral("dongle.png"))));
+    place(m_dongleIcon, WindowLayout::DongleIcon);
+
+    m_mouseSelector = new TarqPushButton(tabImages(), this);
+    m_mouseMenu = new TarqMenu(this);
+    m_mouseSelector->setMenu(m_mouseMenu);
+    m_mouseSelector->hide();
+    place(m_mouseSelector, WindowLayout::MouseSelector);
+
+    m_languageButton = new TarqPushButton(tabImages(), this);
+    m_languageMenu = new TarqMenu(this);
+    m_languageButton->setMenu(m_languageMenu);
+    place(m_languageButton, WindowLayout::LanguageButton);
+
+    m_minimiseButton = new TarqPushButton(tabImages(), this);
+    m_minimiseButton->setText(QStringLiteral("\u2013"));
+    place(m_minimiseButton, WindowLayout::MinimiseButton);
+    connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
+    m_closeButton = new TarqPushButton(tabImages(), this);
+    m_closeButton->setText(QStringLiteral("\u00d7"));
+    place(m_closeButton, WindowLayout::CloseButton);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MousecfgWidget::createTabsAndSlots()
+{
+    for (int tab = 0; tab < int(m_tabs.size()); ++tab) {
+        auto* button = new TarqPushButton(tabImages(), this);
+        button->setCheckable(true);
+        place(button, WindowLayout::Tab.translated(0, WindowLayout::kTabPitch * tab));
+        // A press switches at once, as a click does for the keyboard.
+        connect(button, &QPushButton::pressed, this, [this, tab] { selectTab(tab); });
+        connect(button, &QPushButton::clicked, this, [this, tab] { selectTab(tab); });
+        m_tabs[size_t(tab)] = button;
+    }
+    const QStringList slotImages{ skinPath(QStringLiteral("profile_edit_name_1.png")),
+                                  skinPath(QStringLiteral("profile_edit_name_2.png")),
+                                  skinPath(QStringLiteral("profile_edit_name_2.png")) };
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        auto* button = new TarqPushButton(slotImages, this);
+        button->setCheckable(true);
+        place(button, WindowLayout::Slot.translated(0, WindowLayout::kSlotPitch * slot));
+        // Slots are chosen from the slot menu; a click leaves the current slot marked.
+        connect(button, &QPushButton::clicked, this, [this] {
+            for (int i = 0; i < kProfileCount; ++i)
+                m_slotButtons[size_t(i)]->setChecked(i == m_library.currentSlot());
+        });
+        m_slotButtons[size_t(slot)] = button;
+    }
+}
+
+void MousecfgWidget::createProfileControls()
+{
+    m_profileLabel = new TarqPushButton(
+        { skinPath(QStringLiteral("profile_edit_name_1.png")), skinPath(QStringLiteral("profile_edit_name_2.png")) },
+        this);
+    m_slotMenu = new TarqMenu(this);
+    m_profileLabel->setMenu(m_slotMenu);
+    place(m_profileLabel, WindowLayout::ProfileLabel);
+
+    m_nameCaption = new TarqLabel(this);
+    m_nameCaption->setFontSizeReduction(1);
+    m_nameCaption->setStyleSheet(QStringLiteral("color:rgb(140,144,150);"));
+    place(m_nameCaption, WindowLayout::NameCaption);
+
+    m_nameEdit = new TarqLineEdit(this);
+    m_nameEdit->setMaxLength(100);
+    m_nameEdit->setAlignment(Qt::AlignCenter);
+    m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{background-color:rgb(30,32,35);color:rgb(225,225,225);"
+                                             "border:1px solid rgb(62,66,72);border-radius:3px;}"
+                                             "QLineEdit:focus{border-color:%1;}")
+                                  .arg(themeColour().name()));
+    m_nameEdit->setFont(uiFont());
+    place(m_nameEdit, WindowLayout::NameEdit);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+
+    m_profileMenuButton = new TarqPushButton({ skinPath(QStringLiteral("profile_apply1.png")) }, this);
+    m_profileMenu = new TarqMenu(this);
+    m_profileMenuButton->setMenu(m_profileMenu);
+    place(m_profileMenuButton, WindowLayout::ProfileMenuButton);
+}
+
+void MousecfgWidget::createCommandButtons()
+{
+    m_addButton = makeTextButton(WindowLayout::AddButton, imagePair("add"));
+    m_copyButton = makeTextButton(WindowLayout::CopyButton, imagePair("copy"));
+    m_deleteButton = makeTextButton(WindowLayout::DeleteButton, imagePair("del"));
+    m_resetButton = makeTextButton(WindowLayout::ResetButton, imagePair("reset"));
+    m_exportButton = makeImageButton(WindowLayout::ExportButton, imagePair("import"));
+    m_importButton = makeImageButton(WindowLayout::ImportButton, { skinPath(QStringLiteral("profile_export1.png")) });
+    m_resetAllButton = makeTextButton(WindowLayout::ResetAllButton, tabImages());
+    m_okButton = makeTextButton(WindowLayout::OkButton, tabImages());
+    m_cancelButton = makeTextButton(WindowLayout::CancelButton, tabImages());
+    m_applyButton = makeTextButton(WindowLayout::ApplyButton, tabImages());
+    m_loadButton = makeTextButton(WindowLayout::LoadButton, tabImages());
+    m_saveButton = makeTextButton(WindowLayout::SaveButton, tabImages());
+    // The firmware updater comes with the companion programs; until then the button only shows.
+    m_firmwareButton = new TarqPushButton(tabImages(), this);
+    place(m_firmwareButton, WindowLayout::FirmwareButton);
+    m_firmwareButton->setEnabled(false);
+}
+
+void MousecfgWidget::createMouseView()
+{
+    m_frontImage = new QLabel(this);
+    m_frontImage->setAlignment(Qt::AlignCenter);
+    place(m_frontImage, WindowLayout::MousePicture);
+    m_sideImage = new QLabel(this);
+    m_sideImage->setAlignment(Qt::AlignCenter);
+    place(m_sideImage, WindowLayout::MousePicture);
+
+    m_frontButton = new TarqPushButton(tabImages(), this);
+    m_frontButton->setCheckable(true);
+    place(m_frontButton, WindowLayout::FrontButton);
+    connect(m_frontButton, &QPushButton::clicked, this, [this] { showView(true); });
+    m_sideButton = new TarqPushButton(tabImages(), this);
+    m_sideButton->setCheckable(true);
+    place(m_sideButton, WindowLayout::SideButton);
+    connect(m_sideButton, &QPushButton::clicked, this, [this] { showView(false); });
+
+    const QStringList spotImages{ skinPath(QStringLiteral("btn_1.png")), skinPath(QStringLiteral("btn_2.png")) };
+    auto makeSpot = [this, &spotImages](int row, int index) {
+        auto* spot = new TarqPushButton(spotImages, this);
+        spot->setCheckable(true);
+        spot->setHoverFeedback(false);
+        spot->hide();
+        connect(spot, &TarqPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+        connect(spot, &QPushButton::clicked, this, [this, row, index] { SelBtnChanged(quint8(index), quint8(row)); });
+        return spot;
+    };
+    for (int i = 0; i < kHotSpotCount; ++i) {
+        m_frontSpots[size_t(i)] = makeSpot(0, i);
+        m_sideSpots[size_t(i)] = makeSpot(1, i);
+    }
+    for (int i = 0; i < 2; ++i)
+        m_extraSpots[size_t(i)] = makeSpot(2, i);
+    m_frontSpots[0]->installEventFilter(this);
+}
+
+void MousecfgWidget::createPages()
+{
+    auto* buttonPage = new PlaceholderPage(QStringLiteral("CUSTOMIZE"));
+    m_buttonPage = buttonPage;
+    m_buttonScroll = new QScrollArea(this);
+    m_buttonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
+    m_buttonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
+    m_buttonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_buttonScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_buttonScroll->setWidgetResizable(true);
+    m_buttonScroll->setWidget(m_buttonPage);
+    place(m_buttonScroll, WindowLayout::ButtonPage);
+
+    m_dpiPage = new PlaceholderPage(QStringLiteral("DPI"), this);
+    place(m_dpiPage, WindowLayout::DpiPage);
+    m_performancePage = new PlaceholderPage(QStringLiteral("Performance"), this);
+    place(m_performancePage, WindowLayout::PerformancePage);
+    m_ratePage = new PlaceholderPage(QStringLiteral("Report rate"), this);
+    place(m_ratePage, WindowLayout::ReportRatePage);
+    m_macroPage = new PlaceholderPage(QStringLiteral("MACRO"), this);
+    place(m_macroPage, WindowLayout::MacroPage);
+    m_lightingPage = new PlaceholderPage(QStringLiteral("LIGHTING"), this);
+    place(m_lightingPage, WindowLayout::LightingPage);
+
+    connect(m_buttonPage, &TarqPage::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_buttonPage, &TarqPage::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    connect(m_buttonPage, &TarqPage::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(m_ratePage, &TarqPage::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    connect(m_macroPage, &TarqPage::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+}
+
+void MousecfgWidget::createBatteryDisplay()
+{
+    m_batteryBar = new TarqProcessbar(this);
+    m_batteryBar->setRange(0, 100);
+    m_batteryBar->setAlignment(Qt::AlignCenter);
+    m_batteryBar->setValue(m_lastBatteryPercent);
+    place(m_batteryBar, WindowLayout::BatteryBar);
+    m_chargingIcon = new QLabel(this);
+    m_chargingIcon->setScaledContents(true);
+    m_chargingIcon->setPixmap(QPixmap(skinPath(QStringLiteral("lightning.png"))));
+    m_chargingIcon->hide();
+    place(m_chargingIcon, WindowLayout::ChargingIcon);
+}
+
+void MousecfgWidget::createTray()
+{
+    m_trayMenu = new TarqMenu(this);
+    m_loadConfigAction = new TarqAction(this);
+    m_quitAction = new TarqAction(this);
+    connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
+    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_trayMenu->addAction(m_loadConfigAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+    m_tray = new QSystemTrayIcon(this);
+    m_tray->setContextMenu(m_trayMenu);
+    m_tray->setIcon(windowIcon());
+    m_tray->setToolTip(currentProductName());
+    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    retranslateUi();
+    m_tray->show();
+}
+
+void MousecfgWidget::setTabOrder()
+{
+    // Top to bottom, left to right, as the window reads.
+    QList<QWidget*> order{ m_mouseSelector, m_languageButton, m_minimiseButton, m_closeButton };
+    for (TarqPushButton* tab : m_tabs)
+        order << tab;
+    order << m_profileLabel << m_nameEdit << m_profileMenuButton << m_addButton << m_copyButton << m_deleteButton
+          << m_resetButton << m_exportButton << m_importButton << m_frontButton << m_sideButton << m_buttonScroll
+          << m_dpiPage << m_ratePage << m_performancePage << m_lightingPage << m_macroPage << m_firmwareButton
+          << m_loadButton << m_saveButton << m_resetAllButton << m_okButton << m_cancelButton << m_applyButton;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    for (TarqPushButton* slot : m_slotButtons)
+        slot->setFocusPolicy(Qt::NoFocus); // they only mark the current slot
+}
+
+void MousecfgWidget::relayout()
+{
+    for (const Placed& placed : m_placed)
+        placed.widget->setGeometry(scaledRect(placed.design, m_scaleFactor));
+    loadProductImages();
+    loadModelImages();
+    showView(m_frontView);
+    selectTab(m_currentTab);
+}
+
+void MousecfgWidget::applyScaleStep(int step)
+{
+    m_scaleStep = step;
+    m_scaleFactor = displayScaleFactorOfStep(step);
+    setDisplayScaleFactor(m_scaleFactor);
+    setMask(scaledBackground().mask());
+    relayout();
+}
+
+TarqPage* MousecfgWidget::page(int tab) const
+{
+    switch (tab) {
+        case LightingTab:
+            return m_lightingPage;
+        case CustomizeTab:
+            return m_buttonPage;
+        case DpiTab:
+            return m_dpiPage;
+        case MacroTab:
+            return m_macroPage;
+        default:
+            return nullptr;
+    }
+}
+
+void MousecfgWidget::selectTab(int tab)
+{
+    if (tab < LightingTab || tab > MacroTab)
+        return;
+    m_currentTab = tab;
+    for (int i = 0; i < int(m_tabs.size()); ++i)
+        m_tabs[size_t(i)]->setChecked(i == tab);
+    const bool lighting = tab == LightingTab;
+    const bool customize = tab == CustomizeTab;
+    const bool dpi = tab == DpiTab;
+    m_lightingPage->setVisible(lighting);
+    m_buttonScroll->setVisible(customize);
+    m_dpiPage->setVisible(dpi);
+    m_performancePage->setVisible(dpi);
+    m_ratePage->setVisible(dpi);
+    m_macroPage->setVisible(tab == MacroTab);
+    m_frontButton->setVisible(customize);
+    m_sideButton->setVisible(customize);
+    m_frontImage->setVisible(lighting || (customize && m_frontView));
+    m_sideImage->setVisible(customize && !m_frontView);
+    const int shownButtons = qBound(0, productButtonCount(), kHotSpotCount);
+    for (int i = 0; i < kHotSpotCount; ++i) {
+        const bool known = i < shownButtons && !m_frontSpots[size_t(i)]->property("unplaced").toBool();
+        m_frontSpots[size_t(i)]->setVisible(customize && m_frontView && known);
+        const bool sideKnown = i < shownButtons && !m_sideSpots[size_t(i)]->property("unplaced").toBool();
+        m_sideSpots[size_t(i)]->setVisible(customize && !m_frontView && sideKnown);
+    }
+    for (TarqPushButton* extra : m_extraSpots)
+        extra->setVisible(customize && m_frontView);
+}
+
+void MousecfgWidget::showView(bool front)
+{
+    m_frontView = front;
+    m_frontButton->setChecked(front);
+    m_sideButton->setChecked(!front);
+    m_buttonPage->setFrontView(front);
+    if (m_currentTab == CustomizeTab)
+        selectTab(CustomizeTab);
+}
+
+void MousecfgWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, scaledBackground());
+    const QPixmap& frame = m_connection.cableFrame() ? m_batteryFrameCable : m_batteryFrame;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(scaledRect(WindowLayout::BatteryFrame, m_scaleFactor), frame);
+    if (!m_firstPaintReported) {
+        m_firstPaintReported = true;
+        QTimer::singleShot(0, this, &MousecfgWidget::firstPainted);
+    }
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QScreen* windowScreen = screen();
+    const int step = displayScaleStep(screenDpiRatio(windowScreen ? windowScreen : QGuiApplication::primaryScreen()));
+    if (step == m_scaleStep)
+        return;
+    applyScaleStep(step);
+    resize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight));
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_scaleStep);
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_dragging = true;
+    m_dragMoved = false;
+    m_pressGlobal = event->globalPos();
+    m_windowAtPress = frameGeometry().topLeft();
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return QWidget::mouseMoveEvent(event);
+    const QPoint offset = event->globalPos() - m_pressGlobal;
+    if (!m_dragMoved && offset.manhattanLength() <= kDragThreshold)
+        return;
+    // Where the window system moves windows itself (Wayland allows nothing else), let it.
+    if (!m_dragMoved && windowHandle() && windowHandle()->startSystemMove()) {
+        m_dragging = false;
+        return;
+    }
+    m_dragMoved = true;
+    move(m_windowAtPress + offset);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent* event)
+{
+    // Without a tray there would be no way back to a hidden window: closing then quits.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MousecfgWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+}
+
+bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frontSpots[0]) {
+        if (event->type() == QEvent::Enter)
+            m_frontSpots[0]->setChecked(false);
+        else if (event->type() == QEvent::Leave)
+            m_frontSpots[0]->setChecked(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isHidden())
+        showOrWarn();
+    else if (!m_warningOpen)
+        hide();
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    m_selectedRow = iType;
+    m_selectedButton = iBtn;
+    for (auto* spots : { &m_frontSpots, &m_sideSpots })
+        for (TarqPushButton* spot : *spots)
+            spot->setChecked(true);
+    for (TarqPushButton* spot : m_extraSpots)
+        spot->setChecked(true);
+    TarqPushButton* selected = nullptr;
+    if (iType == 0 && iBtn < kHotSpotCount)
+        selected = m_frontSpots[iBtn];
+    else if (iType == 1 && iBtn < kHotSpotCount)
+        selected = m_sideSpots[iBtn];
+    else if (iType == 2 && iBtn < 2)
+        selected = m_extraSpots[iBtn];
+    if (selected)
+        selected->setChecked(false);
+    m_buttonPage->selectButton(iType, iBtn);
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 tab)
+{
+    selectTab(tab);
+}
+
+void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    const QList<QWidget*> controls{ m_addButton,         m_copyButton,     m_deleteButton,   m_resetButton,
+                                    m_exportButton,      m_importButton,   m_resetAllButton, m_okButton,
+                                    m_cancelButton,      m_applyButton,    m_languageButton, m_closeButton,
+                                    m_minimiseButton,    m_firmwareButton, m_profileLabel,   m_nameEdit,
+                                    m_profileMenuButton, m_mouseSelector,  m_loadButton,     m_saveButton };
+    for (QWidget* control : controls)
+        control->setEnabled(bEnable);
+    for (TarqPushButton* tab : m_tabs)
+        tab->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift)
+{
+    m_configuration.working.LiftHigh = iLift;
+}
+
+void MousecfgWidget::slotMouseOver(TarqPushButton* btn, bool bType)
+{
+    int index = -1;
+    for (int i = 0; i < kHotSpotCount; ++i)
+        if (m_frontSpots[size_t(i)] == btn || m_sideSpots[size_t(i)] == btn)
+            index = i;
+    if (index < 0)
+        return;
+    btn->setChecked(!bType);
+    // Pictures are loaded with the product images; hovering only swaps them.
+    if (bType && index < int(m_hoverPictures.size()) && !m_hoverPictures[size_t(index)].isNull())
+        m_frontImage->setPixmap(m_hoverPictures[size_t(index)]);
+    else
+        m_frontImage->setPixmap(m_frontPicture);
+}
+
+void MousecfgWidget::showOrWarn()
+{
+    show();
+    if (m_connectedMice != 0) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (m_warningBox)
+        return;
+    m_warningOpen = true;
+    m_warningBox = new TarqMessageBox(TarqMessageBox::DongleMissing, QString(), QStringLiteral("Warning"),
+                                      QStringLiteral("Dongle Disconnect!"), this, true);
+    m_warningBox->setAttribute(Qt::WA_DeleteOnClose);
+    m_warningBox->setWindowModality(Qt::ApplicationModal);
+    connect(m_warningBox, &QDialog::finished, this, [this] {
+        // Without a tray, hiding would leave the program running with no way back to it.
+        if (m_connectedMice == 0 && QSystemTrayIcon::isSystemTrayAvailable())
+            hide();
+        m_warningOpen = false;
+    });
+    m_warningBox->open();
+}
+
+void MousecfgWidget::slotWarning()
+{
+    showOrWarn();
+}
+
+void MousecfgWidget::showMessage(int kind, const QString& text, std::function<void(bool)> answered)
+{
+    auto* box = new TarqMessageBox(kind, QString(), QStringLiteral("Warning"), text, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, [answered](int result) {
+        if (answered)
+            answered(result == QDialog::Accepted);
+    });
+    box->open();
+}

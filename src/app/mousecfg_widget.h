@@ -1,0 +1,306 @@
+#pragma once
+
+#include "app/connection_display.h"
+#include "controls/device_open_source.h"
+#include "controls/display_scale.h"
+#include "device/device_events.h"
+#include "device/monitor.h"
+#include "session/profile_commands.h"
+#include "session/startup.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class GuiThreadMonitor;
+class HotplugSource;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class TarqAction;
+class TarqLabel;
+class TarqLineEdit;
+class TarqMenu;
+class TarqMessageBox;
+class TarqPage;
+class TarqProcessbar;
+class TarqProcessDialog;
+class TarqProcessThread;
+class TarqPushButton;
+class TarqTranslator;
+
+// The program's one window: a frameless, skinned 999 × 640 window (times the display scale
+// factor) with the tabs, the five slots, the profile commands, the battery display, the mouse and
+// language selectors and the tray icon. It follows hot-plugging and the mouse's own buttons and
+// sends the configuration behind a progress dialog.
+class MousecfgWidget final
+    : public QWidget
+    , public DeviceEvents
+    , public DeviceOpenSource
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MousecfgWidget)
+
+public:
+    enum Tab { LightingTab = 0, CustomizeTab = 1, DpiTab = 2, MacroTab = 3 };
+    static constexpr int kHotSpotCount = 20;
+
+    // hotplug: where interface arrivals and removals come from; the platform's source when null.
+    explicit MousecfgWidget(std::unique_ptr<HotplugSource> hotplug = nullptr, QWidget* parent = nullptr);
+    ~MousecfgWidget() override;
+
+    // DeviceEvents: how the device link's hot-plug handler reaches the window.
+    void refreshMouseList() override;
+    int connectedMouseCount() const override { return m_connectedMice; }
+    void setConnectedMouseCount(int count) override { m_connectedMice = count; }
+    QString currentProductName() const override;
+    void stopMonitorThread() override { StopBatteryThread(); }
+    void startMonitorThread() override { StartBatteryThread(); }
+    void reloadConfiguration() override;
+    void scheduleWarnClose(int delayMs) override;
+    void scheduleWarning(int delayMs) override;
+    void setDeviceOpen(bool open) override { m_deviceOpen = open; }
+    void setWarningOpen(bool open) override { m_warningOpen = open; }
+    void updateConnectionDisplay() override;
+
+    // DeviceOpenSource: the "Dongle Disconnect!" box closes itself once this is set.
+    bool isDeviceOpen() const override { return m_deviceOpen; }
+
+    // Operations of the window's commands.
+    void RefreshPages();
+    void SelectSlot(int index, bool reload);
+    void RebuildProfileMenu();
+    void StartBatteryThread();
+    void StopBatteryThread();
+    void selectTab(int tab);
+    void showView(bool front);
+
+    // What tests and the demo look at.
+    ConfigRecord& workingConfiguration() { return m_configuration.working; }
+    const ConfigRecord& lastUploadedConfiguration() const { return m_configuration.lastUploaded; }
+    const ProfileLibrary& profileLibrary() const { return m_library; }
+    int currentTab() const { return m_currentTab; }
+    double scaleFactor() const { return m_scaleFactor; }
+    int scaleStep() const { return m_scaleStep; }
+    bool isWarningOpen() const { return m_warningOpen; }
+    bool isSending() const { return m_sendThread != nullptr; }
+    bool batteryThreadRunning() const { return m_battery.hasThread(); }
+    ConnectionDisplay connectionDisplay() const { return m_connection; }
+    int batteryPercentShown() const { return m_lastBatteryPercent; }
+    TarqProcessbar* batteryBar() const { return m_batteryBar; }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    TarqPage* page(int tab) const;
+    // The result of the last send: 0, kUploadMouseOff or a transport failure; -1 before any.
+    int lastSendResult() const { return m_lastSendResult; }
+
+signals:
+    // After each send, with its result (0 success).
+    void sendFinished(int result);
+    // After the first paint; the start-up benchmark waits for it.
+    void firstPainted();
+
+public slots:
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void SelBtnChanged(quint8 iBtn, quint8 iType);
+    void slotGotoMacro(quint8 tab);
+    void slot_show_profilename(QAction* action);
+    void slot_show_mousename(QAction* action);
+    void slotPopOneClickBox();
+    void OnProfileMenuCheck(QWidget* item);
+    void slotEnableButtons(bool bEnable);
+    void slotLiftChange(quint8 iLift);
+    void slotProfileNameChange();
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshLightMode(quint8 iBuff1);
+    void slotRefreshRate(quint8 iRate);
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    void slotMouseOver(TarqPushButton* btn, bool bType);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Placed
+    {
+        QWidget* widget;
+        QRect design;
+    };
+
+    // Construction.
+    void createHeader();
+    void createTabsAndSlots();
+    void createProfileControls();
+    void createCommandButtons();
+    void createMouseView();
+    void createPages();
+    void createBatteryDisplay();
+    void createTray();
+    void setTabOrder();
+    TarqPushButton* makeTextButton(const QRect& design, const QStringList& images);
+    TarqPushButton* makeImageButton(const QRect& design, const QStringList& images);
+    void place(QWidget* widget, const QRect& design);
+    void relayout();
+    void applyScaleStep(int step);
+    const QPixmap& scaledBackground();
+
+    // Device state.
+    void onInterfaceChanged(const QString& name, bool arrived);
+    void openAndReload();
+    void reloadEverything();
+    void loadProductImages();
+    void loadModelImages();
+    void showBatteryOff();
+    void applyPointerSpeed();
+    bool sidePresent(bool cable) const;
+
+    // Texts.
+    void retranslateUi();
+    void rebuildLanguageMenu();
+    void rebuildSlotMenu();
+
+    // Profile commands.
+    void onCommandClicked();
+    void onSlotActionTriggered(int slot);
+    void onChooseProfile(QAction* action);
+    void addProfile();
+    void copyProfile();
+    void deleteProfile();
+    void resetProfile();
+    void resetAllProfiles();
+    void applyChanges();
+    void okClicked();
+    void cancelClicked();
+    void exportProfile();
+    void importProfile();
+    void saveConfigurationFile();
+    void loadConfigurationFile();
+    void showCommandResult(const ProfileCommandResult& result);
+    void afterSlotNameChange();
+    void sendWithProgress(bool sendAll, std::function<void(int)> after = {});
+    void finishSend();
+
+    // Windows of the show-or-warn step and the message boxes (non-blocking, application modal).
+    void showOrWarn();
+    void showMessage(int kind, const QString& text, std::function<void(bool)> answered = {});
+
+    bool m_dragging = false;
+    bool m_dragMoved = false;
+    QPoint m_pressGlobal;
+    QPoint m_windowAtPress;
+
+    double m_scaleFactor = 1.0;
+    int m_scaleStep = 0;
+    QPixmap m_background;
+    std::array<QPixmap, kScaleStepCount> m_backgroundCache;
+    QPixmap m_batteryFrame;
+    QPixmap m_batteryFrameCable;
+
+    int m_connectedMice = 0;
+    bool m_deviceOpen = false;
+    bool m_warningOpen = false;
+    ConnectionDisplay m_connection;
+    bool m_charging = false;
+    int m_lastBatteryPercent = 0;
+    int m_batteryFull = 0;
+    int m_currentTab = LightingTab;
+    bool m_frontView = true;
+    int m_selectedRow = 0;
+    int m_selectedButton = 0;
+    bool m_firstPaintReported = false;
+    int m_lastSendResult = -1;
+
+    ConfigurationPair m_configuration;
+    ProfileLibrary m_library;
+    BatteryMonitor m_battery;
+    std::unique_ptr<HotplugSource> m_hotplug;
+    std::vector<std::pair<QString, bool>> m_deferredInterfaceChanges;
+
+    std::vector<Placed> m_placed;
+    TarqTranslator* m_translator = nullptr;
+
+    TarqPushButton* m_closeButton = nullptr;
+    TarqPushButton* m_minimiseButton = nullptr;
+    QLabel* m_logo = nullptr;
+    QLabel* m_dongleIcon = nullptr;
+    QLabel* m_chargingIcon = nullptr;
+    TarqLabel* m_modeLabel = nullptr;
+    TarqLabel* m_versionLabel = nullptr;
+    TarqPushButton* m_mouseSelector = nullptr;
+    TarqMenu* m_mouseMenu = nullptr;
+    TarqPushButton* m_languageButton = nullptr;
+    TarqMenu* m_languageMenu = nullptr;
+
+    std::array<TarqPushButton*, 4> m_tabs{};
+    std::array<TarqPushButton*, kProfileCount> m_slotButtons{};
+    TarqPushButton* m_profileLabel = nullptr;
+    TarqMenu* m_slotMenu = nullptr;
+    std::array<TarqAction*, kProfileCount> m_slotActions{};
+    TarqLabel* m_nameCaption = nullptr;
+    TarqLineEdit* m_nameEdit = nullptr;
+    TarqPushButton* m_profileMenuButton = nullptr;
+    TarqMenu* m_profileMenu = nullptr;
+
+    TarqPushButton* m_addButton = nullptr;
+    TarqPushButton* m_copyButton = nullptr;
+    TarqPushButton* m_deleteButton = nullptr;
+    TarqPushButton* m_resetButton = nullptr;
+    TarqPushButton* m_exportButton = nullptr;
+    TarqPushButton* m_importButton = nullptr;
+    TarqPushButton* m_resetAllButton = nullptr;
+    TarqPushButton* m_okButton = nullptr;
+    TarqPushButton* m_cancelButton = nullptr;
+    TarqPushButton* m_applyButton = nullptr;
+    TarqPushButton* m_loadButton = nullptr;
+    TarqPushButton* m_saveButton = nullptr;
+    TarqPushButton* m_firmwareButton = nullptr;
+
+    QLabel* m_frontImage = nullptr;
+    QLabel* m_sideImage = nullptr;
+    TarqPushButton* m_frontButton = nullptr;
+    TarqPushButton* m_sideButton = nullptr;
+    std::array<TarqPushButton*, kHotSpotCount> m_frontSpots{};
+    std::array<TarqPushButton*, kHotSpotCount> m_sideSpots{};
+    std::array<TarqPushButton*, 2> m_extraSpots{};
+    QPixmap m_frontPicture;
+    QPixmap m_sidePicture;
+    std::vector<QPixmap> m_hoverPictures;
+
+    TarqPage* m_buttonPage = nullptr;
+    QScrollArea* m_buttonScroll = nullptr;
+    TarqPage* m_dpiPage = nullptr;
+    TarqPage* m_performancePage = nullptr;
+    TarqPage* m_ratePage = nullptr;
+    TarqPage* m_macroPage = nullptr;
+    TarqPage* m_lightingPage = nullptr;
+
+    TarqProcessbar* m_batteryBar = nullptr;
+
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    TarqAction* m_loadConfigAction = nullptr;
+    TarqAction* m_quitAction = nullptr;
+
+    QPointer<TarqMessageBox> m_warningBox;
+    TarqProcessDialog* m_processDialog = nullptr;
+    std::unique_ptr<GuiThreadMonitor> m_monitorSwitch;
+    std::unique_ptr<TarqProcessThread> m_sendThread;
+    std::function<void(int)> m_afterSend;
+};

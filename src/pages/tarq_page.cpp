@@ -1,0 +1,15 @@
+#include "pages/tarq_page.h"
+
+void TarqPage::applyEdits(ProfileRecord&, ConfigRecord&) const {}
+
+void TarqPage::retranslate() {}
+
+void TarqPage::showDpiStage(int) {}
+
+void TarqPage::showReportRate(int) {}
+
+void TarqPage::showLightMode(quint8) {}
+
+void TarqPage::setFrontView(bool) {}
+
+void TarqPage::selectButton(int, int) {}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+struct ConfigRecord;
+struct ProfileRecord;
+class TarqPushButton;
+
+// What the main window asks of every page it hosts (settings pages, button page, macro editor).
+// Pages edit the working records in place; Apply then asks each page for the values it keeps
+// apart from them. Signals a page does not raise are simply never emitted.
+class TarqPage : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqPage)
+
+public:
+    using QWidget::QWidget;
+
+    // Shows the current slot's record, the device-wide options and the product's DPI step. Both
+    // records outlive the page's use of them: the window keeps them.
+    virtual void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStep) = 0;
+    // Writes what the page keeps apart from the records into them (the window's Apply).
+    virtual void applyEdits(ProfileRecord& profile, ConfigRecord& config) const;
+    // The language changed.
+    virtual void retranslate();
+    // The mouse's own buttons changed what the page shows.
+    virtual void showDpiStage(int stage);
+    virtual void showReportRate(int rateCode);
+    virtual void showLightMode(quint8 mode);
+    // The button page: which view of the mouse is shown, and which button is selected.
+    virtual void setFrontView(bool front);
+    virtual void selectButton(int row, int index);
+
+signals:
+    void GotoMacroTab(quint8 tab);
+    void PopOneClickBox();
+    void SelBtnControl(TarqPushButton* button, bool bType);
+    void RefreshLift(quint8 iLift);
+    void EnableButtonsSignal(bool bEnable);
+};
