@@ -2,6 +2,7 @@
 #include "device/hid_backend.h"
 #include "device_sandbox.h"
 #include "sim/section_decoder.h"
+#include "sim/sim_hotplug_source.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -84,6 +85,25 @@ private slots:
         QVERIFY(spy.at(3).at(0).toString().startsWith(QLatin1String("HID#VID_3A5C&PID_1001&col04")));
         QCOMPARE(spy.at(3).at(1).toBool(), true);
         QCOMPARE(spy.at(7).at(1).toBool(), false);
+    }
+
+    void hotplugSourceForwardsWhileStarted()
+    {
+        DeviceSandbox sandbox;
+        SimHotplugSource source(sandbox.mouse());
+        QSignalSpy spy(&source, &HotplugSource::interfaceChanged);
+        sandbox.mouse().plug(MouseLink::Cable); // not started yet: not heard
+        QVERIFY(source.start());
+        QVERIFY(source.start()); // starting twice does not double the news
+        sandbox.mouse().unplug(MouseLink::Cable);
+        QCOMPARE(spy.count(), VirtualMouse::kCollectionCount);
+        for (int i = 0; i < spy.count(); ++i) {
+            QCOMPARE(spy.at(i).at(0).toString(), sandbox.mouse().hotplugName(MouseLink::Cable, i + 1));
+            QCOMPARE(spy.at(i).at(1).toBool(), false);
+        }
+        source.stop();
+        sandbox.mouse().plug(MouseLink::Receiver);
+        QCOMPARE(spy.count(), VirtualMouse::kCollectionCount);
     }
 
     void badReportsAreNotEchoed_data()

@@ -1,0 +1,50 @@
+#include "platform/single_instance.h"
+
+#include <windows.h>
+
+struct SingleInstanceLock::Handle
+{
+    explicit Handle(const QString& name)
+        : name(name)
+    {
+        // Kernel object names may hold any character but the backslash, which would name a
+        // namespace instead.
+        this->name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    }
+    ~Handle()
+    {
+        if (mutex) {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+    }
+    QString name;
+    HANDLE mutex = nullptr;
+};
+
+SingleInstanceLock::SingleInstanceLock(const QString& name)
+    : m_handle(std::make_unique<Handle>(name))
+{
+}
+
+SingleInstanceLock::~SingleInstanceLock() = default;
+
+bool SingleInstanceLock::tryAcquire()
+{
+    if (m_handle->mutex)
+        return true;
+    const std::wstring name = m_handle->name.toStdWString();
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, name.c_str());
+    if (!mutex) {
+        m_error = Error::Unavailable;
+        return false;
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        m_error = Error::HeldElsewhere;
+        return false;
+    }
+    m_handle->mutex = mutex;
+    m_error = Error::None;
+    return true;
+}

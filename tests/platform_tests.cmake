@@ -1,0 +1,1 @@
+mousecfg_add_test(NAME TestSingleInstance SOURCES test_single_instance.cpp LIBS mousecfg_platform)
