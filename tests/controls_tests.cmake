@@ -22,3 +22,16 @@ if(MOUSECFG_GUI)
     set_tests_properties(Gallery PROPERTIES LABELS gui TIMEOUT 120
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8")
 endif()
+if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestMainWindow
+        SOURCES test_main_window.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui TIMEOUT 600)
+    add_dependencies(TestMainWindow mousecfg mousecfg_skin mousecfg_translations)
+endif()
+if(MOUSECFG_GUI)
+    # Screenshots of the window land in the build's screens/ folder, to be looked at.
+    mousecfg_add_test(NAME TestWindowScreens
+        SOURCES test_window_screens.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui TIMEOUT 600)
+    add_dependencies(TestWindowScreens mousecfg_skin mousecfg_translations)
+endif()

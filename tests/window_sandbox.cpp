@@ -1,0 +1,81 @@
+#include "window_sandbox.h"
+
+#include "app/mousecfg_widget.h"
+#include "controls/message_box.h"
+#include "controls/push_button.h"
+#include "device/discovery.h"
+#include "sim/sim_hotplug_source.h"
+#include "storage/paths.h"
+#include "storage/profile_file_cache.h"
+#include "storage_sandbox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+WindowSandbox::WindowSandbox()
+{
+    forgetAllProfileFiles();
+    closeDevice();
+    if (!m_dir.isValid())
+        return;
+    const QString app = m_dir.path();
+    QDir().mkpath(app + QStringLiteral("/defaults"));
+    if (!QFile::copy(shippedDataFile(QStringLiteral("DefaultProfile.bin")), app + QStringLiteral("/DefaultProfile.bin")) ||
+        !QFile::copy(shippedDataFile(QStringLiteral("defaults/Config.ini")),
+                     app + QStringLiteral("/defaults/Config.ini")))
+        return;
+    // The skin and the catalogues the build made, as an installation has them.
+    const QString built = QCoreApplication::applicationDirPath();
+    for (const QString& folder : { QStringLiteral("skin"), QStringLiteral("lang") }) {
+        if (!QFile::link(built + QLatin1Char('/') + folder, app + QLatin1Char('/') + folder))
+            return;
+    }
+    if (!initDirectories({ app, app + QStringLiteral("/Configs") }))
+        return;
+    m_mouse = std::make_unique<VirtualMouse>(simIdentitiesFromProductDescription());
+    m_mouse->setFastTimeouts(false);
+    m_backend = std::make_unique<SimBackend>(*m_mouse);
+    m_installed = std::make_unique<ScopedHidBackend>(*m_backend);
+    m_valid = true;
+}
+
+WindowSandbox::~WindowSandbox()
+{
+    closeDevice();
+}
+
+std::unique_ptr<MousecfgWidget> WindowSandbox::makeWindow()
+{
+    return std::make_unique<MousecfgWidget>(std::make_unique<SimHotplugSource>(*m_mouse));
+}
+
+TarqMessageBox* visibleMessageBox()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<TarqMessageBox*>(widget);
+        if (box && box->isVisible() && !box->isClosing())
+            return box;
+    }
+    return nullptr;
+}
+
+QString messageBoxText(const TarqMessageBox* box)
+{
+    QStringList texts;
+    if (box) {
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts << label->text();
+    }
+    return texts.join(QLatin1Char('\n'));
+}
+
+TarqPushButton* buttonNamed(const QWidget* window, const QString& accessibleName)
+{
+    for (TarqPushButton* button : window->findChildren<TarqPushButton*>())
+        if (button->accessibleName() == accessibleName)
+            return button;
+    return nullptr;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "device/hid_backend.h"
+#include "sim/sim_backend.h"
+#include "sim/virtual_mouse.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class MousecfgWidget;
+class QWidget;
+class TarqMessageBox;
+class TarqPushButton;
+
+// One window test's world: an application directory like an installed one (the shipped product
+// description and defaults, the built skin and catalogues), its own configuration directory, and
+// the virtual mouse behind the HID seam, with its plugging as the window's hot-plug source.
+class WindowSandbox final
+{
+public:
+    WindowSandbox();
+    ~WindowSandbox();
+    WindowSandbox(const WindowSandbox&) = delete;
+    WindowSandbox& operator=(const WindowSandbox&) = delete;
+
+    bool isValid() const { return m_valid; }
+    VirtualMouse& mouse() { return *m_mouse; }
+    QString appPath() const { return m_dir.path(); }
+    QString configPath() const { return m_dir.path() + QStringLiteral("/Configs"); }
+
+    // A window on this sandbox's virtual mouse; destroy it before the sandbox.
+    std::unique_ptr<MousecfgWidget> makeWindow();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<SimBackend> m_backend;
+    std::unique_ptr<ScopedHidBackend> m_installed;
+    bool m_valid = false;
+};
+
+// The visible message box, if any.
+TarqMessageBox* visibleMessageBox();
+// Everything the box says, its labels joined by newlines.
+QString messageBoxText(const TarqMessageBox* box);
+// The window's button that screen readers know by that name.
+TarqPushButton* buttonNamed(const QWidget* window, const QString& accessibleName);
