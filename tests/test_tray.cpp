@@ -11,6 +11,7 @@ namespace {
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kReactionTimeoutMs = 10000;
 constexpr unsigned int kRightButton = 3;
+constexpr int kTrayHostFoundATray = 2; // tray_host's exit code when the display has a tray already
 
 // A child whose standard output is read line by line as it arrives.
 class ReportingProcess final
@@ -203,6 +204,8 @@ private slots:
         ReportingProcess host;
         host.process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tray_host"), QStringList{});
         QTRY_VERIFY_WITH_TIMEOUT(host.hasLine(QStringLiteral("ready")) || host.hasStopped(), kStartTimeoutMs);
+        if (host.hasStopped() && host.process.exitCode() == kTrayHostFoundATray)
+            QSKIP("this display has a system tray of its own, which would take the icon");
         QVERIFY2(host.hasLine(QStringLiteral("ready")), host.errors().constData());
 
         ReportingProcess mousecfg;

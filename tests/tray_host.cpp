@@ -4,8 +4,8 @@
 //   ready             the selection is owned and the MANAGER message sent
 //   docked 0xWINDOW   an icon was reparented, told it is embedded and mapped
 //   undocked 0xWINDOW the icon was destroyed or left
-// It runs until it is killed or another tray takes the selection (exit 0); it exits 1 when the
-// display cannot be opened or the selection is already owned.
+// It runs until it is killed or another tray takes the selection (exit 0). It exits 1 when the
+// display cannot be opened or the selection cannot be taken, and 2 when another tray owns it.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -23,6 +23,8 @@ constexpr long kXembedVersion = 0;              // the only protocol version the
 constexpr unsigned long kXembedMapped = 1 << 0; // XEMBED_MAPPED in _XEMBED_INFO's flags
 constexpr unsigned long kHorizontal = 0;        // _NET_SYSTEM_TRAY_ORIENTATION_HORZ
 constexpr int kIconSize = 24;
+constexpr int kExitFailure = 1;
+constexpr int kExitTrayRunning = 2;
 
 struct Atoms
 {
@@ -93,11 +95,12 @@ Time serverTime(const Tray& tray)
     return event.xproperty.time;
 }
 
-bool takeSelection(Tray& tray, int screen)
+// 0 when the selection is ours, else the exit code.
+int takeSelection(Tray& tray, int screen)
 {
     if (XGetSelectionOwner(tray.display, tray.atoms.selection) != 0) {
         std::fprintf(stderr, "tray_host: another system tray already runs on screen %d\n", screen);
-        return false;
+        return kExitTrayRunning;
     }
     const Time now = serverTime(tray);
     // Icons of an ARGB-less tray draw onto a parent-relative background of the default visual.
@@ -105,7 +108,7 @@ bool takeSelection(Tray& tray, int screen)
     XSetSelectionOwner(tray.display, tray.atoms.selection, tray.owner, now);
     if (XGetSelectionOwner(tray.display, tray.atoms.selection) != tray.owner) {
         std::fprintf(stderr, "tray_host: could not take the tray selection of screen %d\n", screen);
-        return false;
+        return kExitFailure;
     }
     XEvent manager{};
     manager.xclient.type = ClientMessage;
@@ -117,7 +120,7 @@ bool takeSelection(Tray& tray, int screen)
     manager.xclient.data.l[2] = static_cast<long>(tray.owner);
     XSendEvent(tray.display, tray.root, False, StructureNotifyMask, &manager);
     XSync(tray.display, False);
-    return true;
+    return 0;
 }
 
 // True when _XEMBED_INFO asks for the icon to be shown; an icon without the property is shown too.
@@ -238,7 +241,7 @@ int main()
     tray.display = XOpenDisplay(nullptr);
     if (!tray.display) {
         std::fprintf(stderr, "tray_host: cannot open the display\n");
-        return 1;
+        return kExitFailure;
     }
     XSetErrorHandler(rememberFailure);
     const int screen = XDefaultScreen(tray.display);
@@ -259,9 +262,9 @@ int main()
     XStoreName(tray.display, tray.container, "tray_host");
     XMapRaised(tray.display, tray.container);
 
-    if (!takeSelection(tray, screen)) {
+    if (const int failure = takeSelection(tray, screen)) {
         XCloseDisplay(tray.display);
-        return 1;
+        return failure;
     }
     std::printf("ready\n");
     std::fflush(stdout);
