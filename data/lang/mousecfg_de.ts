@@ -902,6 +902,30 @@
         <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>Die Profilbibliothek enthält bereits 200 Profile. Bitte zuerst eines löschen.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>Dieses Profil kann nicht gelöscht werden: Alle anderen Profile sind bereits anderen Profilplätzen zugewiesen.</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>Ein Profilname darf nicht leer sein und weder / \ : noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>Die Profildatei %1 konnte nicht geändert werden. Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>Die Profildatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>Das Profil konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>Möchten Sie die Firmware aktualisieren?</translation>
     </message>

@@ -902,6 +902,30 @@
         <translation>The file is not match current mouse!</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>The profile library already holds 200 profiles. Delete one first.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>This profile cannot be deleted: every other profile is shown in another slot.</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>A profile name must not be empty or contain / \ : or control characters.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>The profile file %1 could not be changed. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>The profile file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>The profile could not be saved to %1.</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>Do you want to upgrade the firmware?</translation>
     </message>

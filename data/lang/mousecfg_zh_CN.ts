@@ -902,6 +902,30 @@
         <translation>该文件与当前鼠标不匹配！</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>配置文件库中已有 200 个配置文件，请先删除一个。</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>无法删除此配置文件：其他所有配置文件都已在其他槽位中使用。</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>配置文件名不能为空，也不能包含 / \ : 或控制字符。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>无法更改配置文件 %1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>无法读取配置文件 %1。</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>无法将配置文件保存到 %1。</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>是否要升级固件？</translation>
     </message>
