@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>Profildatei(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Profilliste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>Rad hoch</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>Rad runter</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -952,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>Die Maus hat die neuen Einstellungen, sie konnten aber nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>Profile File(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Export profile</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Import profile</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Profile list</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Button %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>Wheel up</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>Wheel down</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -952,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>The mouse has the new settings, but they could not be saved to %1.</translation>
     </message>
 </context>
 <context>

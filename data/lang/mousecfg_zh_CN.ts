@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>配置档案(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>配置文件列表</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>电池</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滚轮向下</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -952,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>鼠标已获得新设置，但无法保存到 %1。</translation>
     </message>
 </context>
 <context>

@@ -349,7 +349,7 @@ ProfileCommandResult ProfileLibrary::rename(const QString& newName)
 
 namespace {
 
-// Part 3.3, Delete step 4: the entry after the deleted one, or the one before it when it is the
+// The entry after the deleted one, or the one before it when it is the
 // last; stepping back over names other slots show, never onto the deleted name itself. -1 when
 // stepping back passes the first entry.
 int replacementPosition(const QStringList& names, const QString& name, const ConfigRecord& config, int currentSlot)
