@@ -192,6 +192,16 @@ int VirtualMouse::openHandleCount() const
 
 int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length)
 {
+    bool ended = false;
+    const int result = writeLocked(handle, data, length, &ended);
+    // Announced after the lock is let go, so a receiver may ask the mouse what it now holds.
+    if (ended)
+        emit uploadEnded();
+    return result;
+}
+
+int VirtualMouse::writeLocked(HidHandle handle, const quint8* data, std::size_t length, bool* uploadEnded)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     m_trace.recordWrite(data, int(length));
     const Handle* target = liveHandle(handle);
@@ -211,8 +221,11 @@ int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length
         ++m_rejected;
         return int(length);
     }
-    if (answers(target->link))
+    if (answers(target->link)) {
+        const int endedBefore = m_uploadsEnded;
         process(report, target->link);
+        *uploadEnded = m_uploadsEnded != endedBefore;
+    }
     return int(length);
 }
 
@@ -446,10 +459,22 @@ void VirtualMouse::setBatteryMillivolts(int millivolts)
     m_millivolts = qBound(0, millivolts, 0xFFFF);
 }
 
+int VirtualMouse::batteryMillivolts() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_millivolts;
+}
+
 void VirtualMouse::setCharging(bool charging)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_charging = charging;
+}
+
+bool VirtualMouse::isCharging() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_charging;
 }
 
 void VirtualMouse::setModeByte(quint8 mode)

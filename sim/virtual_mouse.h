@@ -81,7 +81,9 @@ public:
     void wake();
     bool isAsleep() const;
     void setBatteryMillivolts(int millivolts);
+    int batteryMillivolts() const;
     void setCharging(bool charging);
+    bool isCharging() const;
     void setModeByte(quint8 mode);
     // 1 when the mouse's stored configuration is in step with the program; an open upload clears it.
     void setWriteStatus(quint8 status);
@@ -132,6 +134,8 @@ public:
 
 signals:
     void interfaceChanged(const QString& name, bool arrived);
+    // The end-of-upload command arrived. Emitted on the thread that wrote it, with no lock held.
+    void uploadEnded();
 
 private:
     struct CollectionState
@@ -165,6 +169,7 @@ private:
     const Link& linkOf(MouseLink link) const { return m_links[int(link)]; }
     const SimIdentity& identityOf(MouseLink link) const;
     Handle* liveHandle(HidHandle handle);
+    int writeLocked(HidHandle handle, const quint8* data, std::size_t length, bool* uploadEnded);
     qint64 nowUs() const;
     void process(const Report& report, MouseLink link);
     void sendEcho(const Report& report, MouseLink link);

@@ -193,6 +193,26 @@ private slots:
         QCOMPARE(int(readRaw(handle)[7]), 0);
     }
 
+    void uploadEndIsAnnounced()
+    {
+        DeviceSandbox sandbox;
+        VirtualMouse& mouse = sandbox.mouse();
+        mouse.plug(MouseLink::Receiver);
+        mouse.setFastTimeouts(true);
+        const HidHandle handle = openCommand(mouse, MouseLink::Receiver);
+        // A receiver may look at the mouse at once: nothing is locked while it hears the news.
+        QList<int> endsSeen;
+        connect(&mouse, &VirtualMouse::uploadEnded, this, [&] { endsSeen << mouse.uploadsEnded(); });
+        writeRaw(handle, makeCommandReport(CommandCode::UploadBracket, 0));
+        QVERIFY(endsSeen.isEmpty());
+        writeRaw(handle, makeCommandReport(CommandCode::UploadBracket, 1));
+        QCOMPARE(endsSeen, QList<int>{ 1 });
+        // Asleep, the mouse never hears the end.
+        mouse.sleep();
+        writeRaw(handle, makeCommandReport(CommandCode::UploadBracket, 1));
+        QCOMPARE(endsSeen, QList<int>{ 1 });
+    }
+
     void asleepTheReceiverGoesQuiet()
     {
         DeviceSandbox sandbox;

@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>Profildatei(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Profilliste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>Rad hoch</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>Rad runter</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -902,6 +946,30 @@
         <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>Die Profilbibliothek enthält bereits 200 Profile. Bitte zuerst eines löschen.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>Dieses Profil kann nicht gelöscht werden: Alle anderen Profile sind bereits anderen Profilplätzen zugewiesen.</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>Ein Profilname darf nicht leer sein und weder / \ : noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>Die Profildatei %1 konnte nicht geändert werden. Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>Die Profildatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>Das Profil konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>Möchten Sie die Firmware aktualisieren?</translation>
     </message>
@@ -928,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>Die Maus hat die neuen Einstellungen, sie konnten aber nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>Profile File(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Export profile</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Import profile</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>Profile list</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Button %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>Wheel up</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>Wheel down</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -902,6 +946,30 @@
         <translation>The file is not match current mouse!</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>The profile library already holds 200 profiles. Delete one first.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>This profile cannot be deleted: every other profile is shown in another slot.</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>A profile name must not be empty or contain / \ : or control characters.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>The profile file %1 could not be changed. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>The profile file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>The profile could not be saved to %1.</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>Do you want to upgrade the firmware?</translation>
     </message>
@@ -928,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>The mouse has the new settings, but they could not be saved to %1.</translation>
     </message>
 </context>
 <context>

@@ -593,6 +593,50 @@
         <source>Profile File(*.prof)</source>
         <translation>配置档案(*.prof)</translation>
     </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>Profile list</source>
+        <translation>配置文件列表</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>电池</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滚轮向下</translation>
+    </message>
 </context>
 <context>
     <name>TarqChangeColor</name>
@@ -902,6 +946,30 @@
         <translation>该文件与当前鼠标不匹配！</translation>
     </message>
     <message>
+        <source>The profile library already holds 200 profiles. Delete one first.</source>
+        <translation>配置文件库中已有 200 个配置文件，请先删除一个。</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted: every other profile is shown in another slot.</source>
+        <translation>无法删除此配置文件：其他所有配置文件都已在其他槽位中使用。</translation>
+    </message>
+    <message>
+        <source>A profile name must not be empty or contain / \ : or control characters.</source>
+        <translation>配置文件名不能为空，也不能包含 / \ : 或控制字符。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 could not be changed. Nothing was changed.</source>
+        <translation>无法更改配置文件 %1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>无法读取配置文件 %1。</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved to %1.</source>
+        <translation>无法将配置文件保存到 %1。</translation>
+    </message>
+    <message>
         <source>Do you want to upgrade the firmware?</source>
         <translation>是否要升级固件？</translation>
     </message>
@@ -928,6 +996,10 @@
     <message>
         <source>Please input file name.</source>
         <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>The mouse has the new settings, but they could not be saved to %1.</source>
+        <translation>鼠标已获得新设置，但无法保存到 %1。</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,9 @@ QString messageText(const char* source)
 
 void MousecfgWidget::retranslateUi()
 {
-    m_modeLabel->setText(tr("Mode") + QStringLiteral(": ") + modelText());
+    // Installations that name no model show the product instead of an empty field.
+    const QString model = modelText().isEmpty() ? currentProductName() : modelText();
+    m_modeLabel->setText(tr("Mode") + QStringLiteral(": ") + model);
     m_versionLabel->setText(tr("Version") + QStringLiteral(": ") + productVersion());
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
     m_nameEdit->setAccessibleName(tr("NAME"));

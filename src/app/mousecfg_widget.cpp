@@ -699,3 +699,8 @@ void MousecfgWidget::showMessage(int kind, const QString& text, std::function<vo
     });
     box->open();
 }
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    showMessage(TarqMessageBox::Warning, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+}

@@ -34,19 +34,24 @@ std::unique_ptr<HotplugSource> Simulation::takeHotplugSource()
     return std::move(m_hotplug);
 }
 
-void Simulation::showPanel(const QWidget& window)
+void Simulation::showPanel(QWidget& window)
 {
     m_panel = std::make_unique<VirtualMousePanel>(*m_mouse);
-    m_panel->adjustSize();
-    // Beside the window where the screen has room, else at the screen's right edge.
-    const QRect frame = window.frameGeometry();
-    QPoint at(frame.right() + kPanelGap, frame.top());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        if (at.x() + m_panel->width() > available.right())
-            at.setX(qMax(available.left(), available.right() - m_panel->width()));
-        at.setY(qBound(available.top(), at.y(), qMax(available.top(), available.bottom() - m_panel->height())));
-    }
-    m_panel->move(at);
     m_panel->show();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Side by side and centred together where the screen is wide enough; otherwise the panel
+    // keeps to the right edge, over the window's right part, where it is moved away easily.
+    const QRect available = screen->availableGeometry();
+    const QSize panel = m_panel->frameGeometry().size();
+    const QSize main = window.frameGeometry().size();
+    const int together = main.width() + kPanelGap + panel.width();
+    int windowX = available.left() + (available.width() - together) / 2;
+    if (together > available.width())
+        windowX = available.left();
+    window.move(windowX, window.y());
+    const int panelX = qMin(windowX + main.width() + kPanelGap, available.right() - panel.width());
+    const int panelY = qBound(available.top(), window.y(), qMax(available.top(), available.bottom() - panel.height()));
+    m_panel->move(qMax(available.left(), panelX), panelY);
 }

@@ -21,7 +21,7 @@ public:
     // The window's hot-plug source: the virtual mouse's plugging and unplugging.
     std::unique_ptr<HotplugSource> takeHotplugSource();
     // Opens the demo panel beside window.
-    void showPanel(const QWidget& window);
+    void showPanel(QWidget& window);
 
 private:
     std::unique_ptr<VirtualMouse> m_mouse;

@@ -119,6 +119,15 @@ void TarqPushButton::mousePressEvent(QMouseEvent* event)
 
 void TarqPushButton::keyPressEvent(QKeyEvent* event)
 {
+    // Enter works like Space: the window has no default button that would take it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, event->modifiers());
+        keyPressEvent(&press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, event->modifiers());
+        keyReleaseEvent(&release);
+        event->accept();
+        return;
+    }
     // Space works like a click, so a focused button toggles as it does under the pointer.
     if (isEnabled() && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         pressWithLeftButton();

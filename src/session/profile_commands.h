@@ -61,6 +61,7 @@ class ProfileLibrary final
 {
 public:
     // Works on the current slot (working.ProfileID) of working, which the caller keeps alive.
+    // Reads the list (reload).
     explicit ProfileLibrary(ConfigRecord& working);
 
     // ReadProfileList: the names of the product configuration's "PROFILE_LIST".
@@ -79,14 +80,15 @@ public:
     // in the current slot.
     ProfileCommandResult add();
     // A copy of the current slot's file as "NAME copy", "NAME copy 2", ...; the current slot shows
-    // the copy's name and keeps its record.
+    // the copy's name and keeps its record (whose ProfileName becomes the copy's).
     ProfileCommandResult copy();
     // Renames the current slot's profile (list, slot name, record name, file) and writes the list
     // and the slot assignment.
     ProfileCommandResult rename(const QString& newName);
     // Whether the current slot's profile may be deleted; asked before the confirmation.
     ProfileCommandResult checkRemove() const;
-    // Deletes the current slot's profile; the slot shows the replacement, read from its file.
+    // Deletes the current slot's profile; the slot shows the replacement, read from its file. Writes
+    // the list and the slot assignment, so Config.ini never names the deleted file.
     ProfileCommandResult remove();
     // Tags the current slot's file with productName and copies it to path, replacing a file there
     // (the save dialog asked already).

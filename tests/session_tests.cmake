@@ -1,0 +1,6 @@
+mousecfg_add_test(NAME TestProfileCommands SOURCES test_profile_commands.cpp storage_sandbox.cpp storage_sandbox.h
+    LIBS mousecfg_core)
+if(TARGET mousecfg_translations)
+    # Shows the new message texts in German when the catalogues are built.
+    add_dependencies(TestProfileCommands mousecfg_translations)
+endif()
