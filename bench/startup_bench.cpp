@@ -183,10 +183,12 @@ double idleCpuPercent(const Program& program)
     return 100.0 * static_cast<double>(after - before) / static_cast<double>(sysconf(_SC_CLK_TCK)) / seconds;
 }
 
-void printRow(const char* what, double application, double baseline, const char* goal)
+void printRow(const char* what, double application, double baseline, const char* goal = nullptr)
 {
-    std::printf("%-26s %12.1f %16.1f %8.2f   %s\n", what, application, baseline,
-                baseline > 0 ? application / baseline : 0.0, goal);
+    std::printf("%-26s %12.1f %16.1f %8.2f", what, application, baseline, baseline > 0 ? application / baseline : 0.0);
+    if (goal)
+        std::printf("   %s", goal);
+    std::printf("\n");
 }
 
 } // namespace
@@ -225,7 +227,7 @@ int main(int argc, char* argv[])
     std::printf("start-up with the virtual mouse connected, median of %d runs each\n", kRuns);
     std::printf("%-26s %12s %16s %8s\n", "", mousecfg.name, minimal.name, "ratio");
     printRow("first paint ms", median(application.firstPaintMs), median(baseline.firstPaintMs), timeGoal);
-    printRow("  of which since main() ms", median(application.reportedMs), median(baseline.reportedMs), "");
+    printRow("  of which since main() ms", median(application.reportedMs), median(baseline.reportedMs));
     printRow(memoryRow, median(application.rssKb), median(baseline.rssKb), memoryGoal);
     if (idle < 0) {
         std::printf("idle CPU: the window did not stay up for the measurement\n");
