@@ -9,6 +9,7 @@
 #include "device/upload.h"
 #include "sim/section_decoder.h"
 #include "storage/app_config.h"
+#include "storage/languages.h"
 #include "storage/profile_files.h"
 #include "window_sandbox.h"
 
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 namespace {
@@ -98,6 +100,8 @@ private slots:
     void applySendsTheSlotAndSurvivesARestart();
     void keyboardReachesEveryCommand();
     void dragsOnlyPastTheThreshold();
+    void languageMenuRetranslates();
+    void trayClicksAndCancelHideTheWindow();
 };
 
 void TestMainWindow::startsWithTheConnectedMouse()
@@ -519,6 +523,51 @@ void TestMainWindow::dragsOnlyPastTheThreshold()
     const QPoint released = window->pos();
     send(QEvent::MouseMove, QPoint(80, 80), Qt::NoButton, Qt::NoButton);
     QCOMPARE(window->pos(), released);
+}
+
+void TestMainWindow::languageMenuRetranslates()
+{
+    WindowSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.mouse().plug(MouseLink::Receiver);
+    auto window = sandbox.makeWindow();
+    QCOMPARE(buttonNamed(window.get(), QStringLiteral("ADD"))->text(), QStringLiteral("ADD"));
+    chooseFromMenu(*window, QStringLiteral("Language"), QStringLiteral("Deutsch"));
+    QVERIFY(buttonNamed(window.get(), QStringLiteral("NEU")));
+    QCOMPARE(buttonNamed(window.get(), QStringLiteral("Sprache"))->text(), QStringLiteral("Deutsch"));
+    QCOMPARE(readChosenLanguage(), 1);
+    QCOMPARE(window->trayIcon()->contextMenu()->actions().constLast()->text(), QStringLiteral("&Beenden"));
+    chooseFromMenu(*window, QStringLiteral("Sprache"), QStringLiteral("English"));
+    QVERIFY(buttonNamed(window.get(), QStringLiteral("ADD")));
+}
+
+void TestMainWindow::trayClicksAndCancelHideTheWindow()
+{
+    WindowSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.mouse().plug(MouseLink::Receiver);
+    auto window = sandbox.makeWindow();
+    window->show();
+    window->iconActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(window->isHidden());
+    window->iconActivated(QSystemTrayIcon::Context); // the menu, not the window
+    QVERIFY(window->isHidden());
+    window->iconActivated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(window->isVisible());
+
+    // Cancel drops what was not sent: the slot is read back from its file.
+    const ProfileRecord stored = window->workingConfiguration().profiles[0];
+    window->workingConfiguration().profiles[0].LedMode = quint8(stored.LedMode + 1);
+    click(*window, QStringLiteral("Cancel"));
+    QVERIFY(window->isHidden());
+    QCOMPARE(window->workingConfiguration().profiles[0], stored);
+
+    // Without a mouse the tray click shows the window and its warning, and no click hides them.
+    sandbox.mouse().unplug(MouseLink::Receiver);
+    QTRY_VERIFY(visibleMessageBox());
+    QVERIFY(window->isVisible());
+    window->iconActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(window->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
