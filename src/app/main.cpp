@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <cstdio>
 #include <memory>
 
@@ -95,10 +94,12 @@ int main(int argc, char* argv[])
             window.setWindowOpacity(1.0);
             window.show();
         }
-        window.setWindowIcon(QIcon(appDir() + QStringLiteral("/skin/icon.ico")));
         window.setWindowTitle(product);
-        if (simulation)
-            simulation->showPanel(window);
+        // The demo panel follows the window's first paint, so the window is never kept waiting.
+        if (simulation) {
+            QObject::connect(&window, &MousecfgWidget::firstPainted, &window,
+                             [&simulation, &window] { simulation->showPanel(window); });
+        }
         result = QApplication::exec();
     }
     return result;

@@ -21,6 +21,7 @@
 #include "storage/product_description.h"
 #include "storage/profile_files.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QThread>
 #include <QTimer>
@@ -28,6 +29,15 @@
 namespace {
 
 constexpr int kSwitchPauseMs = 50;
+
+// Read as an image, not a pixmap: only the scaled picture is kept, the full-size one never sits
+// in the pixmap cache. A missing file gives a null picture.
+QPixmap fittedPicture(const QString& path, const QSize& box)
+{
+    const QImage picture = QFile::exists(path) ? QImage(path) : QImage();
+    return picture.isNull() ? QPixmap()
+                            : QPixmap::fromImage(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
 
 QString batteryStyle(bool off, double factor)
 {
@@ -278,20 +288,14 @@ void MousecfgWidget::StopBatteryThread()
 
 void MousecfgWidget::loadProductImages()
 {
-    const QString product = currentProductName();
     const QSize box = scaledRect(WindowLayout::MousePicture, m_scaleFactor).size();
-    auto fitted = [&box](const QString& path) {
-        const QPixmap picture(path);
-        return picture.isNull() ? picture : picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    };
-    const QString folder = skinPath(QStringLiteral("mouse/") + product + QLatin1Char('/'));
-    m_frontPicture = fitted(folder + QStringLiteral("Mouse.png"));
-    m_sidePicture = fitted(skinPath(QStringLiteral("mouse/") + product + QStringLiteral("_Side.png")));
+    m_frontPicture = fittedPicture(productPicturePath(QStringLiteral("Mouse.png")), box);
     m_hoverPictures.clear();
-    for (int i = 0; i < kHotSpotCount; ++i)
-        m_hoverPictures.push_back(fitted(folder + QStringLiteral("mouse_%1.png").arg(i + 1)));
+    m_sidePicture = QPixmap();
+    // The window opens without the pictures it does not show at once; they follow its first paint.
+    if (m_firstPaintReported)
+        loadDeferredPictures();
     m_frontImage->setPixmap(m_frontPicture);
-    m_sideImage->setPixmap(m_sidePicture);
 
     // Hot-spots sit on the buttons of the picture as it is shown (kept aspect, centred).
     const QRect pictureBox = scaledRect(WindowLayout::MousePicture, m_scaleFactor);
@@ -316,6 +320,22 @@ void MousecfgWidget::loadProductImages()
     }
     for (int i = 0; i < 2; ++i)
         placeSpot(m_extraSpots[size_t(i)], wheelHotSpot(i));
+}
+
+void MousecfgWidget::loadDeferredPictures()
+{
+    const QSize box = scaledRect(WindowLayout::MousePicture, m_scaleFactor).size();
+    m_sidePicture =
+        fittedPicture(skinPath(QStringLiteral("mouse/") + currentProductName() + QStringLiteral("_Side.png")), box);
+    m_sideImage->setPixmap(m_sidePicture);
+    m_hoverPictures.clear();
+    for (int i = 0; i < kHotSpotCount; ++i)
+        m_hoverPictures.push_back(fittedPicture(productPicturePath(QStringLiteral("mouse_%1.png").arg(i + 1)), box));
+}
+
+QString MousecfgWidget::productPicturePath(const QString& name) const
+{
+    return skinPath(QStringLiteral("mouse/") + currentProductName() + QLatin1Char('/') + name);
 }
 
 void MousecfgWidget::loadModelImages()

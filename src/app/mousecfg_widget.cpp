@@ -73,7 +73,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     , m_hotplug(std::move(hotplug))
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
-    m_background.load(skinPath(QLatin1String(Skin::MainBackground)));
+    m_backgroundLoad =
+        std::async(std::launch::async, [path = skinPath(QLatin1String(Skin::MainBackground))] { return QImage(path); });
     m_batteryFrame.load(skinPath(QStringLiteral("bat1.png")));
     m_batteryFrameCable.load(skinPath(QStringLiteral("bat2.png")));
     setThemeColourIndex(accentColorIndex());
@@ -87,7 +88,6 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     resize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    setMask(scaledBackground().mask());
 
     if (!m_hotplug)
         m_hotplug = createHotplugSource();
@@ -109,15 +109,14 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     openDevice(product);
     m_deviceOpen = m_connectedMice != 0;
 
+    // The stored configuration is read on a worker thread while the widgets are made; nothing
+    // touches the records until it is joined.
+    auto configurationLoad =
+        std::async(std::launch::async, [this] { return loadStartupConfiguration(m_configuration); });
+
     m_translator = new TarqTranslator(this);
     m_translator->startUp();
     connect(m_translator, &TarqTranslator::languageChanged, this, [this] { retranslateUi(); });
-
-    for (const QString& message : loadStartupConfiguration(m_configuration))
-        qCWarning(lcUi).noquote() << message;
-    m_library.reload();
-    m_lastBatteryPercent = batteryLevel();
-    m_batteryFull = batteryFullThreshold();
 
     createTabsAndSlots();
     createProfileControls();
@@ -125,6 +124,13 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     createMouseView();
     createPages();
     createBatteryDisplay();
+
+    for (const QString& message : configurationLoad.get())
+        qCWarning(lcUi).noquote() << message;
+    m_library.reload();
+    m_lastBatteryPercent = batteryLevel();
+    m_batteryFull = batteryFullThreshold();
+    m_batteryBar->setValue(m_lastBatteryPercent);
     rebuildLanguageMenu();
     rebuildSlotMenu();
     RebuildProfileMenu();
@@ -140,6 +146,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     setWindowIcon(QIcon(skinPath(QLatin1String(Skin::WindowIcon))));
     createTray();
     setTabOrder();
+    setMask(scaledBackground().mask());
 
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionDisplay();
@@ -164,9 +171,14 @@ MousecfgWidget::~MousecfgWidget()
 const QPixmap& MousecfgWidget::scaledBackground()
 {
     QPixmap& cached = m_backgroundCache[size_t(m_scaleStep)];
-    if (cached.isNull() && !m_background.isNull())
-        cached = m_background.scaled(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight), Qt::IgnoreAspectRatio,
-                                     Qt::FastTransformation);
+    if (!cached.isNull())
+        return cached;
+    // The full-size image is not kept: another scale step is rare and reads it again.
+    const QImage source =
+        m_backgroundLoad.valid() ? m_backgroundLoad.get() : QImage(skinPath(QLatin1String(Skin::MainBackground)));
+    if (!source.isNull())
+        cached = QPixmap::fromImage(source.scaled(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight),
+                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return cached;
 }
 
@@ -382,7 +394,6 @@ void MousecfgWidget::createBatteryDisplay()
     m_batteryBar = new TarqProcessbar(this);
     m_batteryBar->setRange(0, 100);
     m_batteryBar->setAlignment(Qt::AlignCenter);
-    m_batteryBar->setValue(m_lastBatteryPercent);
     place(m_batteryBar, WindowLayout::BatteryBar);
     m_chargingIcon = new QLabel(this);
     m_chargingIcon->setScaledContents(true);
@@ -511,7 +522,10 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(scaledRect(WindowLayout::BatteryFrame, m_scaleFactor), frame);
     if (!m_firstPaintReported) {
         m_firstPaintReported = true;
-        QTimer::singleShot(0, this, &MousecfgWidget::firstPainted);
+        QTimer::singleShot(0, this, [this] {
+            emit firstPainted();
+            QTimer::singleShot(0, this, &MousecfgWidget::loadDeferredPictures);
+        });
     }
 }
 

@@ -8,12 +8,14 @@
 #include "session/profile_commands.h"
 #include "session/startup.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -166,6 +168,8 @@ private:
     void openAndReload();
     void reloadEverything();
     void loadProductImages();
+    void loadDeferredPictures();
+    QString productPicturePath(const QString& name) const;
     void loadModelImages();
     void showBatteryOff();
     void applyPointerSpeed();
@@ -208,7 +212,8 @@ private:
 
     double m_scaleFactor = 1.0;
     int m_scaleStep = 0;
-    QPixmap m_background;
+    // The background decodes on a worker thread while the window builds itself.
+    std::future<QImage> m_backgroundLoad;
     std::array<QPixmap, kScaleStepCount> m_backgroundCache;
     QPixmap m_batteryFrame;
     QPixmap m_batteryFrameCable;
