@@ -175,7 +175,12 @@ void MousecfgWidget::onSlotActionTriggered(int slot)
 {
     SelectSlot(slot, false);
     RebuildProfileMenu();
+    // The battery thread reads the same interface: it would take the switch's echoes.
+    const bool monitoring = m_battery.hasThread();
+    StopBatteryThread();
     switchOnBoardProfile(quint8(slot));
+    if (monitoring)
+        StartBatteryThread();
     applyPointerSpeed();
 }
 
