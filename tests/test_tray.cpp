@@ -216,11 +216,16 @@ private slots:
         // nowhere, rather than none, also keeps libdbus from autolaunching a bus we would not own.
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                            QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus")));
+        // The demo panel opens right after the window's first paint; the menu must not open
+        // before it, or the panel's arrival would close the menu again.
+        environment.insert(QStringLiteral("MOUSECFG_STARTUP_PROBE"), QStringLiteral("1"));
         mousecfg.process.setProcessEnvironment(environment);
         mousecfg.process.start(
             QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg"),
             { QStringLiteral("--simulate"), QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("Configs")) });
 
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !mousecfg.lineAfter(QStringLiteral("first-paint-ms ")).isEmpty() || mousecfg.hasStopped(), kStartTimeoutMs);
         const QString dockedPrefix = QStringLiteral("docked ");
         QTRY_VERIFY_WITH_TIMEOUT(!host.lineAfter(dockedPrefix).isEmpty() || mousecfg.hasStopped(), kStartTimeoutMs);
         const QString iconId = host.lineAfter(dockedPrefix);
