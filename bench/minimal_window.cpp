@@ -1,7 +1,7 @@
 // The start-up benchmark's baseline: what the toolkit alone costs for a window of the main
 // window's size, reported the way the application reports its own first paint.
 
-#include "startup_probe.h"
+#include "app/startup_probe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

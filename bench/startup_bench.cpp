@@ -2,7 +2,7 @@
 // size, and the window's load while it sits idle. Both programs run as separate processes, so
 // their start-up (loading, linking, connecting to the display) is part of the figure.
 
-#include "startup_probe.h"
+#include "app/startup_probe.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

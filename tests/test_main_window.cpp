@@ -1,5 +1,6 @@
 #include "app/connection_display.h"
 #include "app/mousecfg_widget.h"
+#include "app/startup_probe.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/progress.h"
@@ -72,6 +73,16 @@ void waitForSend(MousecfgWidget& window, int expectedResult)
     QSignalSpy finished(&window, &MousecfgWidget::sendFinished);
     QVERIFY(finished.wait(kSendTimeoutMs));
     QCOMPARE(finished.first().first().toInt(), expectedResult);
+}
+
+// A started program that keeps running once its window has painted.
+void waitForFirstPaint(QProcess& process)
+{
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains(kFirstPaintLine) ||
+                                 process.state() == QProcess::NotRunning,
+                             20000);
+    QVERIFY2(process.state() == QProcess::Running, process.readAllStandardError().constData());
 }
 
 QString mousecfgExecutable()
@@ -148,18 +159,14 @@ void TestMainWindow::oneCopyPerProduct()
     QTemporaryDir lockDir;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), lockDir.path());
-    environment.insert(QStringLiteral("MOUSECFG_STARTUP_PROBE"), QStringLiteral("1"));
+    environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
     auto start = [&environment](QProcess& process, const QString& appDir) {
         process.setProcessEnvironment(environment);
         process.start(mousecfgExecutable(), { QStringLiteral("--simulate"), QStringLiteral("--app-dir"), appDir });
     };
     QProcess running;
     start(running, first.appPath());
-    QByteArray runningOutput;
-    QTRY_VERIFY_WITH_TIMEOUT((runningOutput += running.readAllStandardOutput()).contains("first-paint-ms") ||
-                                 running.state() == QProcess::NotRunning,
-                             20000);
-    QVERIFY2(running.state() == QProcess::Running, running.readAllStandardError().constData());
+    waitForFirstPaint(running);
 
     QProcess second;
     start(second, first.appPath());
@@ -177,11 +184,7 @@ void TestMainWindow::oneCopyPerProduct()
     description.sync();
     QProcess beside;
     start(beside, other.appPath());
-    QByteArray besideOutput;
-    QTRY_VERIFY_WITH_TIMEOUT((besideOutput += beside.readAllStandardOutput()).contains("first-paint-ms") ||
-                                 beside.state() == QProcess::NotRunning,
-                             20000);
-    QVERIFY2(beside.state() == QProcess::Running, beside.readAllStandardError().constData());
+    waitForFirstPaint(beside);
     for (QProcess* process : { &running, &beside }) {
         process->kill();
         process->waitForFinished(5000);

@@ -153,6 +153,37 @@ char* toString(const LibraryState& state)
 }
 } // namespace QTest
 
+namespace {
+
+// A command that was refused or failed leaves the working record and every file as they were.
+class Untouched final
+{
+public:
+    explicit Untouched(const ConfigRecord& working)
+        : m_working(working)
+        , m_before(working)
+        , m_state(LibraryState::now())
+    {
+    }
+
+    void verify(const ProfileCommandResult& result, ProfileCommandStatus status, const QString& message) const
+    {
+        QCOMPARE(result.status, status);
+        QCOMPARE(QString(result.message), message);
+        QCOMPARE(m_working, m_before);
+        QCOMPARE(LibraryState::now(), m_state);
+    }
+
+    const LibraryState& state() const { return m_state; }
+
+private:
+    const ConfigRecord& m_working;
+    const ConfigRecord m_before;
+    const LibraryState m_state;
+};
+
+} // namespace
+
 class TestProfileCommands final : public QObject
 {
     Q_OBJECT
@@ -415,34 +446,25 @@ void TestProfileCommands::refusedDeletesChangeNothing()
     for (int i = 0; i < slotNames.size(); ++i)
         QVERIFY(showInSlot(i, slotNames.at(i)));
     m_working.ProfileID = 0;
-    const ConfigRecord before = m_working;
-    const LibraryState state = LibraryState::now();
+    const Untouched untouched(m_working);
     ProfileLibrary library(m_working);
 
     QCOMPARE(QString(library.checkRemove().message), message);
-    const ProfileCommandResult result = library.remove();
-    QCOMPARE(result.status, ProfileCommandStatus::Refused);
-    QCOMPARE(QString(result.message), message);
+    untouched.verify(library.remove(), ProfileCommandStatus::Refused, message);
     QCOMPARE(library.names(), list);
-    QCOMPARE(m_working, before);
-    QCOMPARE(LibraryState::now(), state);
 }
 
 void TestProfileCommands::renamingADefaultProfileIsRefused()
 {
     QVERIFY(prepare());
     m_working.ProfileID = 2;
-    const ConfigRecord before = m_working;
-    const LibraryState state = LibraryState::now();
+    const Untouched untouched(m_working);
     ProfileLibrary library(m_working);
 
     const ProfileCommandResult result = library.rename("Renamed");
-    QCOMPARE(result.status, ProfileCommandStatus::Refused);
-    QCOMPARE(result.message, kDefaultProfileLockedMessage);
+    untouched.verify(result, ProfileCommandStatus::Refused, kDefaultProfileLockedMessage);
     QVERIFY(result.restoreNameField);
     QCOMPARE(library.currentName(), QStringLiteral("Profile 3"));
-    QCOMPARE(m_working, before);
-    QCOMPARE(LibraryState::now(), state);
 }
 
 void TestProfileCommands::renameKeepsThePositionAndSurvivesARestart()
@@ -494,16 +516,12 @@ void TestProfileCommands::refusedRenamesChangeNothing()
     QVERIFY(addLibraryFile("Stray"));
     QCOMPARE(writeProfileList(defaultNames() + QStringList{ "Game", "Listed" }), StorageResult::Ok);
     QVERIFY(showInSlot(0, "Game"));
-    const ConfigRecord before = m_working;
-    const LibraryState state = LibraryState::now();
+    const Untouched untouched(m_working);
     ProfileLibrary library(m_working);
 
     const ProfileCommandResult result = library.rename(newName);
-    QCOMPARE(result.status, ProfileCommandStatus::Refused);
-    QCOMPARE(QString(result.message), message);
+    untouched.verify(result, ProfileCommandStatus::Refused, message);
     QVERIFY(!result.restoreNameField);
-    QCOMPARE(m_working, before);
-    QCOMPARE(LibraryState::now(), state);
     QVERIFY(!QFileInfo::exists(profileDirectory() + "a"));
 }
 
@@ -607,16 +625,11 @@ void TestProfileCommands::refusedImportsChangeNothing()
         if (!tag.isEmpty())
             QCOMPARE(writeProductTag(tag, source), StorageResult::Ok);
     }
-    const ConfigRecord before = m_working;
-    const LibraryState state = LibraryState::now();
+    const Untouched untouched(m_working);
     ProfileLibrary library(m_working);
 
-    const ProfileCommandResult result = library.importProfile(source, kProduct);
-    QCOMPARE(result.status, ProfileCommandStatus::Refused);
-    QCOMPARE(QString(result.message), message);
+    untouched.verify(library.importProfile(source, kProduct), ProfileCommandStatus::Refused, message);
     QCOMPARE(library.names(), defaultNames());
-    QCOMPARE(m_working, before);
-    QCOMPARE(LibraryState::now(), state);
 }
 
 void TestProfileCommands::aFullLibraryRefusesNewNames_data()
@@ -638,8 +651,7 @@ void TestProfileCommands::aFullLibraryRefusesNewNames()
     const QString source = m_sandbox->path("Fresh.prof");
     QCOMPARE(writeProfileFile(markedProfile("Fresh"), source), StorageResult::Ok);
     QCOMPARE(writeProductTag(kProduct, source), StorageResult::Ok);
-    const ConfigRecord before = m_working;
-    const LibraryState state = LibraryState::now();
+    const Untouched untouched(m_working);
     ProfileLibrary library(m_working);
     QCOMPARE(library.names().size(), kProfileLibraryCapacity);
 
@@ -650,11 +662,8 @@ void TestProfileCommands::aFullLibraryRefusesNewNames()
         result = library.copy();
     else
         result = library.importProfile(source, kProduct);
-    QCOMPARE(result.status, ProfileCommandStatus::Refused);
-    QCOMPARE(result.message, kLibraryFullMessage);
+    untouched.verify(result, ProfileCommandStatus::Refused, kLibraryFullMessage);
     QCOMPARE(library.names(), full);
-    QCOMPARE(m_working, before);
-    QCOMPARE(LibraryState::now(), state);
 
     // One name fewer and the library takes one more.
     full.removeLast();

@@ -1,3 +1,5 @@
+#include "app/startup_probe.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -218,14 +220,15 @@ private slots:
                            QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus")));
         // The demo panel opens right after the window's first paint; the menu must not open
         // before it, or the panel's arrival would close the menu again.
-        environment.insert(QStringLiteral("MOUSECFG_STARTUP_PROBE"), QStringLiteral("1"));
+        environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
         mousecfg.process.setProcessEnvironment(environment);
         mousecfg.process.start(
             QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg"),
             { QStringLiteral("--simulate"), QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("Configs")) });
 
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !mousecfg.lineAfter(QStringLiteral("first-paint-ms ")).isEmpty() || mousecfg.hasStopped(), kStartTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!mousecfg.lineAfter(QLatin1String(kFirstPaintLine) + QLatin1Char(' ')).isEmpty() ||
+                                     mousecfg.hasStopped(),
+                                 kStartTimeoutMs);
         const QString dockedPrefix = QStringLiteral("docked ");
         QTRY_VERIFY_WITH_TIMEOUT(!host.lineAfter(dockedPrefix).isEmpty() || mousecfg.hasStopped(), kStartTimeoutMs);
         const QString iconId = host.lineAfter(dockedPrefix);

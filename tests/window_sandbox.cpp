@@ -22,7 +22,8 @@ WindowSandbox::WindowSandbox()
         return;
     const QString app = m_dir.path();
     QDir().mkpath(app + QStringLiteral("/defaults"));
-    if (!QFile::copy(shippedDataFile(QStringLiteral("DefaultProfile.bin")), app + QStringLiteral("/DefaultProfile.bin")) ||
+    if (!QFile::copy(shippedDataFile(QStringLiteral("DefaultProfile.bin")),
+                     app + QStringLiteral("/DefaultProfile.bin")) ||
         !QFile::copy(shippedDataFile(QStringLiteral("defaults/Config.ini")),
                      app + QStringLiteral("/defaults/Config.ini")))
         return;
@@ -35,7 +36,6 @@ WindowSandbox::WindowSandbox()
     if (!initDirectories({ app, app + QStringLiteral("/Configs") }))
         return;
     m_mouse = std::make_unique<VirtualMouse>(simIdentitiesFromProductDescription());
-    m_mouse->setFastTimeouts(false);
     m_backend = std::make_unique<SimBackend>(*m_mouse);
     m_installed = std::make_unique<ScopedHidBackend>(*m_backend);
     m_valid = true;

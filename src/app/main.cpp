@@ -1,5 +1,6 @@
 #include "app/mousecfg_widget.h"
 #include "app/simulation.h"
+#include "app/startup_probe.h"
 #include "platform/hotplug.h"
 #include "platform/single_instance.h"
 #include "session/startup.h"
@@ -18,9 +19,6 @@ const char kUsage[] = "usage: mousecfg [--simulate] [--app-dir DIR] [--config-di
                       "  --app-dir DIR      the application directory (DefaultProfile.bin, skin/, lang/)\n"
                       "  --config-dir DIR   the configuration directory (Config.ini, profiles, macros)\n"
                       "  --help, --version  this text, the version\n";
-
-// The start-up benchmark sets this and waits for the line the first paint prints.
-const char kStartupProbeVariable[] = "MOUSECFG_STARTUP_PROBE";
 
 } // namespace
 
@@ -86,7 +84,7 @@ int main(int argc, char* argv[])
         MousecfgWidget window(std::move(hotplug));
         if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [&sinceStart] {
-                std::printf("first-paint-ms %lld\n", static_cast<long long>(sinceStart.elapsed()));
+                std::printf("%s %lld\n", kFirstPaintLine, static_cast<long long>(sinceStart.elapsed()));
                 std::fflush(stdout);
             });
         }

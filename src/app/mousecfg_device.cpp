@@ -78,13 +78,9 @@ QString MousecfgWidget::currentProductName() const
 void MousecfgWidget::refreshMouseList()
 {
     m_mouseMenu->clear();
-    const DeviceIdentityTable& table = deviceTable();
     QStringList names;
-    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
-        const DeviceIdentityEntry& entry = table.entries[i];
-        if (entry.receiver.isConnected() || entry.cable.isConnected())
-            names << QString::fromLatin1(entry.modelName);
-    }
+    for (const QByteArray& model : connectedModelNames())
+        names << QString::fromLatin1(model);
     m_connectedMice = names.size();
     if (names.isEmpty()) {
         m_mouseSelector->hide();
@@ -310,11 +306,9 @@ void MousecfgWidget::loadProductImages()
     };
     for (int i = 0; i < kHotSpotCount; ++i) {
         const HotSpotPlace front = frontHotSpot(i);
-        m_frontSpots[size_t(i)]->setProperty("unplaced", !front.placed);
         if (front.placed)
             placeSpot(m_frontSpots[size_t(i)], front.centre);
         const HotSpotPlace side = sideHotSpot(i);
-        m_sideSpots[size_t(i)]->setProperty("unplaced", !side.placed);
         if (side.placed)
             placeSpot(m_sideSpots[size_t(i)], side.centre);
     }

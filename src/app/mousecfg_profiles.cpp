@@ -91,12 +91,16 @@ void MousecfgWidget::retranslateUi()
         m_slotActions[size_t(slot)]->setText(tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
     if (m_slotActions[0])
         m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
-    if (m_loadConfigAction) {
-        m_loadConfigAction->setText(tr("&Load Config"));
-        m_quitAction->setText(tr("&Quit"));
-    }
+    if (m_loadConfigAction)
+        retranslateTray();
     for (TarqPage* page : { m_buttonPage, m_dpiPage, m_performancePage, m_ratePage, m_macroPage, m_lightingPage })
         page->retranslate();
+}
+
+void MousecfgWidget::retranslateTray()
+{
+    m_loadConfigAction->setText(tr("&Load Config"));
+    m_quitAction->setText(tr("&Quit"));
 }
 
 void MousecfgWidget::rebuildLanguageMenu()

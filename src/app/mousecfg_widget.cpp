@@ -1,6 +1,7 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/gui_thread_monitor.h"
+#include "app/hot_spots.h"
 #include "app/window_layout.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
@@ -196,11 +197,6 @@ TarqPushButton* MousecfgWidget::makeTextButton(const QRect& design, const QStrin
     return button;
 }
 
-TarqPushButton* MousecfgWidget::makeImageButton(const QRect& design, const QStringList& images)
-{
-    return makeTextButton(design, images);
-}
-
 void MousecfgWidget::createHeader()
 {
     m_logo = new QLabel(this);
@@ -307,8 +303,8 @@ void MousecfgWidget::createCommandButtons()
     m_copyButton = makeTextButton(WindowLayout::CopyButton, imagePair("copy"));
     m_deleteButton = makeTextButton(WindowLayout::DeleteButton, imagePair("del"));
     m_resetButton = makeTextButton(WindowLayout::ResetButton, imagePair("reset"));
-    m_exportButton = makeImageButton(WindowLayout::ExportButton, imagePair("import"));
-    m_importButton = makeImageButton(WindowLayout::ImportButton, { skinPath(QStringLiteral("profile_export1.png")) });
+    m_exportButton = makeTextButton(WindowLayout::ExportButton, imagePair("import"));
+    m_importButton = makeTextButton(WindowLayout::ImportButton, { skinPath(QStringLiteral("profile_export1.png")) });
     m_resetAllButton = makeTextButton(WindowLayout::ResetAllButton, tabImages());
     m_okButton = makeTextButton(WindowLayout::OkButton, tabImages());
     m_cancelButton = makeTextButton(WindowLayout::CancelButton, tabImages());
@@ -417,7 +413,7 @@ void MousecfgWidget::createTray()
     m_tray->setIcon(windowIcon());
     m_tray->setToolTip(currentProductName());
     connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    retranslateUi();
+    retranslateTray();
     m_tray->show();
 }
 
@@ -494,10 +490,9 @@ void MousecfgWidget::selectTab(int tab)
     m_sideImage->setVisible(customize && !m_frontView);
     const int shownButtons = qBound(0, productButtonCount(), kHotSpotCount);
     for (int i = 0; i < kHotSpotCount; ++i) {
-        const bool known = i < shownButtons && !m_frontSpots[size_t(i)]->property("unplaced").toBool();
-        m_frontSpots[size_t(i)]->setVisible(customize && m_frontView && known);
-        const bool sideKnown = i < shownButtons && !m_sideSpots[size_t(i)]->property("unplaced").toBool();
-        m_sideSpots[size_t(i)]->setVisible(customize && !m_frontView && sideKnown);
+        const bool shown = i < shownButtons && customize;
+        m_frontSpots[size_t(i)]->setVisible(shown && m_frontView && frontHotSpot(i).placed);
+        m_sideSpots[size_t(i)]->setVisible(shown && !m_frontView && sideHotSpot(i).placed);
     }
     for (TarqPushButton* extra : m_extraSpots)
         extra->setVisible(customize && m_frontView);
@@ -583,11 +578,6 @@ void MousecfgWidget::closeEvent(QCloseEvent* event)
     }
     event->accept();
     QCoreApplication::quit();
-}
-
-void MousecfgWidget::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
 }
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)

@@ -136,7 +136,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -157,7 +156,6 @@ private:
     void createTray();
     void setTabOrder();
     TarqPushButton* makeTextButton(const QRect& design, const QStringList& images);
-    TarqPushButton* makeImageButton(const QRect& design, const QStringList& images);
     void place(QWidget* widget, const QRect& design);
     void relayout();
     void applyScaleStep(int step);
@@ -177,6 +175,7 @@ private:
 
     // Texts.
     void retranslateUi();
+    void retranslateTray();
     void rebuildLanguageMenu();
     void rebuildSlotMenu();
 

@@ -197,14 +197,19 @@ void exitDeviceLayer()
 
 int countConnectedMice()
 {
+    return connectedModelNames().size();
+}
+
+QList<QByteArray> connectedModelNames()
+{
     const DeviceIdentityTable& table = deviceTable();
-    int count = 0;
+    QList<QByteArray> names;
     for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
         const DeviceIdentityEntry& entry = table.entries[i];
         if (entry.receiver.isConnected() || entry.cable.isConnected())
-            ++count;
+            names << entry.modelName;
     }
-    return count;
+    return names;
 }
 
 InterfaceLookup lookUpInterface(const QByteArray& nameOrPath)

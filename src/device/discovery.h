@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -26,6 +27,8 @@ void exitDeviceLayer();
 
 // Entries whose receiver pair or cable pair is fully present.
 int countConnectedMice();
+// Their model names (Latin-1), in table order.
+QList<QByteArray> connectedModelNames();
 
 // The enumeration entry behind a hot-plug name or path: its real path and release number.
 struct InterfaceLookup

@@ -1,6 +1,6 @@
 #include "session/startup.h"
 
-#include "device/device_state.h"
+#include "device/discovery.h"
 #include "log_categories.h"
 #include "storage/app_config.h"
 #include "storage/profile_files.h"
@@ -44,15 +44,6 @@ QStringList loadStartupConfiguration(ConfigurationPair& configuration)
 
 QByteArray productToOpen()
 {
-    const DeviceIdentityTable& table = deviceTable();
-    QByteArray only;
-    int connected = 0;
-    for (quint32 i = 0; i < table.count && i < quint32(kDeviceTableCapacity); ++i) {
-        const DeviceIdentityEntry& entry = table.entries[i];
-        if (entry.receiver.isConnected() || entry.cable.isConnected()) {
-            only = entry.modelName;
-            ++connected;
-        }
-    }
-    return connected == 1 ? only : currentProductName().toLatin1();
+    const QList<QByteArray> connected = connectedModelNames();
+    return connected.size() == 1 ? connected.first() : currentProductName().toLatin1();
 }
