@@ -39,3 +39,4 @@ int runBatteryCommand(const QStringList& arguments, DeviceSession& session);
 int runApplyCommand(const QStringList& arguments, DeviceSession& session);
 int runImportConfCommand(const QStringList& arguments, DeviceSession& session);
 int runExportConfCommand(const QStringList& arguments, DeviceSession& session);
+int runDpiCommand(const QStringList& arguments, DeviceSession& session);

@@ -12,6 +12,7 @@ const std::vector<CliCommand>& cliCommands()
         { "apply", "[--full]", runApplyCommand },
         { "import-conf", "FILE [--full]", runImportConfCommand },
         { "export-conf", "FILE", runExportConfCommand },
+        { "dpi", "", runDpiCommand },
     };
     return commands;
 }

@@ -1,5 +1,6 @@
 set(MOUSECFG_DEVICE_TEST_SUPPORT device_sandbox.cpp device_sandbox.h recording_device_events.cpp recording_device_events.h)
 mousecfg_add_test(NAME TestReportDescriptor SOURCES test_report_descriptor.cpp LIBS mousecfg_core)
+mousecfg_add_test(NAME TestSensorResolution SOURCES test_sensor_resolution.cpp LIBS mousecfg_core)
 mousecfg_add_test(NAME TestTransport SOURCES test_transport.cpp ${MOUSECFG_DEVICE_TEST_SUPPORT} LIBS mousecfg_sim)
 mousecfg_add_test(NAME TestCommands SOURCES test_commands.cpp ${MOUSECFG_DEVICE_TEST_SUPPORT} LIBS mousecfg_sim)
 mousecfg_add_test(NAME TestDiscovery SOURCES test_discovery.cpp ${MOUSECFG_DEVICE_TEST_SUPPORT} LIBS mousecfg_sim)

@@ -420,6 +420,8 @@ void TestMainWindow::applySendsTheSlotAndSurvivesARestart()
         slot3.dpiStages[1].used = 1;
         slot3.LedMode = 11;
         slot3.buttons[5].Fun = 48;
+        // Apply takes the DPI page's stages, so the page must show the edited record first.
+        window->RefreshPages();
         click(*window, QStringLiteral("Apply"));
         waitForSend(*window, 0);
         edited = window->workingConfiguration().profiles[2];

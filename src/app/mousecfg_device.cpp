@@ -15,6 +15,8 @@
 #include "device/discovery.h"
 #include "device/interface_change.h"
 #include "log_categories.h"
+#include "pages/dpi_page.h"
+#include "pages/report_rate_page.h"
 #include "pages/tarq_page.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_config.h"
@@ -145,6 +147,7 @@ void MousecfgWidget::reloadEverything()
     for (const QString& message : loadStartupConfiguration(m_configuration))
         qCWarning(lcUi).noquote() << message;
     m_library.reload();
+    m_dpiPage->setSensor(sensorVariant());
     m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
     m_nameEdit->setText(m_library.currentName());
     RebuildProfileMenu();

@@ -93,7 +93,7 @@ void MousecfgWidget::retranslateUi()
         m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
     if (m_loadConfigAction)
         retranslateTray();
-    for (TarqPage* page : { m_buttonPage, m_dpiPage, m_performancePage, m_ratePage, m_macroPage, m_lightingPage })
+    for (TarqPage* page : allPages())
         page->retranslate();
 }
 
@@ -156,9 +156,9 @@ void MousecfgWidget::RefreshPages()
         m_slotButtons[size_t(i)]->setText(working.profileNames[size_t(i)]);
     }
     ProfileRecord& profile = working.profiles[size_t(slot)];
-    const int dpiStep = productMouseDpi();
-    for (TarqPage* page : { m_lightingPage, m_buttonPage, m_performancePage, m_ratePage, m_dpiPage, m_macroPage })
-        page->showProfile(profile, working, dpiStep);
+    const int dpiStageCount = productDpiStageCount();
+    for (TarqPage* page : allPages())
+        page->showProfile(profile, working, dpiStageCount);
 }
 
 void MousecfgWidget::SelectSlot(int index, bool reload)
@@ -323,7 +323,7 @@ void MousecfgWidget::applyChanges()
 {
     ConfigRecord& working = m_configuration.working;
     ProfileRecord& profile = working.profiles[size_t(m_library.currentSlot())];
-    for (TarqPage* page : { m_dpiPage, m_performancePage, m_ratePage, m_lightingPage, m_buttonPage, m_macroPage })
+    for (TarqPage* page : allPages())
         page->applyEdits(profile, working);
     sendWithProgress(false);
 }

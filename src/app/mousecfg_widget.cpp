@@ -13,7 +13,10 @@
 #include "controls/translator.h"
 #include "device/discovery.h"
 #include "log_categories.h"
+#include "pages/dpi_page.h"
+#include "pages/performance_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/report_rate_page.h"
 #include "platform/hotplug.h"
 #include "session/sending.h"
 #include "storage/app_config.h"
@@ -367,11 +370,13 @@ void MousecfgWidget::createPages()
     m_buttonScroll->setWidget(m_buttonPage);
     place(m_buttonScroll, WindowLayout::ButtonPage);
 
-    m_dpiPage = new PlaceholderPage(QStringLiteral("DPI"), this);
+    m_dpiPage = new TarqDPIWindow(this);
+    m_dpiPage->setSensor(sensorVariant());
     place(m_dpiPage, WindowLayout::DpiPage);
-    m_performancePage = new PlaceholderPage(QStringLiteral("Performance"), this);
+    // Made after the DPI page: it overlaps the lower edge of that page's rectangle.
+    m_performancePage = new TarqPointSpeed(nullptr, this);
     place(m_performancePage, WindowLayout::PerformancePage);
-    m_ratePage = new PlaceholderPage(QStringLiteral("Report rate"), this);
+    m_ratePage = new TarqReportRate(ProfileRecord(), this);
     place(m_ratePage, WindowLayout::ReportRatePage);
     m_macroPage = new PlaceholderPage(QStringLiteral("MACRO"), this);
     place(m_macroPage, WindowLayout::MacroPage);
@@ -450,6 +455,11 @@ void MousecfgWidget::applyScaleStep(int step)
     setDisplayScaleFactor(m_scaleFactor);
     setMask(scaledBackground().mask());
     relayout();
+}
+
+std::array<TarqPage*, 6> MousecfgWidget::allPages() const
+{
+    return { m_buttonPage, m_dpiPage, m_performancePage, m_ratePage, m_lightingPage, m_macroPage };
 }
 
 TarqPage* MousecfgWidget::page(int tab) const

@@ -30,7 +30,10 @@ class TarqLabel;
 class TarqLineEdit;
 class TarqMenu;
 class TarqMessageBox;
+class TarqDPIWindow;
 class TarqPage;
+class TarqPointSpeed;
+class TarqReportRate;
 class TarqProcessbar;
 class TarqProcessDialog;
 class TarqProcessThread;
@@ -152,6 +155,7 @@ private:
     void createCommandButtons();
     void createMouseView();
     void createPages();
+    std::array<TarqPage*, 6> allPages() const;
     void createBatteryDisplay();
     void createTray();
     void setTabOrder();
@@ -289,9 +293,9 @@ private:
 
     TarqPage* m_buttonPage = nullptr;
     QScrollArea* m_buttonScroll = nullptr;
-    TarqPage* m_dpiPage = nullptr;
-    TarqPage* m_performancePage = nullptr;
-    TarqPage* m_ratePage = nullptr;
+    TarqDPIWindow* m_dpiPage = nullptr;
+    TarqPointSpeed* m_performancePage = nullptr;
+    TarqReportRate* m_ratePage = nullptr;
     TarqPage* m_macroPage = nullptr;
     TarqPage* m_lightingPage = nullptr;
 

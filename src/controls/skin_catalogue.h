@@ -79,6 +79,9 @@ constexpr SkinImage kSkinImages[] = {
     { "profile_import2.png", 26, 26 },
     { "profile_export1.png", 26, 26 },
     { "profile_apply1.png", 22, 28 },
+    { "dpi_stage1.png", 30, 24 },
+    { "dpi_stage2.png", 30, 24 },
+    { "dpi_stage3.png", 30, 24 },
 };
 
 // The icon file holds these square sizes (device pixels).

@@ -12,7 +12,7 @@ class PlaceholderPage final : public TarqPage
 public:
     explicit PlaceholderPage(const QString& accessibleName, QWidget* parent = nullptr);
 
-    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStep) override;
+    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
     // The record last shown, for tests of what the window hands its pages.
     const ProfileRecord* shownProfile() const { return m_profile; }
 

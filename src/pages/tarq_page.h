@@ -17,9 +17,9 @@ class TarqPage : public QWidget
 public:
     using QWidget::QWidget;
 
-    // Shows the current slot's record, the device-wide options and the product's DPI step. Both
+    // Shows the current slot's record, the device-wide options and the product's DPI stage count. Both
     // records outlive the page's use of them: the window keeps them.
-    virtual void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStep) = 0;
+    virtual void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) = 0;
     // Writes what the page keeps apart from the records into them (the window's Apply).
     virtual void applyEdits(ProfileRecord& profile, ConfigRecord& config) const;
     // The language changed.

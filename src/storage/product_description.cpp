@@ -25,6 +25,7 @@ const QString kMinDelayKey = QStringLiteral("PROFILE/MinDelay");
 const QString kColorModeKey = QStringLiteral("PROFILE/ColorMode");
 const QString kSyncKey = QStringLiteral("PROFILE/Sync");
 const QString kHighDpiRangeKey = QStringLiteral("PROFILE/33254");
+const QString kWideRange3327Key = QStringLiteral("PROFILE/3327Max");
 const QString kVid1Key = QStringLiteral("PROFILE/vid1");
 const QString kPid1Key = QStringLiteral("PROFILE/pid1");
 const QString kVid2Key = QStringLiteral("PROFILE/vid2");
@@ -276,6 +277,11 @@ int productSync()
 int productHighDpiRange()
 {
     return readInt(kHighDpiRangeKey);
+}
+
+int productWideRange3327()
+{
+    return readInt(kWideRange3327Key);
 }
 
 UsbIdentifiers readUsbIdentifiers()

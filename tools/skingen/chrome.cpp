@@ -190,6 +190,9 @@ PainterTable chromePainters()
     table.insert(QStringLiteral("tabbutton-2.png"), tab(ButtonLook::Pressed));
     table.insert(QStringLiteral("profile_edit_name_1.png"), face(ButtonLook::Normal));
     table.insert(QStringLiteral("profile_edit_name_2.png"), tab(ButtonLook::Pressed));
+    table.insert(QStringLiteral("dpi_stage1.png"), face(ButtonLook::Normal));
+    table.insert(QStringLiteral("dpi_stage3.png"), tab(ButtonLook::Hover));
+    table.insert(QStringLiteral("dpi_stage2.png"), tab(ButtonLook::Pressed));
     for (const char* name : { "add", "copy", "del", "reset" }) {
         table.insert(QStringLiteral("profile_") + QLatin1String(name) + QStringLiteral("1.png"),
                      face(ButtonLook::Normal));

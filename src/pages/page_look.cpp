@@ -1,0 +1,52 @@
+#include "pages/page_look.h"
+
+#include "controls/display_scale.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+
+#include <QCheckBox>
+
+namespace {
+
+constexpr int kIndicatorSize = 16;
+
+} // namespace
+
+void setPageSurface(QWidget* widget)
+{
+    widget->setAttribute(Qt::WA_StyledBackground);
+    widget->setStyleSheet(QString::fromLatin1(kPageStyle));
+}
+
+void keepOffSurface(std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* widget : widgets)
+        widget->setStyleSheet(QStringLiteral("background-color: rgba(0,0,0,0)"));
+}
+
+QString checkBoxStyle(CheckLook look)
+{
+    const QString off =
+        skinPath(look == CheckLook::Switch ? QStringLiteral("checkbox1-1.png") : QStringLiteral("checkbox2-1.png"));
+    const QString on =
+        skinPath(look == CheckLook::Switch ? QStringLiteral("checkbox1-2.png") : QStringLiteral("checkbox2-2.png"));
+    const int size = scaled(kIndicatorSize);
+    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1)}"
+                          "QCheckBox::indicator:enabled:checked { image: url(%2)}"
+                          "QCheckBox{background-color:rgba(255,255,255,0)}"
+                          "QCheckBox{color: rgb(225,225,225); spacing: %3px}"
+                          "QCheckBox::indicator{width: %4px; height: %4px}"
+                          "QCheckBox:focus{color: white}"
+                          "QCheckBox::indicator:focus{border: 1px solid %5; border-radius: 3px}")
+        .arg(off, on)
+        .arg(scaled(4))
+        .arg(size)
+        .arg(themeColour().name());
+}
+
+void styleCheckBox(QCheckBox* box, CheckLook look)
+{
+    box->setStyleSheet(checkBoxStyle(look));
+    box->setFont(uiFont());
+    box->setFocusPolicy(Qt::StrongFocus);
+}
