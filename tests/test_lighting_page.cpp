@@ -271,7 +271,7 @@ private slots:
         translator.startUp();
         QVERIFY(translator.switchTo(language));
         setDisplayScaleFactor(factor);
-        profile().LedMode = 7; // the longest effect name
+        profile().LedMode = 1; // every effect name is measured below; this one shows the colour too
         profile().LedSleepTime = 9;
         TarqColorWindow page;
         page.retranslate();

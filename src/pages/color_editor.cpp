@@ -21,7 +21,7 @@ QString editorText(const char* source)
 }
 
 constexpr int kHexDigits = 6;
-constexpr int kDialogWidth = 400;
+constexpr int kDialogWidth = 356;
 constexpr int kDialogHeight = 206;
 constexpr int kMargin = 12;
 constexpr int kSquareSide = 128;
@@ -30,8 +30,8 @@ constexpr int kStripWidth = 18;
 constexpr int kBoxWidth = 76;
 constexpr int kBoxHeight = 24;
 constexpr int kBoxStep = 28;
-constexpr int kPresetSide = 20;
-constexpr int kPresetStep = 26;
+constexpr int kPresetSide = 18;
+constexpr int kPresetStep = 23;
 
 struct Preset
 {
@@ -126,6 +126,8 @@ QSpinBox* TarqColorArea::makeSpinBox(int maximum)
     auto* box = new QSpinBox(this);
     box->setRange(0, maximum);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The arrow keys and the wheel step the value; the dark style has no room for arrow buttons.
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     return box;
 }
 
