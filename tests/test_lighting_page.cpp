@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {

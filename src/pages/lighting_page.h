@@ -3,7 +3,6 @@
 #include "pages/tarq_page.h"
 
 #include <QPointer>
-#include <QVector>
 
 class DefaultColorArea;
 class QCheckBox;
