@@ -14,6 +14,7 @@
 #include "device/discovery.h"
 #include "log_categories.h"
 #include "pages/dpi_page.h"
+#include "pages/lighting_page.h"
 #include "pages/performance_page.h"
 #include "pages/placeholder_page.h"
 #include "pages/report_rate_page.h"
@@ -50,12 +51,6 @@ double screenDpiRatio(const QScreen* screen)
     if (ok && forced > 0)
         return forced;
     return screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
-}
-
-QStringList tabImages()
-{
-    return { skinPath(QStringLiteral("tabbutton-1.png")), skinPath(QStringLiteral("tabbutton-3.png")),
-             skinPath(QStringLiteral("tabbutton-2.png")) };
 }
 
 QStringList imagePair(const char* stem)
@@ -221,22 +216,22 @@ void MousecfgWidget::createHeader()
     m_dongleIcon->setPixmap(QPixmap(skinPath(QStringLiteral("dongle.png"))));
     place(m_dongleIcon, WindowLayout::DongleIcon);
 
-    m_mouseSelector = new TarqPushButton(tabImages(), this);
+    m_mouseSelector = new TarqPushButton(tabButtonImages(), this);
     m_mouseMenu = new TarqMenu(this);
     m_mouseSelector->setMenu(m_mouseMenu);
     m_mouseSelector->hide();
     place(m_mouseSelector, WindowLayout::MouseSelector);
 
-    m_languageButton = new TarqPushButton(tabImages(), this);
+    m_languageButton = new TarqPushButton(tabButtonImages(), this);
     m_languageMenu = new TarqMenu(this);
     m_languageButton->setMenu(m_languageMenu);
     place(m_languageButton, WindowLayout::LanguageButton);
 
-    m_minimiseButton = new TarqPushButton(tabImages(), this);
+    m_minimiseButton = new TarqPushButton(tabButtonImages(), this);
     m_minimiseButton->setText(QStringLiteral("\u2013"));
     place(m_minimiseButton, WindowLayout::MinimiseButton);
     connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
-    m_closeButton = new TarqPushButton(tabImages(), this);
+    m_closeButton = new TarqPushButton(tabButtonImages(), this);
     m_closeButton->setText(QStringLiteral("\u00d7"));
     place(m_closeButton, WindowLayout::CloseButton);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -245,7 +240,7 @@ void MousecfgWidget::createHeader()
 void MousecfgWidget::createTabsAndSlots()
 {
     for (int tab = 0; tab < int(m_tabs.size()); ++tab) {
-        auto* button = new TarqPushButton(tabImages(), this);
+        auto* button = new TarqPushButton(tabButtonImages(), this);
         button->setCheckable(true);
         place(button, WindowLayout::Tab.translated(0, WindowLayout::kTabPitch * tab));
         // A press switches at once, as a click does for the keyboard.
@@ -308,14 +303,14 @@ void MousecfgWidget::createCommandButtons()
     m_resetButton = makeTextButton(WindowLayout::ResetButton, imagePair("reset"));
     m_exportButton = makeTextButton(WindowLayout::ExportButton, imagePair("import"));
     m_importButton = makeTextButton(WindowLayout::ImportButton, { skinPath(QStringLiteral("profile_export1.png")) });
-    m_resetAllButton = makeTextButton(WindowLayout::ResetAllButton, tabImages());
-    m_okButton = makeTextButton(WindowLayout::OkButton, tabImages());
-    m_cancelButton = makeTextButton(WindowLayout::CancelButton, tabImages());
-    m_applyButton = makeTextButton(WindowLayout::ApplyButton, tabImages());
-    m_loadButton = makeTextButton(WindowLayout::LoadButton, tabImages());
-    m_saveButton = makeTextButton(WindowLayout::SaveButton, tabImages());
+    m_resetAllButton = makeTextButton(WindowLayout::ResetAllButton, tabButtonImages());
+    m_okButton = makeTextButton(WindowLayout::OkButton, tabButtonImages());
+    m_cancelButton = makeTextButton(WindowLayout::CancelButton, tabButtonImages());
+    m_applyButton = makeTextButton(WindowLayout::ApplyButton, tabButtonImages());
+    m_loadButton = makeTextButton(WindowLayout::LoadButton, tabButtonImages());
+    m_saveButton = makeTextButton(WindowLayout::SaveButton, tabButtonImages());
     // The firmware updater comes with the companion programs; until then the button only shows.
-    m_firmwareButton = new TarqPushButton(tabImages(), this);
+    m_firmwareButton = new TarqPushButton(tabButtonImages(), this);
     place(m_firmwareButton, WindowLayout::FirmwareButton);
     m_firmwareButton->setEnabled(false);
 }
@@ -329,11 +324,11 @@ void MousecfgWidget::createMouseView()
     m_sideImage->setAlignment(Qt::AlignCenter);
     place(m_sideImage, WindowLayout::MousePicture);
 
-    m_frontButton = new TarqPushButton(tabImages(), this);
+    m_frontButton = new TarqPushButton(tabButtonImages(), this);
     m_frontButton->setCheckable(true);
     place(m_frontButton, WindowLayout::FrontButton);
     connect(m_frontButton, &QPushButton::clicked, this, [this] { showView(true); });
-    m_sideButton = new TarqPushButton(tabImages(), this);
+    m_sideButton = new TarqPushButton(tabButtonImages(), this);
     m_sideButton->setCheckable(true);
     place(m_sideButton, WindowLayout::SideButton);
     connect(m_sideButton, &QPushButton::clicked, this, [this] { showView(false); });
@@ -380,7 +375,7 @@ void MousecfgWidget::createPages()
     place(m_ratePage, WindowLayout::ReportRatePage);
     m_macroPage = new PlaceholderPage(QStringLiteral("MACRO"), this);
     place(m_macroPage, WindowLayout::MacroPage);
-    m_lightingPage = new PlaceholderPage(QStringLiteral("LIGHTING"), this);
+    m_lightingPage = new TarqColorWindow(this);
     place(m_lightingPage, WindowLayout::LightingPage);
 
     connect(m_buttonPage, &TarqPage::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);

@@ -9,6 +9,12 @@ QString skinPath(const QString& name)
     return appDir() + QStringLiteral("/skin/") + name;
 }
 
+QStringList tabButtonImages()
+{
+    return { skinPath(QStringLiteral("tabbutton-1.png")), skinPath(QStringLiteral("tabbutton-3.png")),
+             skinPath(QStringLiteral("tabbutton-2.png")) };
+}
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initMousecfgResources()
 {

@@ -3,9 +3,9 @@
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
+#include "controls/skin_paths.h"
 #include "controls/theme.h"
 #include "pages/color_areas.h"
-#include "pages/skin_buttons.h"
 
 #include <QCoreApplication>
 #include <QRegularExpressionValidator>

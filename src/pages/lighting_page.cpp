@@ -9,7 +9,7 @@
 #include "log_categories.h"
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
-#include "pages/skin_buttons.h"
+#include "pages/page_look.h"
 #include "storage/product_description.h"
 #include "storage/profile_record.h"
 
@@ -70,25 +70,6 @@ constexpr int kSleepSliderWidth = 116;
 constexpr int kSleepValueLeft = kSleepLeft + kSleepSliderWidth + 8;
 constexpr int kSleepValueWidth = 96;
 constexpr int kCheckWidth = 216;
-constexpr int kCheckIndicator = 16;
-
-QString rgb(const QColor& colour)
-{
-    return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
-}
-
-QString checkBoxStyle()
-{
-    return QStringLiteral("QCheckBox{color:%1;spacing:%2px;background:transparent;}"
-                          "QCheckBox:focus{color:%3;}"
-                          "QCheckBox::indicator{width:%4px;height:%4px;border-image:url(%5);}"
-                          "QCheckBox::indicator:checked{border-image:url(%6);}")
-        .arg(rgb(QColor(Palette::Text)))
-        .arg(scaled(6))
-        .arg(rgb(themeColour()))
-        .arg(scaled(kCheckIndicator))
-        .arg(skinPath(QStringLiteral("checkbox1-1.png")), skinPath(QStringLiteral("checkbox1-2.png")));
-}
 
 void placeAt(QWidget* widget, int x, int y, int width, int height)
 {
@@ -113,10 +94,14 @@ TarqColorWindow::TarqColorWindow(QWidget* parent)
     , m_sleepValue(new TarqLabel(this))
     , m_moveOffCheck(new QCheckBox(this))
 {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
+    setPageSurface(this);
     createControls();
     retranslate();
+}
+
+TarqColorArea* TarqColorWindow::colorEditor() const
+{
+    return m_editor;
 }
 
 const char* TarqColorWindow::effectName(int mode)
@@ -126,12 +111,7 @@ const char* TarqColorWindow::effectName(int mode)
 
 void TarqColorWindow::createControls()
 {
-    QPalette textPalette = palette();
-    textPalette.setColor(QPalette::WindowText, QColor(Palette::Text));
-    for (TarqLabel* label : { m_effectLabel, m_brightLabel, m_speedLabel, m_colorLabel, m_sleepLabel, m_sleepValue }) {
-        label->setPalette(textPalette);
-        label->setStyleSheet(QStringLiteral("background:transparent;"));
-    }
+    keepOffSurface({ m_effectLabel, m_brightLabel, m_speedLabel, m_colorLabel, m_sleepLabel, m_sleepValue });
     m_effectLabel->setBuddy(m_effectButton);
     m_brightLabel->setBuddy(m_brightSlider);
     m_speedLabel->setBuddy(m_speedSlider);
@@ -169,6 +149,8 @@ void TarqColorWindow::retranslate()
     m_colorLabel->setText(tr("COLOR"));
     m_sleepLabel->setText(tr("SLEEP TIME"));
     m_moveOffCheck->setText(tr("MOVE TO LIGHT OFF"));
+    m_effectButton->setAccessibleName(tr("EFFECT"));
+    m_moveOffCheck->setAccessibleName(m_moveOffCheck->text());
     m_brightSlider->setAccessibleName(tr("Brightness"));
     m_speedSlider->setAccessibleName(tr("Speed"));
     m_sleepSlider->setAccessibleName(tr("Sleep time"));
@@ -400,5 +382,5 @@ void TarqColorWindow::layoutControls()
 void TarqColorWindow::applyLook()
 {
     m_moveOffCheck->setFont(uiFont());
-    m_moveOffCheck->setStyleSheet(checkBoxStyle());
+    styleCheckBox(m_moveOffCheck, CheckLook::Switch);
 }

@@ -44,7 +44,7 @@ public:
     TarqLabel* colorLabel() const { return m_colorLabel; }
     TarqLabel* sleepLabel() const { return m_sleepLabel; }
     // The colour editor while it is open, else nullptr.
-    TarqColorArea* colorEditor() const { return m_editor; }
+    TarqColorArea* colorEditor() const;
 
 public slots:
     void slotSliderMouseChange();

@@ -5,6 +5,7 @@
 #include "controls/theme.h"
 
 #include <QCheckBox>
+#include <QPalette>
 
 namespace {
 
@@ -20,8 +21,12 @@ void setPageSurface(QWidget* widget)
 
 void keepOffSurface(std::initializer_list<QWidget*> widgets)
 {
-    for (QWidget* widget : widgets)
+    for (QWidget* widget : widgets) {
         widget->setStyleSheet(QStringLiteral("background-color: rgba(0,0,0,0)"));
+        QPalette text = widget->palette();
+        text.setColor(QPalette::WindowText, QColor(Palette::Text));
+        widget->setPalette(text);
+    }
 }
 
 QString checkBoxStyle(CheckLook look)

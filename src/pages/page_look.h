@@ -11,7 +11,8 @@ constexpr const char* kPageStyle = "background-color: rgba(33,35,35,0.5)";
 
 // Gives widget the page surface (styled background plus kPageStyle).
 void setPageSurface(QWidget* widget);
-// The surface's declaration reaches every child; labels must not paint it a second time.
+// The surface's declaration reaches every child; labels must not paint it a second time. They
+// also get the window's text colour.
 void keepOffSurface(std::initializer_list<QWidget*> widgets);
 
 // A check box drawn with the skin's switch images (checkbox1-*) or round marks (checkbox2-*), in
