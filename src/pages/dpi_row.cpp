@@ -172,9 +172,10 @@ void TarqSingleDPI::onStateChanged(int state)
         emit LinkSignal(on, m_stage);
         // Linked means one resolution: the Y bar follows X at once, so the mouse gets what the row
         // shows.
-        if (on && m_slider->firstValue() != m_slider->secondValue()) {
-            m_slider->setValues(m_slider->firstValue(), m_slider->firstValue());
-            onSliderChanged(m_slider->firstValue(), m_slider->secondValue());
+        const int x = m_slider->firstBar()->value();
+        if (on && m_slider->secondBar()->value() != x) {
+            m_slider->setValues(x, x);
+            onSliderChanged(x, x);
         }
     } else if (sender() == m_enableBox) {
         emit EnableSignal(on, m_stage);
