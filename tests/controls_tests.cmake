@@ -27,6 +27,10 @@ if(MOUSECFG_GUI)
         SOURCES test_main_window.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim LABEL gui TIMEOUT 600)
     add_dependencies(TestMainWindow mousecfg mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestSettingsApply
+        SOURCES test_settings_apply.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestSettingsApply mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
     # Screenshots of the window land in the build's screens/ folder, to be looked at.

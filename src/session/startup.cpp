@@ -3,7 +3,11 @@
 #include "device/discovery.h"
 #include "log_categories.h"
 #include "storage/app_config.h"
+#include "storage/file_names.h"
 #include "storage/profile_files.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -15,6 +19,26 @@ const char kDamageReason[] = "no product name, or a profile slot without a name"
 const char kProductFolderMessage[] = "Could not create the product folder %1; the profile library is not kept.";
 const char kInvalidSlotNameMessage[] = "A profile slot of %1 names no valid file; that slot starts from the defaults.";
 const char kDefaultProfileMessage[] = "Could not write the default profile file %1.";
+const char kSlotProfileMessage[] = "Could not create the profile file %1 from the defaults.";
+
+// A first start (or a slot whose file was removed) begins with the product's defaults, as a new
+// profile does, rather than with an empty record.
+bool seedMissingSlotProfiles(const ConfigRecord& names, QStringList& messages)
+{
+    bool seeded = false;
+    for (const QString& name : names.profileNames) {
+        if (!isValidFileName(name))
+            continue;
+        const QString path = profileFilePath(name);
+        if (QFileInfo::exists(path))
+            continue;
+        if (QFile::copy(defaultProfileFilePath(), path))
+            seeded = true;
+        else
+            messages << QString::fromLatin1(kSlotProfileMessage).arg(path);
+    }
+    return seeded;
+}
 
 } // namespace
 
@@ -34,11 +58,14 @@ QStringList loadStartupConfiguration(ConfigurationPair& configuration)
     QStringList messages;
     if (ensureProductFolder() != StorageResult::Ok)
         messages << QString::fromLatin1(kProductFolderMessage).arg(productFolder());
+    const bool defaultsWritten = writeDefaultProfileFile() == StorageResult::Ok;
+    if (!defaultsWritten)
+        messages << QString::fromLatin1(kDefaultProfileMessage).arg(defaultProfileFilePath());
     if (loadConfiguration(configuration.lastUploaded) == StorageResult::InvalidName)
         messages << QString::fromLatin1(kInvalidSlotNameMessage).arg(configIniPath());
+    if (defaultsWritten && seedMissingSlotProfiles(configuration.lastUploaded, messages))
+        loadConfiguration(configuration.lastUploaded);
     configuration.working = configuration.lastUploaded;
-    if (writeDefaultProfileFile() != StorageResult::Ok)
-        messages << QString::fromLatin1(kDefaultProfileMessage).arg(defaultProfileFilePath());
     return messages;
 }
 

@@ -1,0 +1,179 @@
+#include "app/mousecfg_widget.h"
+#include "controls/labels_menus.h"
+#include "controls/push_button.h"
+#include "controls/sliders.h"
+#include "device/commands.h"
+#include "device/sensor_resolution.h"
+#include "pages/color_areas.h"
+#include "pages/color_editor.h"
+#include "pages/dpi_page.h"
+#include "pages/dpi_row.h"
+#include "pages/lighting_page.h"
+#include "pages/performance_page.h"
+#include "pages/report_rate_page.h"
+#include "sim/section_decoder.h"
+#include "storage/app_config.h"
+#include "window_sandbox.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+constexpr int kSendTimeoutMs = 30000;
+
+// What the mouse holds for its active on-board profile and the device-wide section.
+struct MouseSections
+{
+    DecodedGeneral general;
+    DecodedDpi dpi;
+    QByteArray buttons;
+    std::array<LightingRecord, 10> lighting{};
+    QByteArray macros;
+};
+
+MouseSections sectionsOf(VirtualMouse& mouse)
+{
+    const int active = mouse.activeProfile();
+    MouseSections sections;
+    sections.general = decodeGeneralSection(mouse.section(CommandCode::GeneralSection));
+    sections.dpi = decodeDpiSection(mouse.onBoardSection(active, CommandCode::DpiSection));
+    sections.buttons = mouse.onBoardSection(active, CommandCode::ButtonSection);
+    sections.lighting = decodeLightingSection(mouse.onBoardSection(active, CommandCode::LightingSection));
+    sections.macros = mouse.section(CommandCode::MacroSection);
+    return sections;
+}
+
+void applyAndWait(MousecfgWidget& window)
+{
+    QSignalSpy finished(&window, &MousecfgWidget::sendFinished);
+    TarqPushButton* apply = buttonNamed(&window, QStringLiteral("Apply"));
+    QVERIFY(apply);
+    apply->click();
+    QVERIFY(finished.wait(kSendTimeoutMs));
+    QCOMPARE(finished.first().first().toInt(), 0);
+}
+
+void chooseEffect(TarqColorWindow& page, const QString& name)
+{
+    for (QAction* action : page.effectMenu()->actions()) {
+        if (action->text() == name) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(name));
+}
+
+int stepForDpi(int dpi)
+{
+    const int sensor = sensorVariant();
+    const int step = nearestStep(dpi, sensor, sensorStepRange(sensor));
+    return dpiOfStep(step, sensor) == dpi ? step : -1;
+}
+
+} // namespace
+
+class TestSettingsApply : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesReachTheMouseAndNothingElse()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        // The mouse first gets the whole configuration, so every later difference is the pages'.
+        QCOMPARE(setPendingUploadFlag(1), StorageResult::Ok);
+        applyAndWait(*window);
+        const MouseSections before = sectionsOf(sandbox.mouse());
+        const int active = sandbox.mouse().activeProfile();
+
+        window->selectTab(MousecfgWidget::DpiTab);
+        auto* dpiPage = window->findChild<TarqDPIWindow*>();
+        QVERIFY(dpiPage);
+        TarqSingleDPI* stage2 = dpiPage->row(1);
+        const int xStep = stepForDpi(800);
+        const int yStep = stepForDpi(1600);
+        QVERIFY(xStep >= 0 && yStep >= 0);
+        if (stage2->linkBox()->isChecked())
+            QTest::mouseClick(stage2->linkBox(), Qt::LeftButton, {}, QPoint(4, stage2->linkBox()->height() / 2));
+        QVERIFY(!stage2->linkBox()->isChecked());
+        stage2->slider()->firstBar()->setValue(xStep);
+        stage2->slider()->secondBar()->setValue(yStep);
+        QCOMPARE(stage2->xLabel()->text(), QStringLiteral("X:800"));
+        QCOMPARE(stage2->yLabel()->text(), QStringLiteral("Y:1600"));
+
+        auto* ratePage = window->findChild<TarqReportRate*>();
+        ratePage->rateActions().at(2)->trigger();
+        QCOMPARE(ratePage->rateButton()->text(), QStringLiteral("500 HZ"));
+        auto* performancePage = window->findChild<TarqPointSpeed*>();
+        QCheckBox* oneMillimetre = performancePage->switchBox(1, 0);
+        QTest::mouseClick(oneMillimetre, Qt::LeftButton, {}, QPoint(4, oneMillimetre->height() / 2));
+
+        window->selectTab(MousecfgWidget::LightingTab);
+        auto* lightingPage = window->findChild<TarqColorWindow*>();
+        chooseEffect(*lightingPage, QStringLiteral("BREATHING"));
+        QTest::mouseClick(lightingPage->colorSwatch(), Qt::LeftButton);
+        QTRY_VERIFY(lightingPage->colorEditor() && lightingPage->colorEditor()->isVisible());
+        TarqColorArea* editor = lightingPage->colorEditor();
+        editor->hexEdit()->selectAll();
+        QTest::keyClicks(editor->hexEdit(), QStringLiteral("3366CC"));
+        QTest::keyClick(editor->hexEdit(), Qt::Key_Return);
+        editor->okButton()->click();
+        QTRY_VERIFY(!lightingPage->colorEditor());
+
+        applyAndWait(*window);
+        const MouseSections after = sectionsOf(sandbox.mouse());
+        QCOMPARE(sandbox.mouse().activeProfile(), active);
+
+        // DPI: stage 2 alone changed, to the steps of 800 and 1600 DPI.
+        QCOMPARE(after.dpi.stageCount, before.dpi.stageCount);
+        for (int i = 0; i < 8; ++i) {
+            if (i == 1)
+                continue;
+            QCOMPARE(after.dpi.stages[size_t(i)].xLow, before.dpi.stages[size_t(i)].xLow);
+            QCOMPARE(after.dpi.stages[size_t(i)].yLow, before.dpi.stages[size_t(i)].yLow);
+            QCOMPARE(after.dpi.stages[size_t(i)].used, before.dpi.stages[size_t(i)].used);
+        }
+        QCOMPARE(int(after.dpi.stages[1].xLow | after.dpi.stages[1].xFlag << 8), xStep);
+        QCOMPARE(int(after.dpi.stages[1].yLow | after.dpi.stages[1].yFlag << 8), yStep);
+        QCOMPARE(after.dpi.stages[1].used, before.dpi.stages[1].used);
+
+        // General: the slot's report rate, the lift-off bits and the lighting code.
+        DecodedGeneral expected = before.general;
+        expected.pollRate[size_t(active)] = 2;
+        expected.sensorOption = quint8((before.general.sensorOption & 0xE0) | 1);
+        expected.lightingCode = 3;
+        QCOMPARE(after.general.pollRate, expected.pollRate);
+        QCOMPARE(after.general.sensorOption, expected.sensorOption);
+        QCOMPARE(after.general.lightingCode, expected.lightingCode);
+        QCOMPARE(after.general.scrollSpeed, expected.scrollSpeed);
+        QCOMPARE(after.general.debounce, expected.debounce);
+        QCOMPARE(after.general.dpiStage, expected.dpiStage);
+        QCOMPARE(after.general.ledMoveOff, expected.ledMoveOff);
+        QCOMPARE(after.general.ledSleepTime, expected.ledSleepTime);
+
+        // Lighting: the breathing record carries the colour; the other records are as they were.
+        for (int i = 0; i < 10; ++i) {
+            if (i == 2)
+                continue;
+            QCOMPARE(after.lighting[size_t(i)], before.lighting[size_t(i)]);
+        }
+        LightingRecord breathing = before.lighting[2];
+        breathing[1] = 0x33;
+        breathing[2] = 0x66;
+        breathing[3] = 0xCC;
+        QCOMPARE(after.lighting[2], breathing);
+
+        QCOMPARE(after.buttons, before.buttons);
+        QCOMPARE(after.macros, before.macros);
+    }
+};
+
+QTEST_MAIN(TestSettingsApply)
+#include "test_settings_apply.moc"
