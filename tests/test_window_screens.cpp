@@ -4,11 +4,16 @@
 #include "controls/message_box.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
+#include "pages/color_areas.h"
+#include "pages/color_editor.h"
+#include "pages/lighting_page.h"
 #include "storage/languages.h"
 #include "window_sandbox.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -25,19 +30,33 @@ QString screensDirectory()
 const char* const kTabNames[] = { "lighting", "customize", "dpi", "macro" };
 const char* const kLanguageNames[] = { "en", "de", "zh" };
 
-// Every text a button shows must fit inside it, in every language and at every scale.
+void verifyFits(const QWidget* widget, const QString& text, int needed, const QString& where)
+{
+    // Controls laid out empty on purpose (the report-rate page's lift-off) show nothing.
+    if (widget->size().isEmpty())
+        return;
+    QVERIFY2(
+        needed <= widget->width(),
+        qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(where, text).arg(needed).arg(widget->width())));
+}
+
+// Every text a button, label or check box shows must fit inside it, in every language and at
+// every scale.
 void verifyTextsFit(const QWidget& window, const QString& where)
 {
     const QFontMetrics metrics(uiFont());
     for (const TarqPushButton* button : window.findChildren<TarqPushButton*>()) {
-        if (!button->isVisibleTo(&window) || button->text().isEmpty())
-            continue;
-        const int needed = metrics.horizontalAdvance(button->text());
-        QVERIFY2(needed <= button->width() - 4,
-                 qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
-                                .arg(where, button->text())
-                                .arg(needed)
-                                .arg(button->width())));
+        if (button->isVisibleTo(&window) && !button->text().isEmpty())
+            verifyFits(button, button->text(), metrics.horizontalAdvance(button->text()) + 4, where);
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&window) && !label->text().isEmpty() && !label->wordWrap())
+            verifyFits(label, label->text(), QFontMetrics(label->font()).horizontalAdvance(label->text()), where);
+    }
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        if (box->isVisibleTo(&window) && !box->text().isEmpty())
+            verifyFits(box, box->text(),
+                       QFontMetrics(box->font()).horizontalAdvance(box->text()) + scaled(16) + scaled(4), where);
     }
 }
 
@@ -86,11 +105,30 @@ void TestWindowScreens::everyTabInEveryLanguage()
     QTRY_COMPARE(window->batteryPercentShown(), 70);
     for (int tab = 0; tab < 4; ++tab) {
         window->selectTab(tab);
-        const QString name = QStringLiteral("window-%1-%2-%3").arg(QLatin1String(kTabNames[tab]), scale,
-                                                                   QLatin1String(kLanguageNames[language]));
+        const QString name = QStringLiteral("window-%1-%2-%3")
+                                 .arg(QLatin1String(kTabNames[tab]), scale, QLatin1String(kLanguageNames[language]));
         verifyTextsFit(*window, name);
         QVERIFY(window->grab().save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
+
+    // The colour editor over the lighting page, as the user sees it.
+    window->selectTab(MousecfgWidget::LightingTab);
+    auto* lighting = window->findChild<TarqColorWindow*>();
+    QVERIFY(lighting);
+    QTest::mouseClick(lighting->colorSwatch(), Qt::LeftButton);
+    QTRY_VERIFY(lighting->colorEditor() && lighting->colorEditor()->isVisible());
+    TarqColorArea* editor = lighting->colorEditor();
+    QVERIFY(QTest::qWaitForWindowExposed(editor));
+    const QString name =
+        QStringLiteral("window-lighting-editor-%1-%2").arg(scale, QLatin1String(kLanguageNames[language]));
+    verifyTextsFit(*editor, name);
+    QImage shot = window->grab().toImage();
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(editor->geometry().topLeft() - window->geometry().topLeft(), editor->grab());
+    }
+    QVERIFY(shot.save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
+    editor->reject();
 }
 
 void TestWindowScreens::warningAndProgress_data()
