@@ -639,7 +639,7 @@
     </message>
 </context>
 <context>
-    <name>TarqChangeColor</name>
+    <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
         <translation>FARBE</translation>
@@ -667,6 +667,82 @@
     <message>
         <source>B </source>
         <translation>B </translation>
+    </message>
+    <message>
+        <source>Red preset</source>
+        <translation>Rot (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Green preset</source>
+        <translation>Grün (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Blue preset</source>
+        <translation>Blau (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Cyan preset</source>
+        <translation>Cyan (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Yellow preset</source>
+        <translation>Gelb (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Magenta preset</source>
+        <translation>Magenta (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>White preset</source>
+        <translation>Weiß (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Saturation and value</source>
+        <translation>Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Hexadecimal colour</source>
+        <translation>Hexadezimale Farbe</translation>
     </message>
 </context>
 <context>
@@ -755,6 +831,22 @@
         <source>yo-yo</source>
         <translation>Jo-Jo</translation>
     </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Sleep time</source>
+        <translation>Ruhezeit</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
 </context>
 <context>
     <name>TarqComboKeyWindow</name>
@@ -765,6 +857,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TarqDPIWindow</name>
+    <message>
+        <source>DPI stages</source>
+        <translation>DPI-Stufen</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1143,10 @@
         <source>SCROLL SPEED</source>
         <translation>SCROLLTEMPO</translation>
     </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
 </context>
 <context>
     <name>TarqReportRate</name>
@@ -1097,6 +1200,42 @@
     <message>
         <source>Y:%d</source>
         <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>Stage %1 link X and Y</source>
+        <translation>Stufe %1 X und Y koppeln</translation>
+    </message>
+    <message>
+        <source>Stage %1 enabled</source>
+        <translation>Stufe %1 aktiviert</translation>
+    </message>
+    <message>
+        <source>Stage %1 active</source>
+        <translation>Stufe %1 aktiv</translation>
+    </message>
+    <message>
+        <source>Stage %1 X resolution</source>
+        <translation>Stufe %1 X-Auflösung</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y resolution</source>
+        <translation>Stufe %1 Y-Auflösung</translation>
+    </message>
+    <message>
+        <source>Stage %1 resolution</source>
+        <translation>Stufe %1 Auflösung</translation>
+    </message>
+    <message>
+        <source>Stage %1 X DPI</source>
+        <translation>Stufe %1 X-DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y DPI</source>
+        <translation>Stufe %1 Y-DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 DPI</source>
+        <translation>Stufe %1 DPI</translation>
     </message>
 </context>
 <context>

@@ -639,7 +639,7 @@
     </message>
 </context>
 <context>
-    <name>TarqChangeColor</name>
+    <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
         <translation>COLOR</translation>
@@ -667,6 +667,82 @@
     <message>
         <source>B </source>
         <translation>B </translation>
+    </message>
+    <message>
+        <source>Red preset</source>
+        <translation>Red preset</translation>
+    </message>
+    <message>
+        <source>Green preset</source>
+        <translation>Green preset</translation>
+    </message>
+    <message>
+        <source>Blue preset</source>
+        <translation>Blue preset</translation>
+    </message>
+    <message>
+        <source>Cyan preset</source>
+        <translation>Cyan preset</translation>
+    </message>
+    <message>
+        <source>Yellow preset</source>
+        <translation>Yellow preset</translation>
+    </message>
+    <message>
+        <source>Magenta preset</source>
+        <translation>Magenta preset</translation>
+    </message>
+    <message>
+        <source>White preset</source>
+        <translation>White preset</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Saturation and value</source>
+        <translation>Saturation and value</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Hexadecimal colour</source>
+        <translation>Hexadecimal colour</translation>
     </message>
 </context>
 <context>
@@ -755,6 +831,22 @@
         <source>yo-yo</source>
         <translation>yo-yo</translation>
     </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Sleep time</source>
+        <translation>Sleep time</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
 </context>
 <context>
     <name>TarqComboKeyWindow</name>
@@ -765,6 +857,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TarqDPIWindow</name>
+    <message>
+        <source>DPI stages</source>
+        <translation>DPI stages</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1143,10 @@
         <source>SCROLL SPEED</source>
         <translation>SCROLL SPEED</translation>
     </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performance</translation>
+    </message>
 </context>
 <context>
     <name>TarqReportRate</name>
@@ -1097,6 +1200,42 @@
     <message>
         <source>Y:%d</source>
         <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>Stage %1 link X and Y</source>
+        <translation>Stage %1 link X and Y</translation>
+    </message>
+    <message>
+        <source>Stage %1 enabled</source>
+        <translation>Stage %1 enabled</translation>
+    </message>
+    <message>
+        <source>Stage %1 active</source>
+        <translation>Stage %1 active</translation>
+    </message>
+    <message>
+        <source>Stage %1 X resolution</source>
+        <translation>Stage %1 X resolution</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y resolution</source>
+        <translation>Stage %1 Y resolution</translation>
+    </message>
+    <message>
+        <source>Stage %1 resolution</source>
+        <translation>Stage %1 resolution</translation>
+    </message>
+    <message>
+        <source>Stage %1 X DPI</source>
+        <translation>Stage %1 X DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y DPI</source>
+        <translation>Stage %1 Y DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 DPI</source>
+        <translation>Stage %1 DPI</translation>
     </message>
 </context>
 <context>

@@ -639,7 +639,7 @@
     </message>
 </context>
 <context>
-    <name>TarqChangeColor</name>
+    <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
         <translation>颜色</translation>
@@ -667,6 +667,82 @@
     <message>
         <source>B </source>
         <translation>蓝 </translation>
+    </message>
+    <message>
+        <source>Red preset</source>
+        <translation>预设红色</translation>
+    </message>
+    <message>
+        <source>Green preset</source>
+        <translation>预设绿色</translation>
+    </message>
+    <message>
+        <source>Blue preset</source>
+        <translation>预设蓝色</translation>
+    </message>
+    <message>
+        <source>Cyan preset</source>
+        <translation>预设青色</translation>
+    </message>
+    <message>
+        <source>Yellow preset</source>
+        <translation>预设黄色</translation>
+    </message>
+    <message>
+        <source>Magenta preset</source>
+        <translation>预设品红</translation>
+    </message>
+    <message>
+        <source>White preset</source>
+        <translation>预设白色</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Saturation and value</source>
+        <translation>饱和度和明度</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>明度</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Hexadecimal colour</source>
+        <translation>十六进制颜色</translation>
     </message>
 </context>
 <context>
@@ -755,6 +831,22 @@
         <source>yo-yo</source>
         <translation>悠悠球</translation>
     </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Sleep time</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
 </context>
 <context>
     <name>TarqComboKeyWindow</name>
@@ -765,6 +857,13 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TarqDPIWindow</name>
+    <message>
+        <source>DPI stages</source>
+        <translation>DPI 档位</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1143,10 @@
         <source>SCROLL SPEED</source>
         <translation>滚轮速度</translation>
     </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
 </context>
 <context>
     <name>TarqReportRate</name>
@@ -1097,6 +1200,42 @@
     <message>
         <source>Y:%d</source>
         <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>Stage %1 link X and Y</source>
+        <translation>第 %1 档 XY 联动</translation>
+    </message>
+    <message>
+        <source>Stage %1 enabled</source>
+        <translation>第 %1 档启用</translation>
+    </message>
+    <message>
+        <source>Stage %1 active</source>
+        <translation>第 %1 档当前</translation>
+    </message>
+    <message>
+        <source>Stage %1 X resolution</source>
+        <translation>第 %1 档 X 分辨率</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y resolution</source>
+        <translation>第 %1 档 Y 分辨率</translation>
+    </message>
+    <message>
+        <source>Stage %1 resolution</source>
+        <translation>第 %1 档分辨率</translation>
+    </message>
+    <message>
+        <source>Stage %1 X DPI</source>
+        <translation>第 %1 档 X DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 Y DPI</source>
+        <translation>第 %1 档 Y DPI</translation>
+    </message>
+    <message>
+        <source>Stage %1 DPI</source>
+        <translation>第 %1 档 DPI</translation>
     </message>
 </context>
 <context>

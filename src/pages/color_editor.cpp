@@ -14,12 +14,6 @@
 
 namespace {
 
-// The catalogues keep the dialog's texts under this context.
-QString editorText(const char* source)
-{
-    return QCoreApplication::translate("TarqChangeColor", source);
-}
-
 constexpr int kHexDigits = 6;
 constexpr int kDialogWidth = 356;
 constexpr int kDialogHeight = 206;
@@ -40,13 +34,13 @@ struct Preset
 };
 
 const Preset kPresets[] = {
-    { qRgb(255, 0, 0), QT_TRANSLATE_NOOP("TarqChangeColor", "Red preset") },
-    { qRgb(0, 255, 0), QT_TRANSLATE_NOOP("TarqChangeColor", "Green preset") },
-    { qRgb(0, 0, 255), QT_TRANSLATE_NOOP("TarqChangeColor", "Blue preset") },
-    { qRgb(0, 255, 255), QT_TRANSLATE_NOOP("TarqChangeColor", "Cyan preset") },
-    { qRgb(255, 255, 0), QT_TRANSLATE_NOOP("TarqChangeColor", "Yellow preset") },
-    { qRgb(255, 0, 255), QT_TRANSLATE_NOOP("TarqChangeColor", "Magenta preset") },
-    { qRgb(255, 255, 255), QT_TRANSLATE_NOOP("TarqChangeColor", "White preset") },
+    { qRgb(255, 0, 0), QT_TRANSLATE_NOOP("TarqColorArea", "Red preset") },
+    { qRgb(0, 255, 0), QT_TRANSLATE_NOOP("TarqColorArea", "Green preset") },
+    { qRgb(0, 0, 255), QT_TRANSLATE_NOOP("TarqColorArea", "Blue preset") },
+    { qRgb(0, 255, 255), QT_TRANSLATE_NOOP("TarqColorArea", "Cyan preset") },
+    { qRgb(255, 255, 0), QT_TRANSLATE_NOOP("TarqColorArea", "Yellow preset") },
+    { qRgb(255, 0, 255), QT_TRANSLATE_NOOP("TarqColorArea", "Magenta preset") },
+    { qRgb(255, 255, 255), QT_TRANSLATE_NOOP("TarqColorArea", "White preset") },
 };
 
 QString rgb(const QColor& colour)
@@ -151,28 +145,28 @@ void TarqColorArea::wireAreas()
 
 void TarqColorArea::retranslate()
 {
-    setWindowTitle(editorText("Color Edit"));
-    m_title->setText(editorText("COLOR"));
-    m_okButton->setText(editorText("OK"));
-    m_cancelButton->setText(editorText("Cancel"));
-    m_hueBox->setPrefix(editorText("H "));
-    m_saturationBox->setPrefix(editorText("S "));
-    m_valueBox->setPrefix(editorText("V "));
-    m_redBox->setPrefix(editorText("R "));
-    m_greenBox->setPrefix(editorText("G "));
-    m_blueBox->setPrefix(editorText("B "));
-    m_hueStrip->setAccessibleName(editorText("Hue"));
-    m_square->setAccessibleName(editorText("Saturation and value"));
-    m_preview->setAccessibleName(editorText("Colour"));
-    m_hueBox->setAccessibleName(editorText("Hue"));
-    m_saturationBox->setAccessibleName(editorText("Saturation"));
-    m_valueBox->setAccessibleName(editorText("Value"));
-    m_redBox->setAccessibleName(editorText("Red"));
-    m_greenBox->setAccessibleName(editorText("Green"));
-    m_blueBox->setAccessibleName(editorText("Blue"));
-    m_hexEdit->setAccessibleName(editorText("Hexadecimal colour"));
+    setWindowTitle(tr("Color Edit"));
+    m_title->setText(tr("COLOR"));
+    m_okButton->setText(tr("OK"));
+    m_cancelButton->setText(tr("Cancel"));
+    m_hueBox->setPrefix(tr("H "));
+    m_saturationBox->setPrefix(tr("S "));
+    m_valueBox->setPrefix(tr("V "));
+    m_redBox->setPrefix(tr("R "));
+    m_greenBox->setPrefix(tr("G "));
+    m_blueBox->setPrefix(tr("B "));
+    m_hueStrip->setAccessibleName(tr("Hue"));
+    m_square->setAccessibleName(tr("Saturation and value"));
+    m_preview->setAccessibleName(tr("Colour"));
+    m_hueBox->setAccessibleName(tr("Hue"));
+    m_saturationBox->setAccessibleName(tr("Saturation"));
+    m_valueBox->setAccessibleName(tr("Value"));
+    m_redBox->setAccessibleName(tr("Red"));
+    m_greenBox->setAccessibleName(tr("Green"));
+    m_blueBox->setAccessibleName(tr("Blue"));
+    m_hexEdit->setAccessibleName(tr("Hexadecimal colour"));
     for (int i = 0; i < m_presets.size(); ++i)
-        m_presets[i]->setAccessibleName(editorText(kPresets[i].accessibleName));
+        m_presets[i]->setAccessibleName(tr(kPresets[i].accessibleName));
 }
 
 void TarqColorArea::rescale()
