@@ -119,6 +119,19 @@ private slots:
         QVERIFY(run.out.contains(QLatin1String("charging no")));
     }
 
+    void dpiListsTheSlotInDpi()
+    {
+        CliRunner cli;
+        const Run run = cli.run({ "--simulate", "dpi" });
+        QCOMPARE(run.exitCode, 0);
+        // A first start shows the product's stages (steps 7 .. 255 on its sensor 3395), the second active.
+        QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 QStringList({ "profile 1 Profile 1", "  1 on  400 x 400 dpi", "> 2 on  800 x 800 dpi",
+                               "  3 on  1600 x 1600 dpi", "  4 on  3200 x 3200 dpi", "  5 on  6400 x 6400 dpi",
+                               "  6 on  12800 x 12800 dpi" }));
+        QCOMPARE(cli.run({ "--simulate", "dpi", "2" }).exitCode, 64);
+    }
+
     void simulatedDevices()
     {
         CliRunner cli;

@@ -3,6 +3,7 @@
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/upload.h"
+#include "random_config.h"
 #include "session/configuration_files.h"
 #include "session/sending.h"
 #include "session/startup.h"
@@ -53,6 +54,7 @@ private slots:
     void exportReplacesTheOldFileWhole();
     void importRefusalsSayWhy();
     void damagedConfigIniIsSetAsideAndDefaultsTakeOver();
+    void aFirstStartFillsTheSlotsFromTheProductDefaults();
 };
 
 void TestSession::batteryReadingsFollowTheDisplayLadder_data()
@@ -313,6 +315,32 @@ void TestSession::damagedConfigIniIsSetAsideAndDefaultsTakeOver()
         QCOMPARE(loaded.working.profileNames[size_t(slot)], defaultProfileName(slot));
     QVERIFY(importConfigurationFile(loaded.working, exported).ok());
     QVERIFY(checkConfigurationFile().isEmpty());
+}
+
+void TestSession::aFirstStartFillsTheSlotsFromTheProductDefaults()
+{
+    StorageSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    QVERIFY(initDirectories({ sandbox.appPath(), {} }));
+    // Slot 2's file is the user's own and stays as it is.
+    ProfileRecord own = randomProfile(21);
+    QVERIFY(writeProfileFile(own, profileFilePath(defaultProfileName(1))) == StorageResult::Ok);
+
+    ConfigurationPair loaded;
+    QVERIFY(loadStartupConfiguration(loaded).isEmpty());
+    ProfileRecord defaults;
+    makeDefaultProfile(defaults);
+    for (int slot : { 0, 2, 3, 4 }) {
+        QVERIFY(QFile::exists(profileFilePath(defaultProfileName(slot))));
+        const ProfileRecord& record = loaded.working.profiles[size_t(slot)];
+        QCOMPARE(record.dpiStages, defaults.dpiStages);
+        QCOMPARE(record.pollrate, defaults.pollrate);
+        QCOMPARE(record.ledEffects, defaults.ledEffects);
+        QCOMPARE(record.buttons, defaults.buttons);
+    }
+    QCOMPARE(loaded.working.profiles[1].dpiStages, own.dpiStages);
+    QCOMPARE(loaded.working.profiles[1].ledEffects, own.ledEffects);
+    QCOMPARE(loaded.working, loaded.lastUploaded);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

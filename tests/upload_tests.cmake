@@ -10,5 +10,5 @@ mousecfg_add_test(NAME TestUploadStress SOURCES test_upload_stress.cpp ${MOUSECF
 mousecfg_add_test(NAME TestUploadCli SOURCES test_upload_cli.cpp device_sandbox.cpp device_sandbox.h LIBS mousecfg_sim)
 add_dependencies(TestUploadCli mousecfg-cli)
 mousecfg_add_test(NAME TestKeyboardLayout SOURCES test_keyboard_layout.cpp LIBS mousecfg_core mousecfg_platform LABEL x11)
-mousecfg_add_test(NAME TestSession SOURCES test_session.cpp storage_sandbox.cpp storage_sandbox.h
+mousecfg_add_test(NAME TestSession SOURCES test_session.cpp storage_sandbox.cpp storage_sandbox.h random_config.cpp random_config.h
     ${MOUSECFG_UPLOAD_TEST_SUPPORT} LIBS mousecfg_sim Qt5::Network)
