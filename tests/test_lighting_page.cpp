@@ -6,6 +6,7 @@
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
 #include "pages/lighting_page.h"
+#include "screens_directory.h"
 #include "storage/paths.h"
 #include "storage/product_description.h"
 #include "storage/profile_record.h"
@@ -21,15 +22,6 @@ namespace {
 
 constexpr int kSlot = 2;
 const QSize kPageSize(664, 199);
-
-QString screensDirectory()
-{
-    const QString forced = qEnvironmentVariable("MOUSECFG_SCREENS_DIR");
-    const QString folder =
-        forced.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../screens") : forced;
-    QDir().mkpath(folder);
-    return QDir(folder).absolutePath();
-}
 
 QAction* menuEntry(const TarqMenu* menu, const QString& text)
 {

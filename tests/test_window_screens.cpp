@@ -7,6 +7,7 @@
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
 #include "pages/lighting_page.h"
+#include "screens_directory.h"
 #include "storage/languages.h"
 #include "window_sandbox.h"
 
@@ -17,15 +18,6 @@
 #include <QTest>
 
 namespace {
-
-QString screensDirectory()
-{
-    const QString forced = qEnvironmentVariable("MOUSECFG_SCREENS_DIR");
-    const QString folder =
-        forced.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../screens") : forced;
-    QDir().mkpath(folder);
-    return QDir(folder).absolutePath();
-}
 
 const char* const kTabNames[] = { "lighting", "customize", "dpi", "macro" };
 const char* const kLanguageNames[] = { "en", "de", "zh" };

@@ -32,6 +32,7 @@ QString twoBarGrooveStyle()
                           "QSlider::handle:horizontal{width:%5px;margin:-%6px 0px;border-radius:%7px;"
                           "background:rgb(235,235,235);border:1px solid %4;}"
                           "QSlider::handle:horizontal:hover{background:white;}"
+                          "QSlider::handle:horizontal:focus{background:white;border:2px solid %4;}"
                           "QSlider::handle:horizontal:disabled{background:rgb(100,100,100);}")
         .arg(groove)
         .arg(groove / 2)
