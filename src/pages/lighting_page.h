@@ -24,7 +24,7 @@ class TarqColorWindow final : public TarqPage
 public:
     explicit TarqColorWindow(QWidget* parent = nullptr);
 
-    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStep) override;
+    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
     void showLightMode(quint8 mode) override;
     void retranslate() override;
 

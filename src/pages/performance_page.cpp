@@ -53,6 +53,9 @@ TarqPointSpeed::TarqPointSpeed(ProfileRecord* profile, QWidget* parent)
     m_keySlider->setFocusPolicy(Qt::StrongFocus);
     m_keyValue->setAlignment(Qt::AlignCenter);
     m_scrollBox->setRange(kScrollSpeedMinimum, kScrollSpeedMaximum);
+    // The arrow keys and the wheel step it; the dark look has no room for arrow buttons.
+    m_scrollBox->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_scrollBox->setAlignment(Qt::AlignCenter);
     m_scrollBox->setStyleSheet(QStringLiteral("QSpinBox{color: rgb(225,225,225); background-color: rgba(0,0,0,0.35);"
                                               "border: 1px solid rgb(62,66,72); border-radius: 2px}"
                                               "QSpinBox:focus{border-color: %1}")
