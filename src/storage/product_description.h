@@ -103,7 +103,7 @@ int productScrollRev();
 int productMinDelay();
 int productColorMode();
 int productSync();
-int productHighDpiRange(); // "PROFILE/33254"
+int productHighDpiRange();  // "PROFILE/33254"
 int productWideRange3327(); // "PROFILE/3327Max": 1 gives sensor 3327 its 1..106 range
 
 void readUsbIdentifiers(int& receiverVendorId, int& receiverProductId, int& cableVendorId, int& cableProductId);
