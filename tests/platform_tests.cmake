@@ -1,1 +1,2 @@
 mousecfg_add_test(NAME TestSingleInstance SOURCES test_single_instance.cpp LIBS mousecfg_platform)
+mousecfg_add_test(NAME TestKeyCodes SOURCES test_key_codes.cpp LIBS mousecfg_platform)
