@@ -1,2 +1,5 @@
 mousecfg_add_test(NAME TestSingleInstance SOURCES test_single_instance.cpp LIBS mousecfg_platform)
 mousecfg_add_test(NAME TestKeyCodes SOURCES test_key_codes.cpp LIBS mousecfg_platform)
+if(UNIX AND NOT APPLE)
+    mousecfg_add_test(NAME TestGlobalKeyCapture SOURCES test_global_key_capture.cpp LIBS mousecfg_platform LABEL x11)
+endif()
