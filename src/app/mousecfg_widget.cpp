@@ -3,6 +3,7 @@
 #include "app/gui_thread_monitor.h"
 #include "app/hot_spots.h"
 #include "app/window_layout.h"
+#include "buttons/button_page.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/progress.h"
@@ -354,8 +355,7 @@ void MousecfgWidget::createMouseView()
 
 void MousecfgWidget::createPages()
 {
-    auto* buttonPage = new PlaceholderPage(QStringLiteral("CUSTOMIZE"));
-    m_buttonPage = buttonPage;
+    m_buttonPage = new TarqBtnWindow(nullptr, m_scaleFactor);
     m_buttonScroll = new QScrollArea(this);
     m_buttonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_buttonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
@@ -449,6 +449,8 @@ void MousecfgWidget::applyScaleStep(int step)
     m_scaleFactor = displayScaleFactorOfStep(step);
     setDisplayScaleFactor(m_scaleFactor);
     setMask(scaledBackground().mask());
+    if (m_buttonPage)
+        m_buttonPage->setScale(m_scaleFactor);
     relayout();
 }
 
@@ -654,10 +656,23 @@ void MousecfgWidget::slotLiftChange(quint8 iLift)
 
 void MousecfgWidget::slotMouseOver(TarqPushButton* btn, bool bType)
 {
+    // A label of the button page stands for the hot-spot of its button.
+    int row = 0;
     int index = -1;
-    for (int i = 0; i < kHotSpotCount; ++i)
-        if (m_frontSpots[size_t(i)] == btn || m_sideSpots[size_t(i)] == btn)
-            index = i;
+    if (m_buttonPage && m_buttonPage->findButton(btn, row, index)) {
+        if (row == 2) {
+            if (index >= 0 && index < int(m_extraSpots.size()))
+                m_extraSpots[size_t(index)]->setChecked(!bType);
+            return;
+        }
+        if (index < 0 || index >= kHotSpotCount)
+            return;
+        btn = row == 0 ? m_frontSpots[size_t(index)] : m_sideSpots[size_t(index)];
+    } else {
+        for (int i = 0; i < kHotSpotCount; ++i)
+            if (m_frontSpots[size_t(i)] == btn || m_sideSpots[size_t(i)] == btn)
+                index = i;
+    }
     if (index < 0)
         return;
     btn->setChecked(!bType);

@@ -30,6 +30,7 @@ class TarqLabel;
 class TarqLineEdit;
 class TarqMenu;
 class TarqMessageBox;
+class TarqBtnWindow;
 class TarqDPIWindow;
 class TarqPage;
 class TarqPointSpeed;
@@ -291,7 +292,7 @@ private:
     QPixmap m_sidePicture;
     std::vector<QPixmap> m_hoverPictures;
 
-    TarqPage* m_buttonPage = nullptr;
+    TarqBtnWindow* m_buttonPage = nullptr;
     QScrollArea* m_buttonScroll = nullptr;
     TarqDPIWindow* m_dpiPage = nullptr;
     TarqPointSpeed* m_performancePage = nullptr;

@@ -16,6 +16,7 @@ enum class FunctionChange {
     RefusedLastLeftClick,      // the page raises PopOneClickBox: one button must keep "Left"
     RefusedGunFileOnFirstSlot, // "Left Button Can not be Gun Function."
     NeedsMacroLibrary,         // no macros yet: the page raises GotoMacroTab(3)
+    Cancelled,                 // the user closed the dialog of the function without accepting
 };
 
 constexpr const char* kGunFileOnFirstSlotText = "Left Button Can not be Gun Function.";

@@ -1,6 +1,7 @@
 #include "controls/message_box.h"
 
 #include "controls/device_open_source.h"
+#include "controls/dialog_look.h"
 #include "controls/display_scale.h"
 #include "controls/skin_catalogue.h"
 #include "controls/skin_paths.h"
@@ -16,39 +17,12 @@ namespace {
 constexpr int kWidth = 478;
 constexpr int kHeight = 309;
 constexpr int kIconSize = 45;
-constexpr int kTextPixelSize = 14;
-constexpr int kTextWeight = 75;
 constexpr int kPlugInPollMs = 100;
-constexpr int kButtonWidth = 110;
-constexpr int kButtonHeight = 32;
-constexpr int kMargin = 34;
-const QString kTextFamily = QStringLiteral("Consolas");
-
-QString buttonStyle()
-{
-    const QColor accent = themeColour();
-    return QStringLiteral("QToolButton{background-color:black;color:white;border-radius:3px;"
-                          "border:1px outset rgb(%1,%2,%3);padding:0px %4px;}"
-                          "QToolButton:hover{background-color:rgb(38,40,44);}"
-                          "QToolButton:pressed{background-color:rgb(%1,%2,%3);color:black;}")
-        .arg(accent.red())
-        .arg(accent.green())
-        .arg(accent.blue())
-        .arg(scaled(8));
-}
 
 // Callers pass source texts; looking them up here keeps every box in the catalogue's language.
 QString translated(const QString& source)
 {
     return source.isEmpty() ? source : TarqMessageBox::tr(source.toUtf8().constData());
-}
-
-QFont boxFont()
-{
-    QFont font(kTextFamily);
-    font.setWeight(kTextWeight);
-    font.setPixelSize(qMax(1, static_cast<int>(kTextPixelSize * displayScaleFactor())));
-    return font;
 }
 
 } // namespace
@@ -60,7 +34,6 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
     , m_background(skinPath(QLatin1String(Skin::Dialog)))
     , m_parent(parent)
 {
-    ensureEmbeddedImages();
     setWindowTitle(translated(title));
     setFixedSize(scaled(kWidth), scaled(kHeight));
     if (flags & Qt::FramelessWindowHint)
@@ -78,13 +51,10 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
     m_textLabel->setWordWrap(true);
     m_textLabel->setAlignment(Qt::AlignCenter);
     for (QLabel* label : { m_headingLabel, m_textLabel }) {
-        label->setFont(boxFont());
-        label->setStyleSheet(QStringLiteral("color:rgb(225,225,225);background:transparent;"));
+        label->setFont(dialogFont());
+        label->setStyleSheet(dialogTextStyle());
     }
-    m_headingLabel->setStyleSheet(QStringLiteral("color:rgb(%1,%2,%3);background:transparent;")
-                                      .arg(themeColour().red())
-                                      .arg(themeColour().green())
-                                      .arg(themeColour().blue()));
+    m_headingLabel->setStyleSheet(dialogHeadingStyle());
 
     if (kind == Question) {
         m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Yes"));
@@ -128,30 +98,23 @@ void TarqMessageBox::paintEvent(QPaintEvent*)
 
 QToolButton* TarqMessageBox::makeButton(const QString& objectName, const QString& imagePath, const QString& text)
 {
-    auto* button = new QToolButton(this);
-    button->setObjectName(objectName);
+    QToolButton* button = makeDialogButton(this, objectName, imagePath, text);
+    // The box keeps the focus itself, so Escape closes it wherever the pointer is.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(QIcon(imagePath));
-    button->setIconSize(QSize(scaled(EmbeddedImage::ButtonIconSize), scaled(EmbeddedImage::ButtonIconSize)));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setText(text);
-    button->setFont(boxFont());
-    button->setStyleSheet(buttonStyle());
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 
 void TarqMessageBox::layoutChildren()
 {
-    const int margin = scaled(kMargin);
+    const int margin = scaled(DialogLook::Margin);
     const int icon = scaled(kIconSize);
     m_iconLabel->setGeometry(margin, margin, icon, icon);
     m_headingLabel->setGeometry(margin + icon + scaled(14), margin, width() - 2 * margin - icon, icon);
-    const int buttonTop = height() - margin - scaled(kButtonHeight);
+    const int buttonTop = height() - margin - scaled(DialogLook::ButtonHeight);
     const int textTop = margin + icon + scaled(12);
     m_textLabel->setGeometry(margin, textTop, width() - 2 * margin, buttonTop - textTop - scaled(12));
 
-    const QSize buttonSize(scaled(kButtonWidth), scaled(kButtonHeight));
+    const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
     const int gap = scaled(16);
     if (m_refuseButton) {
         const int left = (width() - 2 * buttonSize.width() - gap) / 2;

@@ -13,3 +13,8 @@ void TarqPage::showLightMode(quint8) {}
 void TarqPage::setFrontView(bool) {}
 
 void TarqPage::selectButton(int, int) {}
+
+bool TarqPage::findButton(const TarqPushButton*, int&, int&) const
+{
+    return false;
+}

@@ -31,6 +31,9 @@ public:
     // The button page: which view of the mouse is shown, and which button is selected.
     virtual void setFrontView(bool front);
     virtual void selectButton(int row, int index);
+    // The row (0 front, 1 side, 2 wheel) and index of the mouse button a control of the page
+    // stands for; false when it stands for none.
+    virtual bool findButton(const TarqPushButton* button, int& row, int& index) const;
 
 signals:
     void GotoMacroTab(quint8 tab);

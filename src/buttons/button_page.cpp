@@ -1,0 +1,427 @@
+#include "buttons/button_page.h"
+
+#include "buttons/key_capture.h"
+#include "buttons/macro_select.h"
+#include "buttons/param_dialogs.h"
+#include "controls/display_scale.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/push_button.h"
+#include "controls/skin_paths.h"
+#include "log_categories.h"
+#include "storage/macro_files.h"
+#include "storage/profile_record.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScrollArea>
+
+namespace {
+
+constexpr int kRowBase[] = { 0, 20, kWheelFirstSlot };
+constexpr int kWheelColumnX = 316; // right of the front row, with a 40-pixel gap
+constexpr int kWheelCount = 2;
+
+QString functionText(const char* source)
+{
+    return QCoreApplication::translate(kFunctionTextContext, source);
+}
+
+} // namespace
+
+TarqBtnWindow::TarqBtnWindow(QWidget* parent, double scale)
+    : TarqPage(parent)
+    , m_scale(scale)
+{
+    setStyleSheet(QStringLiteral("background:transparent;"));
+    setAccessibleName(QCoreApplication::translate("MousecfgWidget", "CUSTOMIZE"));
+    m_functionMenu = new TarqMenu(this);
+    m_wheelMenu = new TarqMenu(this);
+    createLabels();
+    loadProductLayout();
+    retranslate();
+    setSelection(0, 0);
+}
+
+QMenu* TarqBtnWindow::functionMenu() const
+{
+    return m_functionMenu;
+}
+
+QMenu* TarqBtnWindow::wheelMenu() const
+{
+    return m_wheelMenu;
+}
+
+void TarqBtnWindow::createLabels()
+{
+    for (int slot = 0; slot < kLabelCount; ++slot) {
+        auto* label = new TarqPushButton(tabButtonImages(), this);
+        m_labels[size_t(slot)] = label;
+        // Selected before the menu opens, so the choice knows its button, by pointer or by Space.
+        connect(label, &TarqPushButton::EnterSignal, this, &TarqBtnWindow::slotMouseEnter);
+        connect(label, &TarqPushButton::OverSignal, this, &TarqBtnWindow::slotMouseOver);
+        label->setMenu(buttonGroupOfSlot(slot) == 2 ? m_wheelMenu : m_functionMenu);
+        label->installEventFilter(this);
+    }
+}
+
+void TarqBtnWindow::loadProductLayout()
+{
+    ButtonTable layout{};
+    m_buttonCount = qMax(0, loadButtonPageLayout(layout));
+    m_layout = layout;
+    const bool macroDisabled = productDisableMacro() != 0;
+    const bool ledDisabled = productLedDisable() != 0;
+    if (macroDisabled != m_macroDisabled || ledDisabled != m_ledDisabled) {
+        m_macroDisabled = macroDisabled;
+        m_ledDisabled = ledDisabled;
+        rebuildFunctionMenu();
+    }
+    const int shown = shownButtonLabelCount(m_layout, m_buttonCount);
+    setMinimumHeight(buttonRowMinimumHeight(shown, m_scale));
+    layoutLabels();
+}
+
+void TarqBtnWindow::setScale(double scale)
+{
+    m_scale = scale;
+    setMinimumHeight(buttonRowMinimumHeight(shownButtonLabelCount(m_layout, m_buttonCount), m_scale));
+    layoutLabels();
+}
+
+void TarqBtnWindow::layoutLabels()
+{
+    m_rowPlaces = buttonRowPlaces(m_layout, m_buttonCount, height(), m_scale);
+    for (int row = 0; row < 2; ++row) {
+        for (int position = 0; position < kButtonRowSize; ++position) {
+            TarqPushButton* label = m_labels[size_t(kRowBase[row] + position)];
+            const ButtonLabelPlace& place = m_rowPlaces[size_t(position)];
+            label->setGeometry(place.rect);
+            label->setBadgeNumber(place.number);
+        }
+    }
+    // The wheel pair stands beside the first two labels of the front row.
+    int wheel = 0;
+    for (const ButtonLabelPlace& place : m_rowPlaces) {
+        if (place.number == 0 || wheel == kWheelCount)
+            continue;
+        QRect rect = place.rect;
+        rect.moveLeft(static_cast<int>(kWheelColumnX * m_scale));
+        m_labels[size_t(kWheelFirstSlot + wheel++)]->setGeometry(rect);
+    }
+    for (; wheel < kWheelCount; ++wheel) {
+        const int labelHeight = static_cast<int>(30 * m_scale);
+        m_labels[size_t(kWheelFirstSlot + wheel)]->setGeometry(static_cast<int>(kWheelColumnX * m_scale),
+                                                               labelHeight + wheel * 2 * labelHeight,
+                                                               static_cast<int>(220 * m_scale), labelHeight);
+    }
+    updateVisibleRows();
+}
+
+void TarqBtnWindow::updateVisibleRows()
+{
+    const bool sideRow = m_group == 1;
+    for (int slot = 0; slot < kLabelCount; ++slot) {
+        const int row = buttonGroupOfSlot(slot);
+        TarqPushButton* label = m_labels[size_t(slot)];
+        if (row == 2) {
+            label->setVisible(!sideRow);
+            continue;
+        }
+        const bool placed = m_rowPlaces[size_t(slot - kRowBase[row])].number > 0;
+        label->setVisible(placed && (row == 1) == sideRow);
+    }
+}
+
+void TarqBtnWindow::resizeEvent(QResizeEvent* event)
+{
+    TarqPage::resizeEvent(event);
+    layoutLabels();
+}
+
+void TarqBtnWindow::showProfile(ProfileRecord& profile, ConfigRecord&, int)
+{
+    // The product may have changed with the mouse: its layout and switches come with the record.
+    loadProductLayout();
+    setRecord(&profile.buttons);
+}
+
+void TarqBtnWindow::setRecord(ProfileButtons* buttons)
+{
+    m_buttons = buttons;
+    relabel();
+}
+
+void TarqBtnWindow::setSelection(int position, int group)
+{
+    if (group != kKeepGroup)
+        m_group = quint8(qBound(0, group, 2));
+    const int positions = m_group == 2 ? kWheelCount : kButtonRowSize;
+    m_position = quint8(qBound(0, position, positions - 1));
+    updateVisibleRows();
+    relabel();
+}
+
+int TarqBtnWindow::selectedSlot() const
+{
+    return kRowBase[m_group] + m_position;
+}
+
+void TarqBtnWindow::setFrontView(bool front)
+{
+    setSelection(m_position, front ? 0 : 1);
+}
+
+void TarqBtnWindow::selectButton(int row, int index)
+{
+    setSelection(index, row);
+}
+
+void TarqBtnWindow::relabel()
+{
+    for (int slot = 0; slot < kLabelCount; ++slot)
+        relabelSlot(slot);
+}
+
+void TarqBtnWindow::relabelSlot(int slot)
+{
+    TarqPushButton* label = m_labels[size_t(slot)];
+    const ButtonEntry* entry = m_buttons ? &(*m_buttons)[size_t(slot)] : nullptr;
+    const QString name = entry ? functionName(entry->Fun, *entry) : QString();
+    label->setText(name);
+    label->setChecked(slot == selectedSlot());
+    QString accessible;
+    if (buttonGroupOfSlot(slot) == 2)
+        accessible = slot == kWheelFirstSlot ? tr("Wheel up: %1").arg(name) : tr("Wheel down: %1").arg(name);
+    else
+        accessible = tr("Button %1: %2").arg(label->badgeNumber()).arg(name);
+    label->setAccessibleName(accessible);
+    label->setToolTip(accessible);
+}
+
+void TarqBtnWindow::rebuildFunctionMenu()
+{
+    m_functionMenu->clear();
+    m_wheelMenu->clear();
+    // Submenus first, so that their entries can be added while the catalogue is walked in order.
+    std::array<TarqMenu*, int(FunctionGroup::Hidden) + 1> submenus{};
+    const FunctionGroup submenuOrder[] = { FunctionGroup::Basic, FunctionGroup::Windows, FunctionGroup::Advance,
+                                           FunctionGroup::Media, FunctionGroup::Dpi,     FunctionGroup::PollingRate };
+    auto addEntry = [this](QMenu* menu, const FunctionEntry& function) {
+        auto* action = new TarqAction(functionText(function.menuText), menu);
+        action->setData(function.code);
+        connect(action, &QAction::triggered, this, [this, code = function.code] { onFunctionChosen(code); });
+        menu->addAction(action);
+    };
+    const auto& catalogue = functionCatalogue();
+    auto addMainEntries = [&](std::initializer_list<int> codes) {
+        for (int code : codes) {
+            const FunctionEntry* function = findFunction(code);
+            if (function && isOfferedInMenu(*function, 0, m_macroDisabled, m_ledDisabled))
+                addEntry(m_functionMenu, *function);
+        }
+    };
+    addMainEntries({ FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle, FunctionCode::Forward,
+                     FunctionCode::Back });
+    for (FunctionGroup group : submenuOrder) {
+        auto* submenu = new TarqMenu(functionText(functionGroupTitle(group)), m_functionMenu);
+        submenus[size_t(group)] = submenu;
+        m_functionMenu->addMenu(submenu);
+    }
+    for (const FunctionEntry& function : catalogue) {
+        TarqMenu* submenu = submenus[size_t(function.group)];
+        if (submenu && isOfferedInMenu(function, 0, m_macroDisabled, m_ledDisabled))
+            addEntry(submenu, function);
+    }
+    addMainEntries({ FunctionCode::Macro, FunctionCode::GunFile, FunctionCode::LedSwitch, FunctionCode::ButtonOff });
+
+    for (int code : { FunctionCode::ScrollUp, FunctionCode::ScrollDown, FunctionCode::VolumeUp, FunctionCode::VolumeDown,
+                      FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle, FunctionCode::Forward,
+                      FunctionCode::Back, FunctionCode::SingleKey, FunctionCode::ComboKey }) {
+        if (const FunctionEntry* function = findFunction(code))
+            addEntry(m_wheelMenu, *function);
+    }
+}
+
+void TarqBtnWindow::retranslate()
+{
+    rebuildFunctionMenu();
+    relabel();
+}
+
+int TarqBtnWindow::slotOfLabel(const TarqPushButton* button) const
+{
+    for (int slot = 0; slot < kLabelCount; ++slot) {
+        if (m_labels[size_t(slot)] == button)
+            return slot;
+    }
+    return -1;
+}
+
+bool TarqBtnWindow::findButton(const TarqPushButton* button, int& row, int& index) const
+{
+    const int slot = slotOfLabel(button);
+    if (slot < 0)
+        return false;
+    row = buttonGroupOfSlot(slot);
+    index = slot - kRowBase[row];
+    return true;
+}
+
+void TarqBtnWindow::OnMouseEnterSlot(int key)
+{
+    if (key < 0 || key >= kButtonRowSize)
+        return;
+    qCDebug(lcUi, "OnMouseEnterSlot %d", key);
+    setSelection(key, 0);
+}
+
+void TarqBtnWindow::slotMouseOver(TarqPushButton* btn, bool bType)
+{
+    if (slotOfLabel(btn) >= 0)
+        emit SelBtnControl(btn, bType);
+}
+
+void TarqBtnWindow::slotMouseEnter(TarqPushButton* btn)
+{
+    int row = 0;
+    int index = 0;
+    if (findButton(btn, row, index))
+        setSelection(index, row);
+}
+
+bool TarqBtnWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* label = qobject_cast<TarqPushButton*>(watched);
+    if (label && slotOfLabel(label) >= 0) {
+        // Keyboard focus selects a button as the pointer does, and keeps it in view.
+        if (event->type() == QEvent::FocusIn) {
+            slotMouseEnter(label);
+            emit SelBtnControl(label, true);
+            for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+                if (auto* scroll = qobject_cast<QScrollArea*>(up)) {
+                    scroll->ensureWidgetVisible(label);
+                    break;
+                }
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            emit SelBtnControl(label, false);
+        }
+    }
+    return TarqPage::eventFilter(watched, event);
+}
+
+void TarqBtnWindow::onFunctionChosen(int code)
+{
+    const int slot = selectedSlot();
+    emit SelBtnControl(m_labels[size_t(slot)], true);
+    if (!m_buttons)
+        return;
+    FunctionChange outcome = FunctionChange::Applied;
+    switch (code) {
+        case FunctionCode::SingleKey:
+        case FunctionCode::ComboKey:
+        case FunctionCode::FireKey:
+        case FunctionCode::Sniper:
+            outcome = chooseWithDialog(code, slot);
+            break;
+        case FunctionCode::Macro:
+        case FunctionCode::GunFile:
+            outcome = chooseMacroFile(code, slot);
+            break;
+        default:
+            outcome = choosePlainFunction(*m_buttons, slot, code);
+            break;
+    }
+    showOutcome(outcome, slot);
+}
+
+template<typename Dialog, typename Accepted>
+FunctionChange TarqBtnWindow::runDialog(Dialog* dialog, Accepted onAccepted)
+{
+    QPointer<TarqBtnWindow> self(this);
+    QPointer<Dialog> guard(dialog);
+    m_dialog = dialog;
+    const int result = dialog->exec();
+    if (!self || !guard)
+        return FunctionChange::Applied;
+    m_dialog = nullptr;
+    FunctionChange outcome = FunctionChange::Cancelled;
+    if (result == QDialog::Accepted && m_buttons)
+        outcome = onAccepted(*dialog);
+    delete dialog;
+    return outcome;
+}
+
+FunctionChange TarqBtnWindow::chooseWithDialog(int code, int slot)
+{
+    // Refused before the dialog opens: no key is asked for a change that cannot be made.
+    const FunctionChange allowed = checkLeftClickRule(*m_buttons, slot, code);
+    if (allowed != FunctionChange::Applied)
+        return allowed;
+    const ButtonEntry& entry = (*m_buttons)[size_t(slot)];
+    const bool same = entry.Fun == code;
+    switch (code) {
+        case FunctionCode::SingleKey:
+            return runDialog(new TarqSingleKeyWindow(this, same ? entry.Res1 : 0),
+                             [this, slot](TarqSingleKeyWindow& dialog) {
+                                 return chooseSingleKey(*m_buttons, slot, dialog.keyCode());
+                             });
+        case FunctionCode::ComboKey:
+            return runDialog(new TarqComboKeyWindow(this, same ? &entry.KeyInfo : nullptr),
+                             [this, slot](TarqComboKeyWindow& dialog) {
+                                 return chooseComboKeys(*m_buttons, slot, dialog.keyCodes());
+                             });
+        case FunctionCode::FireKey:
+            return runDialog(new TarqFireKeyWindow(this, &entry), [this, slot](TarqFireKeyWindow& dialog) {
+                return chooseFireKey(*m_buttons, slot, dialog.target(), dialog.timesText().toInt(),
+                                     dialog.delayText().toInt());
+            });
+        default:
+            return runDialog(new TarqSniperWindow(this, same ? entry.Res1 : 1),
+                             [this, slot](TarqSniperWindow& dialog) {
+                                 return chooseSniper(*m_buttons, slot, dialog.value());
+                             });
+    }
+}
+
+FunctionChange TarqBtnWindow::chooseMacroFile(int code, int slot)
+{
+    const FunctionChange allowed = checkMacroSelection(*m_buttons, slot, code, countMacros());
+    if (allowed != FunctionChange::Applied)
+        return allowed;
+    const MacroSelection preset = macroSelectionPreset((*m_buttons)[size_t(slot)], code);
+    const char* title = code == FunctionCode::GunFile ? kGunFileSelectTitle : kMacroSelectTitle;
+    return runDialog(new TarqMacroSelect(title, preset.name, preset.runs, preset.loopMode, this),
+                     [this, slot, code](TarqMacroSelect& dialog) {
+                         return chooseMacro(*m_buttons, slot, code, dialog.selectedName(), dialog.runCount(),
+                                            dialog.runMode());
+                     });
+}
+
+void TarqBtnWindow::showOutcome(FunctionChange outcome, int slot)
+{
+    switch (outcome) {
+        case FunctionChange::Applied:
+            relabelSlot(slot);
+            break;
+        case FunctionChange::RefusedLastLeftClick:
+            emit PopOneClickBox();
+            break;
+        case FunctionChange::NeedsMacroLibrary:
+            emit GotoMacroTab(quint8(kMacroTabIndex));
+            break;
+        case FunctionChange::RefusedGunFileOnFirstSlot: {
+            auto* box = new TarqMessageBox(TarqMessageBox::Warning, QString(), QLatin1String(kGunFileOnFirstSlotTitle),
+                                           QLatin1String(kGunFileOnFirstSlotText), this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setWindowModality(Qt::ApplicationModal);
+            m_dialog = box;
+            box->open();
+            break;
+        }
+        case FunctionChange::Cancelled:
+            break;
+    }
+}

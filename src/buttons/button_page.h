@@ -1,0 +1,92 @@
+#pragma once
+
+#include "buttons/button_label_layout.h"
+#include "buttons/function_rules.h"
+#include "pages/tarq_page.h"
+
+#include <QPointer>
+#include <array>
+
+class QMenu;
+class TarqMenu;
+
+// The CUSTOMIZE page: one label per button slot showing its function. A label opens the function
+// menu (the wheel menu for the two wheel positions); a choice changes the working profile's
+// button at once, through the function-change rules. The page writes no file and sends nothing;
+// the window saves and uploads on Apply.
+class TarqBtnWindow final : public TarqPage
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqBtnWindow)
+
+public:
+    static constexpr int kLabelCount = kButtonSlotCount;
+    static constexpr quint8 kKeepGroup = 255;
+
+    TarqBtnWindow(QWidget* parent, double scale);
+
+    // TarqPage
+    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
+    void retranslate() override;
+    void setFrontView(bool front) override;
+    void selectButton(int row, int index) override;
+    bool findButton(const TarqPushButton* button, int& row, int& index) const override;
+
+    // The window's display scale changed.
+    void setScale(double scale);
+    // The 42 button entries edited in place; the labels follow at once.
+    void setRecord(ProfileButtons* buttons);
+    // group kKeepGroup keeps the present group.
+    void setSelection(int position, int group);
+    void relabel();
+    void rebuildFunctionMenu();
+    // The product's layout list and menu switches, read again from its description file.
+    void loadProductLayout();
+
+    // What tests and the window look at.
+    TarqPushButton* label(int slot) const { return m_labels[size_t(slot)]; }
+    QMenu* functionMenu() const;
+    QMenu* wheelMenu() const;
+    int selectedGroup() const { return m_group; }
+    int selectedPosition() const { return m_position; }
+    int selectedSlot() const;
+    // The dialog a choice has open, or nullptr.
+    QWidget* openDialog() const { return m_dialog; }
+
+public slots:
+    void OnMouseEnterSlot(int key);
+    void slotMouseOver(TarqPushButton* btn, bool bType);
+    void slotMouseEnter(TarqPushButton* btn);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createLabels();
+    void layoutLabels();
+    void updateVisibleRows();
+    void relabelSlot(int slot);
+    void onFunctionChosen(int code);
+    FunctionChange chooseWithDialog(int code, int slot);
+    FunctionChange chooseMacroFile(int code, int slot);
+    void showOutcome(FunctionChange outcome, int slot);
+    // Runs a dialog modally; onAccepted runs only when it was accepted and the page still exists.
+    template<typename Dialog, typename Accepted>
+    FunctionChange runDialog(Dialog* dialog, Accepted onAccepted);
+    int slotOfLabel(const TarqPushButton* button) const;
+
+    double m_scale;
+    std::array<TarqPushButton*, kLabelCount> m_labels{};
+    ButtonRowPlaces m_rowPlaces{};
+    ButtonTable m_layout{};
+    int m_buttonCount = 0;
+    bool m_macroDisabled = false;
+    bool m_ledDisabled = false;
+    TarqMenu* m_functionMenu = nullptr;
+    TarqMenu* m_wheelMenu = nullptr;
+    quint8 m_group = 0;
+    quint8 m_position = 0;
+    ProfileButtons* m_buttons = nullptr;
+    QPointer<QWidget> m_dialog;
+};

@@ -1,0 +1,84 @@
+#include "buttons/key_listener.h"
+
+#include "platform/keyboard_capture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyListener::KeyListener(QWidget* dialog, OtherPrograms otherPrograms, std::function<bool(int keyCode)> capturing)
+    : QObject(dialog)
+    , m_dialog(dialog)
+    , m_otherPrograms(otherPrograms)
+    , m_capturing(std::move(capturing))
+    , m_capture(new GlobalKeyCapture(this))
+{
+    connect(m_capture, &GlobalKeyCapture::ready, this, &KeyListener::ready);
+    connect(m_capture, &GlobalKeyCapture::keyEvent, this, [this](int keyCode, int flags) {
+        if (m_listening && m_capturing(keyCode))
+            emit keyEvent(keyCode, flags);
+    });
+}
+
+KeyListener::~KeyListener()
+{
+    stop();
+}
+
+void KeyListener::start()
+{
+    if (m_listening)
+        return;
+    m_listening = true;
+    qApp->installEventFilter(this);
+    m_global = m_capture->start();
+    if (m_otherPrograms == OtherPrograms::LoseKeys)
+        m_dialog->grabKeyboard();
+    if (!m_global)
+        QMetaObject::invokeMethod(this, &KeyListener::ready, Qt::QueuedConnection);
+}
+
+void KeyListener::stop()
+{
+    if (!m_listening)
+        return;
+    m_listening = false;
+    qApp->removeEventFilter(this);
+    if (m_otherPrograms == OtherPrograms::LoseKeys)
+        m_dialog->releaseKeyboard();
+    m_capture->stop();
+    m_global = false;
+}
+
+bool KeyListener::isDialogEvent(QObject* watched) const
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && widget->window() == m_dialog;
+}
+
+bool KeyListener::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    // A grab asked for before the window was mapped may not have taken: ask again once it is active.
+    if (type == QEvent::WindowActivate && watched == m_dialog && m_otherPrograms == OtherPrograms::LoseKeys) {
+        m_dialog->grabKeyboard();
+        return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+        return false;
+    if (!isDialogEvent(watched))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const CapturedKey captured = keyFromWindowEvent(key->nativeScanCode(), key->key(), type == QEvent::KeyRelease);
+    if (!m_capturing(captured.keyCode))
+        return false;
+    if (type == QEvent::ShortcutOverride) {
+        // Claimed as a plain key, so no shortcut of the window takes it first.
+        event->accept();
+        return true;
+    }
+    // With the global capture running the key has been reported already.
+    if (!m_global && captured.keyCode != 0)
+        emit keyEvent(captured.keyCode, captured.flags);
+    return true;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "buttons/skin_dialog.h"
+
+#include <QSet>
+
+class KeyListener;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+struct ButtonEntry;
+
+// "FIRE KEY": what a button fires, how many times and how fast.
+class TarqFireKeyWindow final : public TarqSkinDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqFireKeyWindow)
+
+public:
+    enum Kind { LeftButton = 0, RightButton = 1, MiddleButton = 2, KeyboardKey = 3 };
+
+    // entry: the button, whose values are shown when it already fires.
+    explicit TarqFireKeyWindow(QWidget* parent, const ButtonEntry* entry = nullptr);
+    ~TarqFireKeyWindow() override;
+
+    int kind() const { return m_kind; }
+    int keyCode() const { return m_keyCode; }
+    QString keyText() const;
+    QString timesText() const;
+    QString delayText() const;
+    // What the button stores as its target: a mouse button code, or the key's HID usage.
+    int target() const;
+    bool capturesGlobally() const;
+
+    void done(int result) override;
+
+signals:
+    void SetFireKeyValue(int target, int times, int delayMs);
+    void captureReady();
+
+public slots:
+    void onStateChanged(int state);
+    void OnEditDataChanged();
+    void checkbtn_clicked();
+    void onEditReturn();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void showEntry(const ButtonEntry& entry);
+    void chooseKind(int kind);
+    bool isCapturing(int keyCode) const;
+    void onKeyEvent(int keyCode, int flags);
+    void showKey();
+
+    QButtonGroup* m_kinds = nullptr;
+    QCheckBox* m_kindBoxes[4] = {};
+    QLabel* m_keyField = nullptr;
+    QLabel* m_timesLabel = nullptr;
+    QLabel* m_delayLabel = nullptr;
+    QLineEdit* m_timesEdit = nullptr;
+    QLineEdit* m_delayEdit = nullptr;
+    QLabel* m_hintLabel = nullptr;
+    KeyListener* m_listener = nullptr;
+    int m_kind = LeftButton;
+    int m_keyCode = 0;
+    int m_lastCode = -1;
+    int m_lastFlags = -1;
+    // Keys pressed since the capture was armed: the release of the key that armed it is not a
+    // key the user chose.
+    QSet<int> m_pressedKeys;
+};
+
+// "SNIPER": the sniper DPI level, 1..10.
+class TarqSniperWindow final : public TarqSkinDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TarqSniperWindow)
+
+public:
+    explicit TarqSniperWindow(QWidget* parent, int value = 1);
+
+    int value() const;
+    QSlider* slider() const { return m_slider; }
+
+    void done(int result) override;
+
+signals:
+    void SetSniperValue(int value);
+
+private:
+    QSlider* m_slider = nullptr;
+    QLabel* m_valueLabel = nullptr;
+};

@@ -1,0 +1,90 @@
+#include "buttons/skin_dialog.h"
+
+#include "controls/dialog_look.h"
+#include "controls/display_scale.h"
+#include "controls/skin_catalogue.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+constexpr int kTitleHeight = 30;
+constexpr int kButtonGap = 16;
+constexpr int kContentGap = 12;
+} // namespace
+
+TarqSkinDialog::TarqSkinDialog(const QString& backgroundImage, const QSize& designSize, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
+    , m_background(skinPath(backgroundImage))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(scaled(designSize.width()), scaled(designSize.height()));
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setFont(dialogFont());
+    m_titleLabel->setStyleSheet(dialogHeadingStyle());
+    m_yesButton = makeDialogButton(this, QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), QString());
+    m_noButton = makeDialogButton(this, QStringLiteral("msgBoxNoBtn"), QLatin1String(EmbeddedImage::No), QString());
+    connect(m_yesButton, &QToolButton::clicked, this, &QDialog::accept);
+    connect(m_noButton, &QToolButton::clicked, this, &QDialog::reject);
+    layoutFrame();
+}
+
+void TarqSkinDialog::setTexts(const QString& title, const QString& yesText, const QString& noText)
+{
+    setWindowTitle(title);
+    setAccessibleName(title);
+    m_titleLabel->setText(title);
+    m_yesButton->setText(yesText);
+    m_yesButton->setAccessibleName(yesText);
+    m_noButton->setText(noText);
+    m_noButton->setAccessibleName(noText);
+}
+
+QRect TarqSkinDialog::contentRect() const
+{
+    const int margin = scaled(DialogLook::Margin);
+    const int top = margin + scaled(kTitleHeight) + scaled(kContentGap);
+    const int bottom = height() - margin - scaled(DialogLook::ButtonHeight) - scaled(kContentGap);
+    return QRect(margin, top, width() - 2 * margin, bottom - top);
+}
+
+void TarqSkinDialog::layoutFrame()
+{
+    const int margin = scaled(DialogLook::Margin);
+    m_titleLabel->setGeometry(margin, margin, width() - 2 * margin, scaled(kTitleHeight));
+    const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
+    const int gap = scaled(kButtonGap);
+    const int left = (width() - 2 * buttonSize.width() - gap) / 2;
+    const int top = height() - margin - buttonSize.height();
+    m_yesButton->setGeometry(QRect(QPoint(left, top), buttonSize));
+    m_noButton->setGeometry(QRect(QPoint(left + buttonSize.width() + gap, top), buttonSize));
+}
+
+void TarqSkinDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_background.isNull()) {
+        // Without the skin the dialog still has to be readable.
+        painter.fillRect(rect(), QColor(Palette::Surface));
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_background);
+}
+
+void TarqSkinDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (focusWidget() == m_noButton)
+            reject();
+        else
+            accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
