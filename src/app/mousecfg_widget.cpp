@@ -357,7 +357,19 @@ void MousecfgWidget::createPages()
 {
     m_buttonPage = new TarqBtnWindow(nullptr, m_scaleFactor);
     m_buttonScroll = new QScrollArea(this);
-    m_buttonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
+    m_buttonScroll->setStyleSheet(
+        QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"
+                       "QScrollBar:vertical{background:rgb(30,32,35);width:%1px;margin:0px;border:0px}"
+                       "QScrollBar::handle:vertical{background:rgb(62,66,72);border-radius:%2px;min-height:%3px}"
+                       "QScrollBar::handle:vertical:hover{background:rgb(%4,%5,%6)}"
+                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px}"
+                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent}")
+            .arg(scaled(8))
+            .arg(scaled(4))
+            .arg(scaled(24))
+            .arg(themeColour().red())
+            .arg(themeColour().green())
+            .arg(themeColour().blue()));
     m_buttonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
     m_buttonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttonScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -57,6 +57,11 @@ bool TarqKeyCaptureDialog::capturesGlobally() const
     return m_listener->isGlobal();
 }
 
+bool TarqKeyCaptureDialog::isCaptureReady() const
+{
+    return m_listener->isReady();
+}
+
 void TarqKeyCaptureDialog::setCaptureTexts(const QString& title)
 {
     setTexts(title, tr("OK"), tr("Cancel"));

@@ -21,6 +21,8 @@ public:
     QString keyText() const { return m_keyText; }
     // Whether keys of other windows and of the desktop are seen too.
     bool capturesGlobally() const;
+    // Keys pressed from now on are captured (captureReady() has been emitted).
+    bool isCaptureReady() const;
 
     void done(int result) override;
 

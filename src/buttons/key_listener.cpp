@@ -14,6 +14,7 @@ KeyListener::KeyListener(QWidget* dialog, OtherPrograms otherPrograms, std::func
     , m_capture(new GlobalKeyCapture(this))
 {
     connect(m_capture, &GlobalKeyCapture::ready, this, &KeyListener::ready);
+    connect(this, &KeyListener::ready, this, [this] { m_ready = m_listening; });
     connect(m_capture, &GlobalKeyCapture::keyEvent, this, [this](int keyCode, int flags) {
         if (m_listening && m_capturing(keyCode))
             emit keyEvent(keyCode, flags);
@@ -43,6 +44,7 @@ void KeyListener::stop()
     if (!m_listening)
         return;
     m_listening = false;
+    m_ready = false;
     qApp->removeEventFilter(this);
     if (m_otherPrograms == OtherPrograms::LoseKeys)
         m_dialog->releaseKeyboard();

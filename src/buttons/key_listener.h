@@ -31,6 +31,8 @@ public:
     // Stops and waits for the global capture's thread.
     void stop();
     bool isListening() const { return m_listening; }
+    // ready() has been emitted since the last start.
+    bool isReady() const { return m_ready; }
     // Whether keys of other windows and of the desktop are seen.
     bool isGlobal() const { return m_global; }
 
@@ -51,4 +53,5 @@ private:
     GlobalKeyCapture* m_capture = nullptr;
     bool m_listening = false;
     bool m_global = false;
+    bool m_ready = false;
 };

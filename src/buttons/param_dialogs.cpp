@@ -190,6 +190,11 @@ bool TarqFireKeyWindow::capturesGlobally() const
     return m_listener->isGlobal();
 }
 
+bool TarqFireKeyWindow::isCaptureReady() const
+{
+    return m_listener->isReady();
+}
+
 void TarqFireKeyWindow::chooseKind(int kind)
 {
     m_kind = kind;

@@ -33,6 +33,8 @@ public:
     // What the button stores as its target: a mouse button code, or the key's HID usage.
     int target() const;
     bool capturesGlobally() const;
+    // Keys pressed from now on are captured (captureReady() has been emitted).
+    bool isCaptureReady() const;
 
     void done(int result) override;
 
