@@ -2,3 +2,8 @@ if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestButtonPage
         SOURCES test_button_page.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # Real keys through the X server, read back from the dialogs.
+    mousecfg_add_test(NAME TestKeyCaptureDialogs SOURCES test_key_capture_dialogs.cpp
+        LIBS mousecfg_ui PkgConfig::X11 LABEL x11)
+endif()

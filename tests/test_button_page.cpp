@@ -10,6 +10,7 @@
 #include "storage/paths.h"
 #include "storage/product_description.h"
 #include "storage/profile_record.h"
+#include "button_page_driver.h"
 #include "storage_sandbox.h"
 
 #include <QButtonGroup>
@@ -28,59 +29,6 @@
 namespace {
 
 constexpr int kPageHeight = 400;
-
-QAction* findAction(const QMenu* menu, const QString& text)
-{
-    for (QAction* action : menu->actions()) {
-        if (action->menu()) {
-            if (QAction* inner = findAction(action->menu(), text))
-                return inner;
-        } else if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-QStringList entryTexts(const QMenu* menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu->actions())
-        texts << action->text();
-    return texts;
-}
-
-// Picks a menu entry for a button the way a click on its label does: the press selects the
-// button, the menu then triggers the entry.
-void choose(TarqBtnWindow& page, int slot, const QString& entry)
-{
-    page.slotMouseEnter(page.label(slot));
-    const QMenu* menu = slot >= kWheelFirstSlot ? page.wheelMenu() : page.functionMenu();
-    QAction* action = findAction(menu, entry);
-    QVERIFY2(action, qPrintable(entry));
-    action->trigger();
-}
-
-// Answers the dialog the next choice opens; the dialog runs modally, so the answer comes from
-// the event loop it runs.
-template<typename Dialog>
-void whenDialogOpens(TarqBtnWindow& page, std::function<void(Dialog&)> answer)
-{
-    QTimer::singleShot(0, &page, [&page, answer] {
-        auto* dialog = qobject_cast<Dialog*>(page.openDialog());
-        QVERIFY(dialog);
-        answer(*dialog);
-        // A failed check above leaves the dialog open; closing it lets the test end.
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-void sendKey(QWidget* target, QEvent::Type type, Qt::Key key)
-{
-    QKeyEvent event(type, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
 
 void setProductValue(const QString& key, int value)
 {
@@ -178,10 +126,7 @@ private slots:
     {
         whenDialogOpens<TarqComboKeyWindow>(*m_page, [](TarqComboKeyWindow& dialog) {
             QTRY_VERIFY(dialog.isCaptureReady());
-            for (Qt::Key key : { Qt::Key_Shift, Qt::Key_Control, Qt::Key_A })
-                sendKey(&dialog, QEvent::KeyPress, key);
-            for (Qt::Key key : { Qt::Key_A, Qt::Key_Control, Qt::Key_Shift })
-                sendKey(&dialog, QEvent::KeyRelease, key);
+            typeCombination(&dialog, { Qt::Key_Shift, Qt::Key_Control, Qt::Key_A });
             QCOMPARE(dialog.keyText(), QStringLiteral("LShift + LCtr + A"));
             dialog.yesButton()->click();
         });

@@ -1,4 +1,7 @@
 #include "app/mousecfg_widget.h"
+#include "button_page_driver.h"
+#include "buttons/key_capture.h"
+#include "buttons/param_dialogs.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
 #include "controls/sliders.h"
@@ -13,11 +16,13 @@
 #include "pages/report_rate_page.h"
 #include "sim/section_decoder.h"
 #include "storage/app_config.h"
+#include "storage/product_description.h"
 #include "window_sandbox.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -172,6 +177,48 @@ private slots:
 
         QCOMPARE(after.buttons, before.buttons);
         QCOMPARE(after.macros, before.macros);
+    }
+
+    void buttonChoicesReachTheMouse()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        QCOMPARE(setPendingUploadFlag(1), StorageResult::Ok);
+        applyAndWait(*window);
+        const DecodedButtons before = decodeButtonSection(sectionsOf(sandbox.mouse()).buttons);
+
+        window->selectTab(MousecfgWidget::CustomizeTab);
+        auto* page = window->findChild<TarqBtnWindow*>();
+        QVERIFY(page && page->isVisibleTo(window.get()));
+        whenDialogOpens<TarqComboKeyWindow>(*page, [](TarqComboKeyWindow& dialog) {
+            QTRY_VERIFY(dialog.isCaptureReady());
+            typeCombination(&dialog, { Qt::Key_Shift, Qt::Key_Control, Qt::Key_A });
+            dialog.yesButton()->click();
+        });
+        choose(*page, 2, QStringLiteral("COMBO KEY"));
+        whenDialogOpens<TarqFireKeyWindow>(*page, [](TarqFireKeyWindow& dialog) {
+            auto* middle = dialog.findChildren<QCheckBox*>().at(TarqFireKeyWindow::MiddleButton);
+            QTest::mouseClick(middle, Qt::LeftButton, {}, QPoint(4, middle->height() / 2));
+            const auto fields = dialog.findChildren<QLineEdit*>();
+            fields.at(0)->setText(QStringLiteral("10"));
+            fields.at(1)->setText(QStringLiteral("35"));
+            dialog.yesButton()->click();
+        });
+        choose(*page, 3, QStringLiteral("FIRE KEY"));
+        applyAndWait(*window);
+
+        // The two buttons changed, at their device positions; nothing else did.
+        const DecodedButtons after = decodeButtonSection(sectionsOf(sandbox.mouse()).buttons);
+        ButtonTable positions{};
+        QCOMPARE(loadButtonMatrix(positions), 0);
+        DecodedButtons expected = before;
+        expected.buttonSlots[positions[2]] = { 0x8F, 0x03, 0x04, 0x00 };
+        expected.buttonSlots[positions[3]] = { 0x99, 0x84, 0x0A, 0x03 };
+        QCOMPARE(after.header, expected.header);
+        QCOMPARE(after.buttonSlots, expected.buttonSlots);
+        QCOMPARE(after.trailer, expected.trailer);
     }
 };
 
