@@ -246,6 +246,7 @@ void TestFunctionCatalogue::labels()
     QCOMPARE(functionName(48, entry), QStringLiteral("DPI +"));
     QCOMPARE(functionName(FunctionCode::LedSwitch, entry), QStringLiteral("Led Switch"));
     QCOMPARE(functionName(60, entry), QStringLiteral("Function 60"));
+    QCOMPARE(functionName(0, entry), QStringLiteral("Button Off"));
     QCOMPARE(functionName(999, entry), QStringLiteral("Function 999"));
 }
 

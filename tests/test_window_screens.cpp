@@ -1,4 +1,9 @@
 #include "app/mousecfg_widget.h"
+#include "buttons/button_page.h"
+#include "buttons/function_encoding.h"
+#include "buttons/key_capture.h"
+#include "buttons/macro_select.h"
+#include "buttons/param_dialogs.h"
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
@@ -9,6 +14,7 @@
 #include "pages/lighting_page.h"
 #include "screens_directory.h"
 #include "storage/languages.h"
+#include "storage/macro_files.h"
 #include "window_sandbox.h"
 
 #include <QCheckBox>
@@ -16,6 +22,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -50,6 +57,44 @@ void verifyTextsFit(const QWidget& window, const QString& where)
             verifyFits(box, box->text(),
                        QFontMetrics(box->font()).horizontalAdvance(box->text()) + scaled(16) + scaled(4), where);
     }
+}
+
+// A dialog of the button page over the window, as the user sees it.
+void saveDialogShot(MousecfgWidget& window, QDialog& dialog, const QString& name)
+{
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    verifyTextsFit(dialog, name);
+    for (const QToolButton* button : dialog.findChildren<QToolButton*>()) {
+        verifyFits(button, button->text(), button->sizeHint().width(), name);
+    }
+    QImage shot = window.grab().toImage();
+    {
+        QPainter painter(&shot);
+        const QRect area = dialog.rect();
+        painter.drawPixmap((shot.width() - area.width()) / 2, (shot.height() - area.height()) / 2, dialog.grab());
+    }
+    QVERIFY(shot.save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
+    dialog.reject();
+}
+
+void saveButtonDialogShots(MousecfgWidget& window, TarqBtnWindow* page, const QString& suffix)
+{
+    ButtonEntry combo;
+    for (int i = 0; i < 3; ++i)
+        insertComboPair(combo, i, std::array<unsigned, 3>{ 42, 29, 30 }[size_t(i)]);
+    TarqComboKeyWindow comboDialog(page, &combo.KeyInfo);
+    saveDialogShot(window, comboDialog, QStringLiteral("dialog-combo-key-") + suffix);
+    TarqSingleKeyWindow singleDialog(page, 57);
+    saveDialogShot(window, singleDialog, QStringLiteral("dialog-single-key-") + suffix);
+    TarqFireKeyWindow fireDialog(page);
+    saveDialogShot(window, fireDialog, QStringLiteral("dialog-fire-key-") + suffix);
+    TarqSniperWindow sniperDialog(page, 4);
+    saveDialogShot(window, sniperDialog, QStringLiteral("dialog-sniper-") + suffix);
+    for (const char* name : { "Burst", "Reload and switch" })
+        addMacroToList(QLatin1String(name));
+    TarqMacroSelect macroDialog("MACRO SELECT", QStringLiteral("Burst"), 5, 0, page);
+    saveDialogShot(window, macroDialog, QStringLiteral("dialog-macro-select-") + suffix);
 }
 
 } // namespace
@@ -102,6 +147,16 @@ void TestWindowScreens::everyTabInEveryLanguage()
         verifyTextsFit(*window, name);
         QVERIFY(window->grab().save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
+
+    // The side view of the button page, and the button page's dialogs.
+    window->selectTab(MousecfgWidget::CustomizeTab);
+    window->showView(false);
+    const QString suffix = scale + QLatin1Char('-') + QLatin1String(kLanguageNames[language]);
+    verifyTextsFit(*window, QStringLiteral("window-customize-side-") + suffix);
+    QVERIFY(window->grab().save(screensDirectory() + QStringLiteral("/window-customize-side-") + suffix +
+                                QStringLiteral(".png")));
+    window->showView(true);
+    saveButtonDialogShots(*window, window->findChild<TarqBtnWindow*>(), suffix);
 
     // The colour editor over the lighting page, as the user sees it.
     window->selectTab(MousecfgWidget::LightingTab);

@@ -639,6 +639,21 @@
     </message>
 </context>
 <context>
+    <name>TarqBtnWindow</name>
+    <message>
+        <source>Wheel up: %1</source>
+        <translation>Rad hoch: %1</translation>
+    </message>
+    <message>
+        <source>Wheel down: %1</source>
+        <translation>Rad runter: %1</translation>
+    </message>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Taste %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
@@ -858,6 +873,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TarqDPIWindow</name>
@@ -895,6 +914,14 @@
     <message>
         <source>Delay:</source>
         <translation>Pause:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -952,6 +979,21 @@
     </message>
 </context>
 <context>
+    <name>TarqKeyCaptureDialog</name>
+    <message>
+        <source>Press a key</source>
+        <translation>Taste drücken</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>Erfasste Taste</translation>
+    </message>
+    <message>
+        <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
+        <translation>Tasten, die der Desktop selbst nutzt (etwa Alt+Tab), lassen sich hier nicht erfassen.</translation>
+    </message>
+</context>
+<context>
     <name>TarqMacroSelect</name>
     <message>
         <source>MACRO SELECT</source>
@@ -972,6 +1014,18 @@
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
         <translation>WIEDERHOLEN BIS ERNEUT GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
     </message>
 </context>
 <context>
@@ -1248,12 +1302,28 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TarqSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper einstellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sniper level</source>
+        <translation>Sniper-Stufe</translation>
     </message>
 </context>
 </TS>

@@ -639,6 +639,21 @@
     </message>
 </context>
 <context>
+    <name>TarqBtnWindow</name>
+    <message>
+        <source>Wheel up: %1</source>
+        <translation>Wheel up: %1</translation>
+    </message>
+    <message>
+        <source>Wheel down: %1</source>
+        <translation>Wheel down: %1</translation>
+    </message>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Button %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
@@ -858,6 +873,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TarqDPIWindow</name>
@@ -895,6 +914,14 @@
     <message>
         <source>Delay:</source>
         <translation>Delay:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -952,6 +979,21 @@
     </message>
 </context>
 <context>
+    <name>TarqKeyCaptureDialog</name>
+    <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>Captured key</translation>
+    </message>
+    <message>
+        <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
+        <translation>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</translation>
+    </message>
+</context>
+<context>
     <name>TarqMacroSelect</name>
     <message>
         <source>MACRO SELECT</source>
@@ -972,6 +1014,18 @@
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
         <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
     </message>
 </context>
 <context>
@@ -1248,12 +1302,28 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TarqSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper Setting</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sniper level</source>
+        <translation>Sniper level</translation>
     </message>
 </context>
 </TS>

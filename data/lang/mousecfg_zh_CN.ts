@@ -639,6 +639,21 @@
     </message>
 </context>
 <context>
+    <name>TarqBtnWindow</name>
+    <message>
+        <source>Wheel up: %1</source>
+        <translation>滚轮向上：%1</translation>
+    </message>
+    <message>
+        <source>Wheel down: %1</source>
+        <translation>滚轮向下：%1</translation>
+    </message>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>按键 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>TarqColorArea</name>
     <message>
         <source>COLOR</source>
@@ -858,6 +873,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>TarqDPIWindow</name>
@@ -895,6 +914,14 @@
     <message>
         <source>Delay:</source>
         <translation>延迟：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -952,6 +979,21 @@
     </message>
 </context>
 <context>
+    <name>TarqKeyCaptureDialog</name>
+    <message>
+        <source>Press a key</source>
+        <translation>请按下按键</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>已捕获的按键</translation>
+    </message>
+    <message>
+        <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
+        <translation>桌面保留的按键（如 Alt+Tab）无法在此捕获。</translation>
+    </message>
+</context>
+<context>
     <name>TarqMacroSelect</name>
     <message>
         <source>MACRO SELECT</source>
@@ -972,6 +1014,18 @@
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
         <translation>重复运行直到再次按下</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>宏列表</translation>
     </message>
 </context>
 <context>
@@ -1248,12 +1302,28 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>TarqSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
         <translation>狙击设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Sniper level</source>
+        <translation>狙击档位</translation>
     </message>
 </context>
 </TS>

@@ -145,7 +145,8 @@ QString functionName(int code, const ButtonEntry& entry)
     if (code == FunctionCode::Macro || code == FunctionCode::GunFile) {
         return entry.macroname;
     }
-    const FunctionEntry* function = findFunction(code);
+    // An empty entry (0) sends the same four zero bytes as "Button Off", and does as little.
+    const FunctionEntry* function = findFunction(code == 0 ? FunctionCode::ButtonOff : code);
     if (function && function->name) {
         return QCoreApplication::translate(kFunctionTextContext, function->name);
     }

@@ -21,8 +21,8 @@ enum class FunctionChange {
 
 constexpr const char* kGunFileOnFirstSlotText = "Left Button Can not be Gun Function.";
 constexpr const char* kGunFileOnFirstSlotTitle = "Warning";
-constexpr const char* kMacroSelectTitle = "MACRO SELECT";
-constexpr const char* kGunFileSelectTitle = "GUNFILE SELECT";
+constexpr const char* kMacroSelectTitle = QT_TRANSLATE_NOOP("TarqMacroSelect", "MACRO SELECT");
+constexpr const char* kGunFileSelectTitle = QT_TRANSLATE_NOOP("TarqMacroSelect", "GUNFILE SELECT");
 constexpr int kMacroTabIndex = 3;
 
 // Button groups of the page: the two rows of 20 and the two wheel positions.

@@ -12,6 +12,7 @@ constexpr int kDialogWidth = 478;
 constexpr int kDialogHeight = 309;
 constexpr int kKeyPixelSize = 20;
 constexpr int kHintHeight = 40;
+constexpr int kHintGap = 6;
 } // namespace
 
 TarqKeyCaptureDialog::TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPrograms otherPrograms)
@@ -33,8 +34,8 @@ TarqKeyCaptureDialog::TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPr
     m_keyLabel->setFont(keyFont);
     m_keyLabel->setAlignment(Qt::AlignCenter);
     m_keyLabel->setWordWrap(true);
-    m_keyLabel->setStyleSheet(dialogTextStyle() + QStringLiteral("border:1px solid rgb(62,66,72);border-radius:3px;"));
-    m_keyLabel->setGeometry(content.adjusted(0, 0, 0, -scaled(kHintHeight)));
+    m_keyLabel->setStyleSheet(keyFieldStyle());
+    m_keyLabel->setGeometry(content.adjusted(0, 0, 0, -scaled(kHintHeight + kHintGap)));
     m_keyLabel->setFocusPolicy(Qt::StrongFocus);
 
     m_hintLabel = new QLabel(this);
@@ -62,16 +63,26 @@ bool TarqKeyCaptureDialog::isCaptureReady() const
     return m_listener->isReady();
 }
 
-void TarqKeyCaptureDialog::setCaptureTexts(const QString& title)
+QString TarqKeyCaptureDialog::pressKeyText()
 {
-    setTexts(title, tr("OK"), tr("Cancel"));
+    return tr("Press a key");
+}
+
+QString TarqKeyCaptureDialog::capturedKeyName()
+{
+    return tr("Captured key");
+}
+
+QString TarqKeyCaptureDialog::desktopKeysHint()
+{
+    return tr("Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.");
 }
 
 void TarqKeyCaptureDialog::showKeyText(const QString& text)
 {
     m_keyText = text;
-    m_keyLabel->setText(text.isEmpty() ? tr("Press a key") : text);
-    m_keyLabel->setAccessibleName(tr("Captured key"));
+    m_keyLabel->setText(text.isEmpty() ? pressKeyText() : text);
+    m_keyLabel->setAccessibleName(capturedKeyName());
     m_keyLabel->setAccessibleDescription(m_keyLabel->text());
 }
 
@@ -80,7 +91,7 @@ void TarqKeyCaptureDialog::showEvent(QShowEvent* event)
     TarqSkinDialog::showEvent(event);
     m_keyLabel->setFocus();
     m_listener->start();
-    m_hintLabel->setText(tr("Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here."));
+    m_hintLabel->setText(desktopKeysHint());
     m_hintLabel->setVisible(!m_listener->isGlobal());
 }
 
@@ -95,7 +106,7 @@ TarqSingleKeyWindow::TarqSingleKeyWindow(QWidget* parent, int keyCode)
     : TarqKeyCaptureDialog(parent, KeyListener::OtherPrograms::GetKeys)
     , m_state(keyCode)
 {
-    setCaptureTexts(tr("Single Key"));
+    setTexts(tr("Single Key"), tr("OK"), tr("Cancel"));
     showKeyText(m_state.text());
 }
 
@@ -115,7 +126,7 @@ void TarqSingleKeyWindow::done(int result)
 TarqComboKeyWindow::TarqComboKeyWindow(QWidget* parent, const std::array<KeyInfo, kKeySlotCount>* keyInfo)
     : TarqKeyCaptureDialog(parent, KeyListener::OtherPrograms::LoseKeys)
 {
-    setCaptureTexts(tr("Combo Key"));
+    setTexts(tr("Combo Key"), tr("OK"), tr("Cancel"));
     if (keyInfo)
         m_state.preset(*keyInfo);
     showKeyText(m_state.text());

@@ -26,6 +26,11 @@ public:
 
     void done(int result) override;
 
+    // Texts every capture shows, the fire key's too.
+    static QString pressKeyText();
+    static QString capturedKeyName();
+    static QString desktopKeysHint();
+
 signals:
     // Keys pressed from now on are captured.
     void captureReady();
@@ -33,7 +38,6 @@ signals:
 protected:
     TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPrograms otherPrograms);
 
-    void setCaptureTexts(const QString& title);
     void showKeyText(const QString& text);
     virtual void onKeyEvent(int keyCode, int flags) = 0;
 

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kDialogWidth = 620;
-constexpr int kDialogHeight = 340;
+constexpr int kDialogHeight = 380;
 constexpr int kListWidth = 200;
 constexpr int kRowHeight = 28;
 constexpr int kRowGap = 10;

@@ -1,6 +1,7 @@
 #include "buttons/param_dialogs.h"
 
 #include "buttons/function_catalogue.h"
+#include "buttons/key_capture.h"
 #include "buttons/key_listener.h"
 #include "controls/dialog_look.h"
 #include "controls/display_scale.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kDialogWidth = 478;
 constexpr int kDialogHeight = 309;
+constexpr int kFireDialogHeight = 360;
 constexpr int kRowHeight = 28;
 constexpr int kRowGap = 8;
 constexpr int kEditWidth = 64;
@@ -61,7 +63,7 @@ QLineEdit* makeNumberField(QWidget* parent, const QString& text)
 } // namespace
 
 TarqFireKeyWindow::TarqFireKeyWindow(QWidget* parent, const ButtonEntry* entry)
-    : TarqSkinDialog(QLatin1String(Skin::Dialog), QSize(kDialogWidth, kDialogHeight), parent)
+    : TarqSkinDialog(QLatin1String(Skin::Dialog), QSize(kDialogWidth, kFireDialogHeight), parent)
 {
     setWindowModality(Qt::ApplicationModal);
     setTexts(tr("FireKey Setting"), tr("OK"), tr("Cancel"));
@@ -105,8 +107,8 @@ void TarqFireKeyWindow::buildControls()
     m_keyField = makeDialogLabel(this);
     m_keyField->setAlignment(Qt::AlignCenter);
     m_keyField->setFocusPolicy(Qt::StrongFocus);
-    m_keyField->setAccessibleName(tr("Captured key"));
-    m_keyField->setStyleSheet(dialogTextStyle() + QStringLiteral("border:1px solid rgb(62,66,72);border-radius:3px;"));
+    m_keyField->setAccessibleName(TarqKeyCaptureDialog::capturedKeyName());
+    m_keyField->setStyleSheet(keyFieldStyle());
     m_keyField->setGeometry(content.left() + third, content.top() + step, content.width() - third, row);
 
     const int fieldTop = content.top() + 2 * step;
@@ -258,7 +260,7 @@ void TarqFireKeyWindow::onKeyEvent(int keyCode, int flags)
 void TarqFireKeyWindow::showKey()
 {
     const QString text = keyText();
-    m_keyField->setText(text.isEmpty() ? tr("Press a key") : text);
+    m_keyField->setText(text.isEmpty() ? TarqKeyCaptureDialog::pressKeyText() : text);
     m_keyField->setAccessibleDescription(m_keyField->text());
 }
 
@@ -266,7 +268,7 @@ void TarqFireKeyWindow::showEvent(QShowEvent* event)
 {
     TarqSkinDialog::showEvent(event);
     m_listener->start();
-    m_hintLabel->setText(tr("Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here."));
+    m_hintLabel->setText(TarqKeyCaptureDialog::desktopKeysHint());
     m_hintLabel->setVisible(!m_listener->isGlobal());
 }
 

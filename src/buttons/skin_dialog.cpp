@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 constexpr int kTitleHeight = 30;
@@ -42,12 +43,15 @@ void TarqSkinDialog::setTexts(const QString& title, const QString& yesText, cons
     m_yesButton->setAccessibleName(yesText);
     m_noButton->setText(noText);
     m_noButton->setAccessibleName(noText);
+    layoutFrame();
 }
 
 QRect TarqSkinDialog::contentRect() const
 {
     const int margin = scaled(DialogLook::Margin);
-    const int top = margin + scaled(kTitleHeight) + scaled(kContentGap);
+    // Below the heading's line, which the background stretches with the dialog's height.
+    const int separator = height() * Skin::DialogSeparatorY / Skin::DialogHeight;
+    const int top = qMax(margin + scaled(kTitleHeight), separator) + scaled(kContentGap);
     const int bottom = height() - margin - scaled(DialogLook::ButtonHeight) - scaled(kContentGap);
     return QRect(margin, top, width() - 2 * margin, bottom - top);
 }
@@ -55,8 +59,12 @@ QRect TarqSkinDialog::contentRect() const
 void TarqSkinDialog::layoutFrame()
 {
     const int margin = scaled(DialogLook::Margin);
-    m_titleLabel->setGeometry(margin, margin, width() - 2 * margin, scaled(kTitleHeight));
-    const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
+    const int separator = height() * Skin::DialogSeparatorY / Skin::DialogHeight;
+    m_titleLabel->setGeometry(margin, margin, width() - 2 * margin, qMax(scaled(kTitleHeight), separator - margin));
+    // Long translations ("Abbrechen") widen both buttons alike rather than being cut.
+    const int buttonWidth = std::max({ scaled(DialogLook::ButtonWidth), m_yesButton->sizeHint().width(),
+                                   m_noButton->sizeHint().width() });
+    const QSize buttonSize(buttonWidth, scaled(DialogLook::ButtonHeight));
     const int gap = scaled(kButtonGap);
     const int left = (width() - 2 * buttonSize.width() - gap) / 2;
     const int top = height() - margin - buttonSize.height();

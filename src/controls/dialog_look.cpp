@@ -50,6 +50,17 @@ QString dialogHeadingStyle()
         .arg(accent.blue());
 }
 
+QString keyFieldStyle()
+{
+    const QColor accent = themeColour();
+    return QStringLiteral("QLabel{color:rgb(225,225,225);background-color:rgb(18,19,21);"
+                          "border:1px solid rgb(62,66,72);border-radius:3px;}"
+                          "QLabel:focus{border-color:rgb(%1,%2,%3);}QLabel:disabled{color:rgb(140,144,150);}")
+        .arg(accent.red())
+        .arg(accent.green())
+        .arg(accent.blue());
+}
+
 QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath,
                               const QString& text)
 {

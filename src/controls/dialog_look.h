@@ -18,6 +18,8 @@ QFont dialogFont();
 // Text colour style sheets of the dialogs' labels.
 QString dialogTextStyle();
 QString dialogHeadingStyle();
+// A framed field that shows a captured key.
+QString keyFieldStyle();
 
 // One of the dialogs' yes/no buttons: an embedded icon beside the text.
 QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath,

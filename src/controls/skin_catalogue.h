@@ -17,6 +17,9 @@ namespace Skin {
 constexpr const char* MainBackground = "cfgMainback.png";
 constexpr const char* Dialog = "dlg.png";
 constexpr const char* GunDialog = "dlg_gun.png";
+// The dialog backgrounds draw a faint line under the heading, this far down their 309 design pixels.
+constexpr int DialogHeight = 309;
+constexpr int DialogSeparatorY = 98;
 constexpr const char* Warning = "warn.png";
 constexpr const char* DongleMissing = "dongle2.png";
 constexpr const char* Process = "process.png";

@@ -1,3 +1,4 @@
+#include "controls/skin_catalogue.h"
 #include "controls/theme.h"
 #include "drawing.h"
 #include "painters.h"
@@ -70,7 +71,7 @@ void dialogBackground(QPainter& p, const QSizeF& size)
     band.setColorAt(0.5, withAlpha(accent(), 230));
     band.setColorAt(1, withAlpha(accent(), 0));
     p.fillRect(QRectF(24, 0, size.width() - 48, 2), band);
-    p.fillRect(QRectF(24, 98, size.width() - 48, 1), QColor(255, 255, 255, 12));
+    p.fillRect(QRectF(24, Skin::DialogSeparatorY, size.width() - 48, 1), QColor(255, 255, 255, 12));
 }
 
 ImagePainter face(ButtonLook look, qreal radius = 4)
