@@ -65,7 +65,6 @@ inline void sendKey(QWidget* target, QEvent::Type type, Qt::Key key)
     QApplication::sendEvent(target, &event);
 }
 
-
 // Presses the keys in order and releases them in reverse, as a user types a combination.
 inline void typeCombination(QWidget* target, std::initializer_list<Qt::Key> keys)
 {

@@ -1,3 +1,4 @@
+#include "button_page_driver.h"
 #include "buttons/button_page.h"
 #include "buttons/function_encoding.h"
 #include "buttons/key_capture.h"
@@ -10,7 +11,6 @@
 #include "storage/paths.h"
 #include "storage/product_description.h"
 #include "storage/profile_record.h"
-#include "button_page_driver.h"
 #include "storage_sandbox.h"
 
 #include <QButtonGroup>
@@ -72,10 +72,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<TarqPushButton*>();
-    }
+    void initTestCase() { qRegisterMetaType<TarqPushButton*>(); }
 
     void init()
     {
@@ -238,7 +235,9 @@ private slots:
         QCOMPARE(buttons()[3].Fun, FunctionCode::Right);
 
         MacroFile macro;
-        macro.events = { { MacroKind::KeyPress, 0x04, 0 }, { MacroKind::Delay, 10, 0 }, { MacroKind::KeyRelease, 0x04, 0 } };
+        macro.events = { { MacroKind::KeyPress, 0x04, 0 },
+                         { MacroKind::Delay, 10, 0 },
+                         { MacroKind::KeyRelease, 0x04, 0 } };
         for (const char* name : { "alpha", "beta" }) {
             QCOMPARE(saveMacro(QLatin1String(name), macro), MacroResult::Ok);
             QCOMPARE(addMacroToList(QLatin1String(name)), MacroResult::Ok);

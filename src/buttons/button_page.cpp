@@ -222,8 +222,8 @@ void TarqBtnWindow::rebuildFunctionMenu()
                 addEntry(m_functionMenu, *function);
         }
     };
-    addMainEntries({ FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle, FunctionCode::Forward,
-                     FunctionCode::Back });
+    addMainEntries(
+        { FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle, FunctionCode::Forward, FunctionCode::Back });
     for (FunctionGroup group : submenuOrder) {
         auto* submenu = new TarqMenu(functionText(functionGroupTitle(group)), m_functionMenu);
         submenus[size_t(group)] = submenu;
@@ -236,9 +236,9 @@ void TarqBtnWindow::rebuildFunctionMenu()
     }
     addMainEntries({ FunctionCode::Macro, FunctionCode::GunFile, FunctionCode::LedSwitch, FunctionCode::ButtonOff });
 
-    for (int code : { FunctionCode::ScrollUp, FunctionCode::ScrollDown, FunctionCode::VolumeUp, FunctionCode::VolumeDown,
-                      FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle, FunctionCode::Forward,
-                      FunctionCode::Back, FunctionCode::SingleKey, FunctionCode::ComboKey }) {
+    for (int code : { FunctionCode::ScrollUp, FunctionCode::ScrollDown, FunctionCode::VolumeUp,
+                      FunctionCode::VolumeDown, FunctionCode::Left, FunctionCode::Right, FunctionCode::Middle,
+                      FunctionCode::Forward, FunctionCode::Back, FunctionCode::SingleKey, FunctionCode::ComboKey }) {
         if (const FunctionEntry* function = findFunction(code))
             addEntry(m_wheelMenu, *function);
     }
@@ -379,10 +379,9 @@ FunctionChange TarqBtnWindow::chooseWithDialog(int code, int slot)
                                      dialog.delayText().toInt());
             });
         default:
-            return runDialog(new TarqSniperWindow(this, same ? entry.Res1 : 1),
-                             [this, slot](TarqSniperWindow& dialog) {
-                                 return chooseSniper(*m_buttons, slot, dialog.value());
-                             });
+            return runDialog(new TarqSniperWindow(this, same ? entry.Res1 : 1), [this, slot](TarqSniperWindow& dialog) {
+                return chooseSniper(*m_buttons, slot, dialog.value());
+            });
     }
 }
 

@@ -83,8 +83,7 @@ TarqMacroSelect::TarqMacroSelect(const char* title, const QString& name, int run
     m_runsEdit->setGeometry(left + scaled(24), content.top() + 3 * (row + scaled(kRowGap)), scaled(kRunsWidth), row);
     connect(m_runsEdit, &QLineEdit::returnPressed, this, &QDialog::accept);
     // The number of runs matters only for counted runs.
-    connect(m_modes, &QButtonGroup::idClicked, this,
-            [this](int id) { m_runsEdit->setEnabled(id == 0); });
+    connect(m_modes, &QButtonGroup::idClicked, this, [this](int id) { m_runsEdit->setEnabled(id == 0); });
 
     m_runsEdit->setText(QString::number(runs));
     if (mode >= 0 && mode < 3)

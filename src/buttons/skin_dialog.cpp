@@ -62,8 +62,8 @@ void TarqSkinDialog::layoutFrame()
     const int separator = height() * Skin::DialogSeparatorY / Skin::DialogHeight;
     m_titleLabel->setGeometry(margin, margin, width() - 2 * margin, qMax(scaled(kTitleHeight), separator - margin));
     // Long translations ("Abbrechen") widen both buttons alike rather than being cut.
-    const int buttonWidth = std::max({ scaled(DialogLook::ButtonWidth), m_yesButton->sizeHint().width(),
-                                   m_noButton->sizeHint().width() });
+    const int buttonWidth =
+        std::max({ scaled(DialogLook::ButtonWidth), m_yesButton->sizeHint().width(), m_noButton->sizeHint().width() });
     const QSize buttonSize(buttonWidth, scaled(DialogLook::ButtonHeight));
     const int gap = scaled(kButtonGap);
     const int left = (width() - 2 * buttonSize.width() - gap) / 2;

@@ -61,8 +61,7 @@ QString keyFieldStyle()
         .arg(accent.blue());
 }
 
-QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath,
-                              const QString& text)
+QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath, const QString& text)
 {
     ensureEmbeddedImages();
     auto* button = new QToolButton(parent);

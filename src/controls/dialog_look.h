@@ -22,5 +22,4 @@ QString dialogHeadingStyle();
 QString keyFieldStyle();
 
 // One of the dialogs' yes/no buttons: an embedded icon beside the text.
-QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath,
-                              const QString& text);
+QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const QString& iconPath, const QString& text);
