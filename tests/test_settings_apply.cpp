@@ -72,6 +72,18 @@ void chooseEffect(TarqColorWindow& page, const QString& name)
     QFAIL(qPrintable(name));
 }
 
+// A window on a plugged mouse that has been sent the whole configuration once, so every later
+// difference on the mouse is what the test changed.
+std::unique_ptr<MousecfgWidget> windowAfterFullUpload(WindowSandbox& sandbox)
+{
+    sandbox.mouse().plug(MouseLink::Receiver);
+    auto window = sandbox.makeWindow();
+    if (setPendingUploadFlag(1) != StorageResult::Ok)
+        return nullptr;
+    applyAndWait(*window);
+    return window;
+}
+
 int stepForDpi(int dpi)
 {
     const int sensor = sensorVariant();
@@ -90,11 +102,8 @@ private slots:
     {
         WindowSandbox sandbox;
         QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        // The mouse first gets the whole configuration, so every later difference is the pages'.
-        QCOMPARE(setPendingUploadFlag(1), StorageResult::Ok);
-        applyAndWait(*window);
+        auto window = windowAfterFullUpload(sandbox);
+        QVERIFY(window);
         const MouseSections before = sectionsOf(sandbox.mouse());
         const int active = sandbox.mouse().activeProfile();
 
@@ -183,10 +192,8 @@ private slots:
     {
         WindowSandbox sandbox;
         QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        QCOMPARE(setPendingUploadFlag(1), StorageResult::Ok);
-        applyAndWait(*window);
+        auto window = windowAfterFullUpload(sandbox);
+        QVERIFY(window);
         const DecodedButtons before = decodeButtonSection(sectionsOf(sandbox.mouse()).buttons);
 
         window->selectTab(MousecfgWidget::CustomizeTab);
