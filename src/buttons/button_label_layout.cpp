@@ -10,6 +10,7 @@ constexpr int kFixedGap = 20;
 constexpr int kLabelX = 56;
 constexpr int kLabelWidth = 220;
 constexpr int kLabelHeight = 30;
+constexpr int kWheelColumnX = kLabelX + kLabelWidth + 40;
 // The smallest gap an even spread may use before the page grows (and scrolls) instead.
 constexpr int kMinimumSpreadGap = 20;
 
@@ -61,6 +62,24 @@ ButtonRowPlaces buttonRowPlaces(const ButtonTable& layout, int buttonCount, int 
         place.number = ++count;
     }
     return places;
+}
+
+std::array<QRect, 2> wheelLabelRects(const ButtonRowPlaces& rowPlaces, double scale)
+{
+    std::array<QRect, 2> rects{};
+    size_t wheel = 0;
+    for (const ButtonLabelPlace& place : rowPlaces) {
+        if (place.number > 0 && wheel < rects.size()) {
+            rects[wheel] = place.rect;
+            rects[wheel++].moveLeft(scaledLength(kWheelColumnX, scale));
+        }
+    }
+    const int labelHeight = scaledLength(kLabelHeight, scale);
+    for (; wheel < rects.size(); ++wheel) {
+        rects[wheel] = QRect(scaledLength(kWheelColumnX, scale), labelHeight * int(2 * wheel + 1),
+                             scaledLength(kLabelWidth, scale), labelHeight);
+    }
+    return rects;
 }
 
 int buttonRowMinimumHeight(int shownCount, double scale)

@@ -26,5 +26,9 @@ int shownButtonLabelCount(const ButtonTable& layout, int buttonCount);
 // over the page height. Labels are 220 × 30 design pixels at x 56.
 ButtonRowPlaces buttonRowPlaces(const ButtonTable& layout, int buttonCount, int pageHeight, double scale);
 
+// The two wheel positions stand in a second column, beside the first two shown labels of the row
+// (at the top of the page when the row shows fewer).
+std::array<QRect, 2> wheelLabelRects(const ButtonRowPlaces& rowPlaces, double scale);
+
 // The height the page needs so that its labels neither overlap nor leave it.
 int buttonRowMinimumHeight(int shownCount, double scale);

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kRowBase[] = { 0, 20, kWheelFirstSlot };
-constexpr int kWheelColumnX = 316; // right of the front row, with a 40-pixel gap
 constexpr int kWheelCount = 2;
 
 QString functionText(const char* source)
@@ -78,20 +77,19 @@ void TarqBtnWindow::loadProductLayout()
         m_ledDisabled = ledDisabled;
         rebuildFunctionMenu();
     }
-    const int shown = shownButtonLabelCount(m_layout, m_buttonCount);
-    setMinimumHeight(buttonRowMinimumHeight(shown, m_scale));
     layoutLabels();
 }
 
 void TarqBtnWindow::setScale(double scale)
 {
     m_scale = scale;
-    setMinimumHeight(buttonRowMinimumHeight(shownButtonLabelCount(m_layout, m_buttonCount), m_scale));
     layoutLabels();
 }
 
 void TarqBtnWindow::layoutLabels()
 {
+    // The scroll area around the page scrolls when the labels need more than it shows.
+    setMinimumHeight(buttonRowMinimumHeight(shownButtonLabelCount(m_layout, m_buttonCount), m_scale));
     m_rowPlaces = buttonRowPlaces(m_layout, m_buttonCount, height(), m_scale);
     for (int row = 0; row < 2; ++row) {
         for (int position = 0; position < kButtonRowSize; ++position) {
@@ -101,21 +99,9 @@ void TarqBtnWindow::layoutLabels()
             label->setBadgeNumber(place.number);
         }
     }
-    // The wheel pair stands beside the first two labels of the front row.
-    int wheel = 0;
-    for (const ButtonLabelPlace& place : m_rowPlaces) {
-        if (place.number == 0 || wheel == kWheelCount)
-            continue;
-        QRect rect = place.rect;
-        rect.moveLeft(static_cast<int>(kWheelColumnX * m_scale));
-        m_labels[size_t(kWheelFirstSlot + wheel++)]->setGeometry(rect);
-    }
-    for (; wheel < kWheelCount; ++wheel) {
-        const int labelHeight = static_cast<int>(30 * m_scale);
-        m_labels[size_t(kWheelFirstSlot + wheel)]->setGeometry(static_cast<int>(kWheelColumnX * m_scale),
-                                                               labelHeight + wheel * 2 * labelHeight,
-                                                               static_cast<int>(220 * m_scale), labelHeight);
-    }
+    const std::array<QRect, kWheelCount> wheelRects = wheelLabelRects(m_rowPlaces, m_scale);
+    for (int wheel = 0; wheel < kWheelCount; ++wheel)
+        m_labels[size_t(kWheelFirstSlot + wheel)]->setGeometry(wheelRects[size_t(wheel)]);
     updateVisibleRows();
 }
 

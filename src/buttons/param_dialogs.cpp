@@ -9,6 +9,7 @@
 #include "controls/skin_catalogue.h"
 #include "controls/sliders.h"
 #include "pages/page_look.h"
+#include "platform/keyboard_capture.h"
 #include "storage/key_names.h"
 #include "storage/profile_record.h"
 
@@ -248,7 +249,7 @@ void TarqFireKeyWindow::onKeyEvent(int keyCode, int flags)
         return;
     m_lastCode = keyCode;
     m_lastFlags = flags;
-    const bool released = (flags & 0x80) != 0;
+    const bool released = (flags & KeyFlag::Released) != 0;
     if (!released)
         m_pressedKeys.insert(keyCode);
     else if (!m_pressedKeys.remove(keyCode))
