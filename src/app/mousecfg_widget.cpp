@@ -14,10 +14,10 @@
 #include "controls/translator.h"
 #include "device/discovery.h"
 #include "log_categories.h"
+#include "macro/macro_dialog.h"
 #include "pages/dpi_page.h"
 #include "pages/lighting_page.h"
 #include "pages/performance_page.h"
-#include "pages/placeholder_page.h"
 #include "pages/report_rate_page.h"
 #include "platform/hotplug.h"
 #include "session/sending.h"
@@ -385,7 +385,7 @@ void MousecfgWidget::createPages()
     place(m_performancePage, WindowLayout::PerformancePage);
     m_ratePage = new TarqReportRate(ProfileRecord(), this);
     place(m_ratePage, WindowLayout::ReportRatePage);
-    m_macroPage = new PlaceholderPage(QStringLiteral("MACRO"), this);
+    m_macroPage = new MacroDialog(this);
     place(m_macroPage, WindowLayout::MacroPage);
     m_lightingPage = new TarqColorWindow(this);
     place(m_lightingPage, WindowLayout::LightingPage);
@@ -416,7 +416,10 @@ void MousecfgWidget::createTray()
     m_loadConfigAction = new TarqAction(this);
     m_quitAction = new TarqAction(this);
     connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
-    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_quitAction, &QAction::triggered, this, [this] {
+        m_macroPage->settleUnsavedEdits();
+        QCoreApplication::quit();
+    });
     m_trayMenu->addAction(m_loadConfigAction);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_quitAction);
@@ -491,6 +494,8 @@ void MousecfgWidget::selectTab(int tab)
 {
     if (tab < LightingTab || tab > MacroTab)
         return;
+    if (m_currentTab == MacroTab && tab != MacroTab && m_macroPage)
+        m_macroPage->settleUnsavedEdits();
     m_currentTab = tab;
     for (int i = 0; i < int(m_tabs.size()); ++i)
         m_tabs[size_t(i)]->setChecked(i == tab);
@@ -589,6 +594,7 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void MousecfgWidget::closeEvent(QCloseEvent* event)
 {
+    m_macroPage->settleUnsavedEdits();
     // Without a tray there would be no way back to a hidden window: closing then quits.
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         event->ignore();

@@ -55,7 +55,9 @@ void KeyListener::stop()
 bool KeyListener::isDialogEvent(QObject* watched) const
 {
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && widget->window() == m_dialog;
+    // A page of the main window listens for the whole window: none of its widgets may act on a
+    // key being recorded.
+    return widget && widget->window() == m_dialog->window();
 }
 
 bool KeyListener::eventFilter(QObject* watched, QEvent* event)

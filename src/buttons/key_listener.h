@@ -6,10 +6,9 @@
 class GlobalKeyCapture;
 class QWidget;
 
-// Feeds a capture dialog with key events while it is open: from the platform's global capture
-// when the session has one, otherwise from the key events the dialog itself receives. Either
-// way the dialog's own widgets never act on a key that is being captured, so Escape, Tab and
-// Enter can be captured like any other key.
+// Feeds a capture dialog (or a page recording keys) with key events while it is open: from the platform's global
+// capture when the session has one, otherwise from the key events the dialog itself receives. Either way the dialog's
+// own widgets never act on a key that is being captured, so Escape, Tab and Enter can be captured like any other key.
 class KeyListener final : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "storage/languages.h"
 
+#include <QFontMetrics>
 #include <QRect>
 #include <QWidget>
 #include <atomic>
@@ -89,5 +90,14 @@ QFont uiFont(int fixedPixelSize, int reduction)
     if (!language.family.isEmpty())
         font.setFamily(language.family);
     font.setPixelSize(qMax(1, static_cast<int>(designSize * displayScaleFactor())));
+    return font;
+}
+
+QFont uiFontFitting(const QString& text, int width, double minimumShare)
+{
+    QFont font = uiFont();
+    const int smallest = qMax(1, static_cast<int>(font.pixelSize() * minimumShare));
+    while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }

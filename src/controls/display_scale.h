@@ -32,3 +32,7 @@ bool alternativeSkin();
 // A positive fixedPixelSize replaces the language's size; reduction is subtracted from it before
 // scaling. The size never drops below one pixel. Built from memory, so painting may call it.
 QFont uiFont(int fixedPixelSize = 0, int reduction = 0);
+
+// uiFont(), made smaller (to at most minimumShare of its size) until text fits in width pixels,
+// so a long translation stays whole instead of being cut.
+QFont uiFontFitting(const QString& text, int width, double minimumShare = 0.7);

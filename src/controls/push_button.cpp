@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kMaxImages = 3;
+// Room kept on either side of a text, in design pixels.
+constexpr int kTextPadding = 3;
 
 QColor textColour(bool alternative, int state)
 {
@@ -220,7 +222,7 @@ void TarqPushButton::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
     }
     if (!text().isEmpty()) {
-        painter.setFont(uiFont());
+        painter.setFont(uiFontFitting(text(), width() - 2 * scaled(kTextPadding)));
         painter.setPen(textColour(alternative, m_state));
         painter.drawText(rect(), Qt::AlignCenter, text());
     }

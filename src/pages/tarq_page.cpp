@@ -18,3 +18,5 @@ bool TarqPage::findButton(const TarqPushButton*, int&, int&) const
 {
     return false;
 }
+
+void TarqPage::settleUnsavedEdits() {}

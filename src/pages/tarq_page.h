@@ -34,6 +34,9 @@ public:
     // The row (0 front, 1 side, 2 wheel) and index of the mouse button a control of the page
     // stands for; false when it stands for none.
     virtual bool findButton(const TarqPushButton* button, int& row, int& index) const;
+    // The page is about to be left or the window to close: work the page keeps apart from the
+    // records (the macro editor's files) is settled with the user first.
+    virtual void settleUnsavedEdits();
 
 signals:
     void GotoMacroTab(quint8 tab);

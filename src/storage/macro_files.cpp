@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <algorithm>
 
@@ -228,18 +230,105 @@ MacroResult renameMacro(const QString& oldName, const QString& newName)
     if (QFile::exists(macroFilePath(newName)) || entries.contains(newName)) {
         return MacroResult::NameTaken;
     }
-    if (isValidFileName(oldName) && QFile::exists(macroFilePath(oldName)) &&
-        !QFile::rename(macroFilePath(oldName), macroFilePath(newName))) {
+    const bool hasFile = isValidFileName(oldName) && QFile::exists(macroFilePath(oldName));
+    if (hasFile && !QFile::rename(macroFilePath(oldName), macroFilePath(newName))) {
         return MacroResult::FileError;
     }
-    return renameMacroInList(oldName, newName);
+    const MacroResult listed = renameMacroInList(oldName, newName);
+    if (listed != MacroResult::Ok && hasFile) {
+        // The list still names the old file: give it its name back.
+        QFile::rename(macroFilePath(newName), macroFilePath(oldName));
+    }
+    return listed;
 }
 
 MacroResult deleteMacro(const QString& name)
 {
     const MacroResult removed = removeMacroFromList(name);
+    if (removed == MacroResult::FileError) {
+        return removed;
+    }
     if (isValidFileName(name)) {
         QFile::remove(macroFilePath(name));
     }
     return removed;
+}
+
+const char* macroResultMessage(MacroResult result)
+{
+    switch (result) {
+        case MacroResult::Ok:
+            return "";
+        case MacroResult::InvalidName:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "This name cannot be used for a file: leave out / \\ : and "
+                                                       "control characters.");
+        case MacroResult::TooManyMacros:
+            return kTooManyMacrosMessage;
+        case MacroResult::NotInList:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "This macro is no longer in the library.");
+        case MacroResult::NameTaken:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "Macro Exist!");
+        case MacroResult::FileError:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "The macro file could not be written. Check that the disk has "
+                                                       "room and that the folder may be written to.");
+        case MacroResult::NotAMacroFile:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "This file holds no macro.");
+        case MacroResult::Missing:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "This macro has not been saved yet.");
+    }
+    return "";
+}
+
+MacroResult importMacroFile(const QString& sourcePath, QString* importedName)
+{
+    const QString name = QFileInfo(sourcePath).completeBaseName();
+    if (!isValidFileName(name)) {
+        return MacroResult::InvalidName;
+    }
+    if (macroListEntries().contains(name) || QFile::exists(macroFilePath(name))) {
+        return MacroResult::NameTaken;
+    }
+    {
+        const GuardedSettings source(sourcePath, GuardedSettings::Mode::Read);
+        if (source.settings().status() != QSettings::NoError || !source.settings().contains(kCountKey)) {
+            return MacroResult::NotAMacroFile;
+        }
+    }
+    if (countMacros() >= kMacroListSize) {
+        return MacroResult::TooManyMacros;
+    }
+    if (!QDir().mkpath(macroDirectory()) || !QFile::copy(sourcePath, macroFilePath(name))) {
+        QFile::remove(macroFilePath(name));
+        return MacroResult::FileError;
+    }
+    const MacroResult listed = addMacroToList(name);
+    if (listed != MacroResult::Ok) {
+        QFile::remove(macroFilePath(name));
+        return listed;
+    }
+    if (importedName) {
+        *importedName = name;
+    }
+    return MacroResult::Ok;
+}
+
+MacroResult exportMacroFile(const QString& name, const QString& targetPath)
+{
+    if (!isValidFileName(name)) {
+        return MacroResult::InvalidName;
+    }
+    QFile source(macroFilePath(name));
+    if (!source.exists()) {
+        return MacroResult::Missing;
+    }
+    if (!source.open(QIODevice::ReadOnly)) {
+        return MacroResult::FileError;
+    }
+    const QByteArray content = source.readAll();
+    QSaveFile target(targetPath);
+    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size()) {
+        target.cancelWriting();
+        return MacroResult::FileError;
+    }
+    return target.commit() ? MacroResult::Ok : MacroResult::FileError;
 }

@@ -52,7 +52,13 @@ enum class MacroResult {
     NotInList,
     NameTaken,
     FileError,
+    NotAMacroFile, // an import whose file holds no macro
+    Missing,       // the macro has no file yet
 };
+
+// The message a refused or failed operation shows, a source text of the message box's catalogue;
+// empty for Ok.
+const char* macroResultMessage(MacroResult result);
 
 QString macroDirectory();
 QString macroFilePath(const QString& name);
@@ -84,5 +90,14 @@ MacroResult createMacro(QString* createdName = nullptr);
 // Renames the file (when it exists) and the list entry; refuses a name already in use.
 MacroResult renameMacro(const QString& oldName, const QString& newName);
 
-// Removes the list entry and the file.
+// Removes the list entry, then the file; a list that cannot be written keeps both.
 MacroResult deleteMacro(const QString& name);
+
+// Copies a macro file into the macro folder under its own base name and lists it. A name already
+// listed or on disk is refused (NameTaken), as are names that are no file names and files that
+// hold no macro; nothing is left behind by a refusal or a failure.
+MacroResult importMacroFile(const QString& sourcePath, QString* importedName = nullptr);
+
+// Copies the macro's file to targetPath, replacing what is there. The copy is written whole or not
+// at all, so a full disk leaves an older file at targetPath as it was.
+MacroResult exportMacroFile(const QString& name, const QString& targetPath);

@@ -1,0 +1,1157 @@
+#include "macro/macro_dialog.h"
+
+#include "buttons/key_listener.h"
+#include "controls/display_scale.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/push_button.h"
+#include "controls/skin_paths.h"
+#include "controls/theme.h"
+#include "log_categories.h"
+#include "macro/macro_delegate.h"
+#include "macro/macro_events.h"
+#include "macro/macro_model.h"
+#include "macro/macro_row_text.h"
+#include "pages/page_look.h"
+#include "storage/product_description.h"
+#include "storage/profile_record.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QTreeWidget>
+
+namespace {
+
+// Design rectangles in the page's 665 × 467 design pixels: the library on the left, the events
+// in the middle, mouse actions and the macro's settings on the right.
+constexpr QRect kLibraryTitle(8, 6, 150, 20);
+constexpr QRect kList(8, 28, 150, 270);
+constexpr QRect kNameCaption(8, 302, 150, 20);
+constexpr QRect kNameEdit(8, 324, 150, 24);
+constexpr QRect kTable(168, 38, 240, 268);
+constexpr QRect kTree(418, 28, 240, 166);
+constexpr QRect kTreeTitle(418, 6, 240, 20);
+constexpr QRect kDistanceCaption(418, 200, 130, 24);
+constexpr QRect kDistanceEdit(552, 200, 106, 24);
+constexpr QRect kDelayCaption(418, 228, 130, 24);
+constexpr QRect kDelayEdit(552, 228, 106, 24);
+constexpr QRect kRecordDelays(418, 290, 240, 24);
+constexpr QRect kDefaultDelays(418, 316, 176, 24);
+constexpr QRect kDefaultDelayEdit(598, 316, 60, 24);
+constexpr QRect kLoopCount(418, 344, 176, 24);
+constexpr QRect kLoopTimeEdit(598, 344, 60, 24);
+constexpr QRect kLoopWhileDown(418, 370, 240, 24);
+constexpr QRect kLoopUntilDown(418, 396, 240, 24);
+
+constexpr int kButtonHeight = 26;
+constexpr int kButtonPitch = 30;
+constexpr int kHalfWidth = 72;
+constexpr int kFullWidth = 150;
+constexpr int kMiddleHalf = 118;
+
+struct CommandPlace
+{
+    MacroDialog::Command command;
+    QRect rect;
+};
+
+constexpr CommandPlace kCommandPlaces[] = {
+    { MacroDialog::New, { 8, 354, kHalfWidth, kButtonHeight } },
+    { MacroDialog::DeleteMacro, { 86, 354, kHalfWidth, kButtonHeight } },
+    { MacroDialog::ChangeName, { 8, 354 + kButtonPitch, kFullWidth, kButtonHeight } },
+    { MacroDialog::Import, { 8, 354 + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::Export, { 86, 354 + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::Batch, { 8, 354 + 3 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::GunSet, { 86, 354 + 3 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::Start, { 168, 6, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Stop, { 168, 6, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::RecordAfter, { 290, 6, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::MoveUp, { 168, 312, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::MoveDown, { 290, 312, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Bottom, { 168, 312 + kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::DeleteRow, { 290, 312 + kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Clear, { 168, 312 + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Edit, { 290, 312 + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Cut, { 168, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
+    { MacroDialog::Copy, { 249, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
+    { MacroDialog::Paste, { 330, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
+    { MacroDialog::InsertDelay, { 168, 312 + 4 * kButtonPitch, 240, kButtonHeight } },
+    { MacroDialog::MouseCommand, { 418, 256, 240, kButtonHeight } },
+    { MacroDialog::Save, { 418, 432, kMiddleHalf, 28 } },
+    { MacroDialog::Cancel, { 540, 432, kMiddleHalf, 28 } },
+};
+
+const char* const kCommandTexts[MacroDialog::CommandCount] = {
+    QT_TRANSLATE_NOOP("MacroDialog", "START"),        QT_TRANSLATE_NOOP("MacroDialog", "STOP"),
+    QT_TRANSLATE_NOOP("MacroDialog", "NEW"),          QT_TRANSLATE_NOOP("MacroDialog", "DELETE"),
+    QT_TRANSLATE_NOOP("MacroDialog", "RECORD AFTER"), QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"),
+    QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"),    QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"),
+    QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"),        QT_TRANSLATE_NOOP("MacroDialog", "EDIT"),
+    QT_TRANSLATE_NOOP("MacroDialog", "CUT"),          QT_TRANSLATE_NOOP("MacroDialog", "COPY"),
+    QT_TRANSLATE_NOOP("MacroDialog", "PASTE"),        QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"),
+    QT_TRANSLATE_NOOP("MacroDialog", "SAVE"),         QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"),
+    QT_TRANSLATE_NOOP("MacroDialog", "IMPORT"),       QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"),
+    QT_TRANSLATE_NOOP("MacroDialog", "BATCH"),        QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"),
+    QT_TRANSLATE_NOOP("MacroDialog", "GUN SET"),      QT_TRANSLATE_NOOP("MacroDialog", "MOUSE COMMAND"),
+    QT_TRANSLATE_NOOP("MacroDialog", "DELETE"),
+};
+
+// What an entry of the mouse-action tree stands for.
+enum class TreeAction { Button, PressDown, BounceUp, Delay, Movement, Move };
+constexpr int kActionRole = Qt::UserRole;
+constexpr int kValueRole = Qt::UserRole + 1;
+constexpr int kNameRole = Qt::UserRole;
+
+constexpr quint8 kTreeButtons[] = { MouseButtonBit::Left, MouseButtonBit::Middle, MouseButtonBit::Right,
+                                    MouseButtonBit::Forward, MouseButtonBit::Backward };
+constexpr MoveDirection kTreeMoves[] = { MoveDirection::Left, MoveDirection::Right, MoveDirection::Up,
+                                         MoveDirection::Down };
+
+constexpr int kDefaultDistance = 10;
+constexpr int kDefaultInsertedDelayMs = 100;
+constexpr int kMaxDelayFieldMs = 60000;
+constexpr int kLoopTimeMinimum = 1;
+constexpr int kLoopTimeMaximum = 255;
+
+constexpr const char* kWarning = "Warning";
+constexpr const char* kUpperWarning = "WARNING";
+constexpr const char* kUnreleasedKeys = QT_TRANSLATE_NOOP("TarqMessageBox", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
+constexpr const char* kUnsavedQuestion =
+    QT_TRANSLATE_NOOP("TarqMessageBox", "The macro \"%1\" has changes that are not saved. Save them now?");
+constexpr const char* kMacroFull =
+    QT_TRANSLATE_NOOP("TarqMessageBox", "A button holds at most %1 events: this macro has no room for more.");
+constexpr const char* kNothingChecked = QT_TRANSLATE_NOOP("TarqMessageBox", "Tick the macros to export first.");
+constexpr const char* kImportOf = QT_TRANSLATE_NOOP("TarqMessageBox", "%1: %2");
+
+QString listStyle()
+{
+    return QStringLiteral("QListWidget,QTreeWidget{background-color:rgb(18,19,21);color:rgb(225,225,225);"
+                          "border:1px solid rgb(62,66,72);border-radius:3px;outline:0px;}"
+                          "QListWidget::item,QTreeWidget::item{padding:%1px;}"
+                          "QListWidget::item:selected,QTreeWidget::item:selected{background-color:rgb(44,47,51);"
+                          "color:white;}"
+                          "QListWidget:focus,QTreeWidget:focus{border-color:%2}"
+                          "QListWidget QLineEdit{background-color:rgb(30,32,35);color:white;}")
+        .arg(scaled(2))
+        .arg(themeColour().name());
+}
+
+QString tableStyle()
+{
+    return QStringLiteral("QTableView{background-color:rgb(18,19,21);border:1px solid rgb(62,66,72);"
+                          "border-radius:3px;outline:0px;gridline-color:rgb(30,32,35);}"
+                          "QTableView:focus{border-color:%1}"
+                          "QHeaderView::section{background-color:rgb(30,32,35);color:rgb(225,225,225);"
+                          "border:0px;border-bottom:1px solid rgb(62,66,72);padding-left:%2px;}"
+                          "QTableView QLineEdit{background-color:rgb(30,32,35);color:white;}")
+        .arg(themeColour().name())
+        .arg(scaled(6));
+}
+
+void place(QWidget* widget, const QRect& design)
+{
+    widget->setGeometry(scaledRect(design, displayScaleFactor()));
+}
+
+} // namespace
+
+TarqListItem::TarqListItem(const QString& name, bool batch)
+    : QListWidgetItem(name)
+{
+    setData(kNameRole, name);
+    setBatch(batch);
+}
+
+void TarqListItem::setBatch(bool batch)
+{
+    Qt::ItemFlags itemFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    if (batch)
+        itemFlags |= Qt::ItemIsUserCheckable;
+    setFlags(itemFlags);
+    if (batch)
+        setCheckState(Qt::Unchecked);
+    else
+        setData(Qt::CheckStateRole, QVariant());
+}
+
+bool TarqListItem::isChecked() const
+{
+    return (flags() & Qt::ItemIsUserCheckable) && checkState() == Qt::Checked;
+}
+
+MacroDialog::MacroDialog(QWidget* parent)
+    : TarqPage(parent)
+    , m_unit(productMinDelay())
+    , m_recorder(m_unit)
+{
+    setPageSurface(this);
+    m_listener =
+        new KeyListener(this, KeyListener::OtherPrograms::GetKeys, [this](int) { return m_recording || m_editingKey; });
+    connect(m_listener, &KeyListener::ready, this, &MacroDialog::captureReady);
+    connect(m_listener, &KeyListener::keyEvent, this, &MacroDialog::onKeyEvent);
+    createControls();
+    createTree();
+    setTabOrder();
+    retranslate();
+    reloadLibrary(QString());
+}
+
+MacroDialog::~MacroDialog()
+{
+    m_listener->stop();
+}
+
+void MacroDialog::createControls()
+{
+    m_libraryTitle = new TarqLabel(this);
+    m_nameCaption = new TarqLabel(this);
+    m_treeTitle = new TarqLabel(this);
+    m_distanceCaption = new TarqLabel(this);
+    m_delayCaption = new TarqLabel(this);
+    keepOffSurface({ m_libraryTitle, m_nameCaption, m_treeTitle, m_distanceCaption, m_delayCaption });
+
+    m_list = new QListWidget(this);
+    m_list->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_list->setStyleSheet(listStyle());
+    connect(m_list, &QListWidget::currentItemChanged, this, &MacroDialog::CurrentChanged);
+    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        const QString oldName = item->data(kNameRole).toString();
+        if (item->text() != oldName)
+            renameMacro(item, item->text());
+    });
+    m_nameEdit = new TarqLineEdit(this);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, [this] { runCommand(ChangeName); });
+
+    m_model = new TarqItemModel(m_unit, this);
+    m_delegate = new TarqMacroItemDelegate(m_model, this);
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_table->setColumnHidden(TarqItemModel::LowColumn, true);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->setShowGrid(false);
+    m_table->setStyleSheet(tableStyle());
+    m_table->installEventFilter(this);
+    connect(m_table, &QTableView::clicked, this, &MacroDialog::itemClicked);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { SelectRow(current.isValid() ? current.row() : -1); });
+
+    const auto makeField = [this](int minimum, int maximum) {
+        auto* edit = new TarqLineEdit(this);
+        edit->setValidator(new QIntValidator(minimum, maximum, edit));
+        edit->setMaxLength(QString::number(maximum).size());
+        edit->setAlignment(Qt::AlignCenter);
+        return edit;
+    };
+    m_distanceEdit = makeField(1, kMaxMoveDistance);
+    m_distanceEdit->setText(QString::number(kDefaultDistance));
+    m_delayEdit = makeField(1, kMaxDelayFieldMs);
+    m_delayEdit->setText(QString::number(kDefaultInsertedDelayMs));
+    m_defaultDelayEdit = makeField(0, kMaxDelayFieldMs);
+    m_loopTimeEdit = makeField(kLoopTimeMinimum, kLoopTimeMaximum);
+    connect(m_distanceEdit, &QLineEdit::textEdited, this, &MacroDialog::EditMoveChanged);
+    connect(m_delayEdit, &QLineEdit::textEdited, this, &MacroDialog::EditDelayChanged);
+    connect(m_defaultDelayEdit, &QLineEdit::textEdited, this, &MacroDialog::DefDelayChanged);
+    connect(m_loopTimeEdit, &QLineEdit::textEdited, this, &MacroDialog::LoopTimeChanged);
+
+    m_recordDelays = new QCheckBox(this);
+    m_defaultDelays = new QCheckBox(this);
+    for (QCheckBox* box : { m_recordDelays, m_defaultDelays }) {
+        styleCheckBox(box, CheckLook::Switch);
+        connect(box, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
+    }
+    m_loopGroup = new QButtonGroup(this);
+    m_loopGroup->setExclusive(false);
+    for (size_t i = 0; i < m_loopBoxes.size(); ++i) {
+        m_loopBoxes[i] = new QCheckBox(this);
+        styleCheckBox(m_loopBoxes[i], CheckLook::Round);
+        m_loopGroup->addButton(m_loopBoxes[i], int(i) + 1);
+        connect(m_loopBoxes[i], &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
+    }
+
+    for (int command = 0; command < CommandCount; ++command) {
+        auto* button = new TarqPushButton(tabButtonImages(), this);
+        button->setFocusPolicy(Qt::StrongFocus);
+        connect(button, &QPushButton::clicked, this, &MacroDialog::TarqItemPressed);
+        m_buttons[size_t(command)] = button;
+    }
+    button(Stop)->hide();
+    button(Batch)->setCheckable(true);
+}
+
+void MacroDialog::createTree()
+{
+    m_tree = new QTreeWidget(this);
+    m_tree->setHeaderHidden(true);
+    m_tree->setExpandsOnDoubleClick(false);
+    m_tree->setStyleSheet(listStyle());
+    m_tree->setIndentation(scaled(14));
+    const auto entry = [](QTreeWidgetItem* parent, TreeAction action, int value) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setData(0, kActionRole, int(action));
+        item->setData(0, kValueRole, value);
+        return item;
+    };
+    for (const quint8 bit : kTreeButtons) {
+        auto* top = new QTreeWidgetItem(m_tree);
+        top->setData(0, kActionRole, int(TreeAction::Button));
+        top->setData(0, kValueRole, bit);
+        entry(top, TreeAction::PressDown, bit);
+        entry(top, TreeAction::BounceUp, bit);
+    }
+    auto* delay = new QTreeWidgetItem(m_tree);
+    delay->setData(0, kActionRole, int(TreeAction::Delay));
+    auto* movement = new QTreeWidgetItem(m_tree);
+    movement->setData(0, kActionRole, int(TreeAction::Movement));
+    for (const MoveDirection direction : kTreeMoves)
+        entry(movement, TreeAction::Move, int(direction));
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
+    connect(m_tree, &QTreeWidget::itemActivated, this, &MacroDialog::TreeitemClick);
+}
+
+void MacroDialog::setTabOrder()
+{
+    QList<QWidget*> order{ m_list, m_nameEdit };
+    for (const Command command :
+         { New, DeleteMacro, ChangeName, Import, Export, Batch, GunSet, Start, Stop, RecordAfter })
+        order << button(command);
+    order << m_table;
+    for (const Command command : { MoveUp, MoveDown, Bottom, DeleteRow, Clear, Edit, Cut, Copy, Paste, InsertDelay })
+        order << button(command);
+    order << m_tree << m_distanceEdit << m_delayEdit << button(MouseCommand) << m_recordDelays << m_defaultDelays
+          << m_defaultDelayEdit << m_loopBoxes[0] << m_loopTimeEdit << m_loopBoxes[1] << m_loopBoxes[2] << button(Save)
+          << button(Cancel);
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void MacroDialog::showProfile(ProfileRecord&, ConfigRecord&, int) {}
+
+void MacroDialog::retranslate()
+{
+    for (int command = 0; command < CommandCount; ++command) {
+        TarqPushButton* commandButton = m_buttons[size_t(command)];
+        commandButton->setText(tr(kCommandTexts[command]));
+        commandButton->setAccessibleName(commandButton->text());
+    }
+    // Two buttons read "DELETE": their names tell them apart for a screen reader.
+    button(DeleteMacro)->setAccessibleName(tr("MACRO") + QLatin1Char(' ') + tr("DELETE"));
+    button(DeleteRow)->setAccessibleName(tr("ACTION") + QLatin1Char(' ') + tr("DELETE"));
+    m_libraryTitle->setText(tr("MACRO"));
+    m_nameCaption->setText(tr("MACRO NAME"));
+    m_treeTitle->setText(tr("MOUSE ACTION"));
+    m_distanceCaption->setText(tr("DISTANCE"));
+    m_delayCaption->setText(tr("DELAY(ms)"));
+    m_recordDelays->setText(tr("RECORD DELAYS BETWEEN ACTION"));
+    m_defaultDelays->setText(tr("INSERT DEFAULT DELAY"));
+    m_loopBoxes[0]->setText(tr("LOOPS TIME(1-255)"));
+    m_loopBoxes[1]->setText(tr("REPEAT RUN WHEN KEY DOWN"));
+    m_loopBoxes[2]->setText(tr("REPEAT RUN UNTIL THE KEY DOWN"));
+    m_list->setAccessibleName(tr("MACRO"));
+    m_nameEdit->setAccessibleName(tr("MACRO NAME"));
+    m_table->setAccessibleName(tr("ACTION"));
+    m_tree->setAccessibleName(tr("MOUSE ACTION"));
+    m_distanceEdit->setAccessibleName(tr("DISTANCE"));
+    m_delayEdit->setAccessibleName(tr("DELAY(ms)"));
+    m_defaultDelayEdit->setAccessibleName(tr("INSERT DEFAULT DELAY") + QStringLiteral(" (ms)"));
+    m_loopTimeEdit->setAccessibleName(tr("LOOPS TIME(1-255)"));
+    for (QCheckBox* box : { m_recordDelays, m_defaultDelays, m_loopBoxes[0], m_loopBoxes[1], m_loopBoxes[2] })
+        box->setAccessibleName(box->text());
+    m_model->setHeaderTexts();
+
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* top = m_tree->topLevelItem(i);
+        const auto action = TreeAction(top->data(0, kActionRole).toInt());
+        if (action == TreeAction::Button)
+            top->setText(0, tr(mouseButtonName(quint8(top->data(0, kValueRole).toInt()))));
+        else if (action == TreeAction::Delay)
+            top->setText(0, tr("DELAY"));
+        else
+            top->setText(0, tr("MOVEMENT"));
+        for (int c = 0; c < top->childCount(); ++c) {
+            QTreeWidgetItem* child = top->child(c);
+            switch (TreeAction(child->data(0, kActionRole).toInt())) {
+                case TreeAction::PressDown:
+                    child->setText(0, tr("PRESS DOWN"));
+                    break;
+                case TreeAction::BounceUp:
+                    child->setText(0, tr("BOUNCE UP"));
+                    break;
+                default:
+                    child->setText(0, tr(moveDirectionName(MoveDirection(child->data(0, kValueRole).toInt()))));
+                    break;
+            }
+        }
+    }
+    setAccessibleName(tr("MACRO"));
+    fitTexts();
+}
+
+void MacroDialog::fitTexts()
+{
+    const QFont font = uiFont();
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ m_list, m_nameEdit, m_table, m_tree, m_distanceEdit, m_delayEdit,
+                                          m_defaultDelayEdit, m_loopTimeEdit, m_table->horizontalHeader() })
+        widget->setFont(font);
+    const int indicator = scaled(16) + scaled(8);
+    for (QCheckBox* box : { m_recordDelays, m_defaultDelays, m_loopBoxes[0], m_loopBoxes[1], m_loopBoxes[2] })
+        box->setFont(uiFontFitting(box->text(), box->width() - indicator));
+    for (TarqLabel* label : { m_libraryTitle, m_nameCaption, m_treeTitle, m_distanceCaption, m_delayCaption })
+        label->setFont(uiFontFitting(label->text(), label->width()));
+}
+
+void MacroDialog::resizeEvent(QResizeEvent* event)
+{
+    TarqPage::resizeEvent(event);
+    place(m_libraryTitle, kLibraryTitle);
+    place(m_list, kList);
+    place(m_nameCaption, kNameCaption);
+    place(m_nameEdit, kNameEdit);
+    place(m_table, kTable);
+    place(m_treeTitle, kTreeTitle);
+    place(m_tree, kTree);
+    place(m_distanceCaption, kDistanceCaption);
+    place(m_distanceEdit, kDistanceEdit);
+    place(m_delayCaption, kDelayCaption);
+    place(m_delayEdit, kDelayEdit);
+    place(m_recordDelays, kRecordDelays);
+    place(m_defaultDelays, kDefaultDelays);
+    place(m_defaultDelayEdit, kDefaultDelayEdit);
+    place(m_loopBoxes[0], kLoopCount);
+    place(m_loopTimeEdit, kLoopTimeEdit);
+    place(m_loopBoxes[1], kLoopWhileDown);
+    place(m_loopBoxes[2], kLoopUntilDown);
+    for (const CommandPlace& commandPlace : kCommandPlaces)
+        place(button(commandPlace.command), commandPlace.rect);
+    const int tableWidth = m_table->viewport()->width();
+    m_table->setColumnWidth(TarqItemModel::KindColumn, tableWidth * 3 / 5);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setDefaultSectionSize(scaled(22));
+    m_list->setStyleSheet(listStyle());
+    m_tree->setStyleSheet(listStyle());
+    m_table->setStyleSheet(tableStyle());
+    for (QCheckBox* box : { m_recordDelays, m_defaultDelays })
+        styleCheckBox(box, CheckLook::Switch);
+    for (QCheckBox* box : m_loopBoxes)
+        styleCheckBox(box, CheckLook::Round);
+    fitTexts();
+}
+
+bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress && !m_recording && !m_editingKey) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            runCommand(DeleteRow);
+            return true;
+        }
+    }
+    return TarqPage::eventFilter(watched, event);
+}
+
+QString MacroDialog::currentMacroName() const
+{
+    return m_loadedName;
+}
+
+int MacroDialog::selectedRow() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool MacroDialog::isCaptureReady() const
+{
+    return m_listener->isReady();
+}
+
+int MacroDialog::delayMode() const
+{
+    if (m_recordDelays->isChecked())
+        return 1;
+    return m_defaultDelays->isChecked() ? 2 : 0;
+}
+
+int MacroDialog::loopType() const
+{
+    for (size_t i = 0; i < m_loopBoxes.size(); ++i) {
+        if (m_loopBoxes[i]->isChecked())
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+int MacroDialog::fieldValue(const TarqLineEdit* edit, int fallback) const
+{
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    return ok ? value : fallback;
+}
+
+MacroFile MacroDialog::currentMacro() const
+{
+    MacroFile macro;
+    macro.defaultDelay = fieldValue(m_defaultDelayEdit, 0);
+    macro.delayType = delayMode();
+    macro.loopType = loopType();
+    macro.loopTime = fieldValue(m_loopTimeEdit, 0);
+    macro.events = m_model->events();
+    return macro;
+}
+
+bool MacroDialog::hasUnsavedEdits() const
+{
+    if (m_loadedName.isEmpty())
+        return false;
+    const MacroFile now = currentMacro();
+    return now.events != m_loaded.events || now.defaultDelay != m_loaded.defaultDelay ||
+           now.delayType != m_loaded.delayType || now.loopType != m_loaded.loopType ||
+           now.loopTime != m_loaded.loopTime;
+}
+
+void MacroDialog::showEvents(const MacroFile& macro)
+{
+    const QSignalBlocker blockDefault(m_defaultDelayEdit);
+    const QSignalBlocker blockLoop(m_loopTimeEdit);
+    m_model->setEvents(macro.events);
+    m_recordDelays->setChecked(macro.delayType == 1);
+    m_defaultDelays->setChecked(macro.delayType == 2);
+    m_defaultDelayEdit->setText(QString::number(macro.defaultDelay));
+    for (size_t i = 0; i < m_loopBoxes.size(); ++i)
+        m_loopBoxes[i]->setChecked(macro.loopType == int(i) + 1);
+    m_loopTimeEdit->setText(QString::number(qBound(kLoopTimeMinimum, macro.loopTime, kLoopTimeMaximum)));
+    if (m_model->rowCount() > 0)
+        SelectRow(0);
+}
+
+void MacroDialog::loadSelectedMacro()
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    m_loadedName = item ? item->data(kNameRole).toString() : QString();
+    showEvents(m_loadedName.isEmpty() ? MacroFile() : loadMacro(m_loadedName));
+    // What the widgets show now is the saved state: a field that only tidies a stored value
+    // (a loop count of 0 shown as 1) is no edit of the user's.
+    m_loaded = currentMacro();
+    const QSignalBlocker blockName(m_nameEdit);
+    m_nameEdit->setText(m_loadedName);
+    updateCommandStates();
+}
+
+bool MacroDialog::saveCurrentMacro()
+{
+    if (m_loadedName.isEmpty())
+        return false;
+    const MacroFile macro = currentMacro();
+    const MacroResult result = saveMacro(m_loadedName, macro);
+    if (result != MacroResult::Ok) {
+        showMessage(kWarning, macroResultMessage(result));
+        return false;
+    }
+    m_loaded = macro;
+    return true;
+}
+
+void MacroDialog::reloadLibrary(const QString& select)
+{
+    {
+        const QSignalBlocker block(m_list);
+        m_list->clear();
+        for (const QString& name : macroListEntries()) {
+            if (!name.isEmpty())
+                m_list->addItem(new TarqListItem(name, m_batch));
+        }
+        const QList<QListWidgetItem*> found = m_list->findItems(select, Qt::MatchExactly);
+        if (!select.isEmpty() && !found.isEmpty())
+            m_list->setCurrentItem(found.first());
+        else if (m_list->count() > 0)
+            m_list->setCurrentRow(0);
+    }
+    loadSelectedMacro();
+}
+
+void MacroDialog::updateCommandStates()
+{
+    const bool capturing = m_recording || m_editingKey;
+    const bool hasMacro = !m_loadedName.isEmpty();
+    const bool idle = !capturing;
+    for (int command = 0; command < CommandCount; ++command) {
+        bool enabled = idle && hasMacro;
+        switch (Command(command)) {
+            case New:
+            case Import:
+            case Batch:
+            case GunSet:
+                enabled = idle;
+                break;
+            case Stop:
+                enabled = m_recording;
+                break;
+            case Save:
+            case Cancel:
+                enabled = hasMacro && !m_recording;
+                break;
+            case Cut:
+            case Copy:
+            case Paste:
+                enabled = false;
+                break;
+            default:
+                break;
+        }
+        m_buttons[size_t(command)]->setEnabled(enabled);
+    }
+    button(Start)->setVisible(!m_recording);
+    button(Stop)->setVisible(m_recording);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_table, m_tree, m_distanceEdit, m_delayEdit, m_recordDelays, m_defaultDelays, m_defaultDelayEdit,
+             m_loopBoxes[0], m_loopBoxes[1], m_loopBoxes[2], m_loopTimeEdit, m_nameEdit })
+        widget->setEnabled(idle && hasMacro);
+    m_list->setEnabled(idle);
+}
+
+void MacroDialog::setCaptureState(bool capturing)
+{
+    updateCommandStates();
+    emit EnableButtonsSignal(!capturing);
+}
+
+void MacroDialog::TarqItemPressed()
+{
+    for (int command = 0; command < CommandCount; ++command) {
+        if (sender() == m_buttons[size_t(command)]) {
+            runCommand(Command(command));
+            return;
+        }
+    }
+}
+
+void MacroDialog::runCommand(Command command)
+{
+    qCDebug(lcUi, "macro command %d", int(command));
+    switch (command) {
+        case Start:
+            startRecording(false);
+            break;
+        case RecordAfter:
+            startRecording(true);
+            break;
+        case Stop:
+            stopRecording();
+            break;
+        case Edit:
+            startKeyEdit();
+            break;
+        case DeleteRow:
+            deleteSelectedRow();
+            break;
+        case MoveUp:
+        case MoveDown:
+        case Bottom:
+            moveSelectedRow(command);
+            break;
+        case Clear:
+            if (m_model->rowCount() > 0)
+                m_model->clearRows();
+            break;
+        case InsertDelay:
+            if (!m_loadedName.isEmpty())
+                insertRows({ delayEvent(fieldValue(m_delayEdit, m_unit), m_unit) });
+            break;
+        case MouseCommand:
+            if (m_tree->currentItem())
+                TreeitemClick(m_tree->currentItem(), 0);
+            break;
+        case Save:
+            endCapture();
+            saveCurrentMacro();
+            break;
+        case Cancel:
+            endCapture();
+            loadSelectedMacro();
+            break;
+        case New:
+            newMacro();
+            break;
+        case DeleteMacro:
+            deleteMacro();
+            break;
+        case ChangeName:
+            if (m_list->currentItem())
+                renameMacro(m_list->currentItem(), m_nameEdit->text().trimmed());
+            break;
+        case Import:
+            importMacros();
+            break;
+        case Export:
+            exportMacros();
+            break;
+        case Batch:
+            toggleBatch();
+            break;
+        case GunSet:
+            openGunSet();
+            break;
+        case Cut:
+        case Copy:
+        case Paste:
+        case CommandCount:
+            break;
+    }
+}
+
+void MacroDialog::startRecording(bool keepRows)
+{
+    if (m_loadedName.isEmpty() || m_recording || m_editingKey)
+        return;
+    if (keepRows) {
+        const int selected = selectedRow();
+        m_insertRow = selected < 0 ? m_model->rowCount() : selected + 1;
+    } else {
+        m_model->clearRows();
+        m_model->setHeaderTexts();
+        m_insertRow = 0;
+    }
+    m_recorder.start(delayMode(), fieldValue(m_defaultDelayEdit, 0));
+    m_clock.start();
+    m_recording = true;
+    setCaptureState(true);
+    m_listener->start();
+}
+
+void MacroDialog::endCapture()
+{
+    if (!m_recording && !m_editingKey)
+        return;
+    m_listener->stop();
+    m_recording = false;
+    m_editingKey = false;
+    setCaptureState(false);
+}
+
+void MacroDialog::stopRecording()
+{
+    if (!m_recording)
+        return;
+    endCapture();
+    if (!allPressesReleased(m_model->events()))
+        showMessage(kWarning, kUnreleasedKeys);
+}
+
+void MacroDialog::startKeyEdit()
+{
+    const int row = selectedRow();
+    if (row < 0 || m_recording || m_editingKey)
+        return;
+    const MacroEvent event = m_model->event(row);
+    if (event.kind == MacroKind::Delay) {
+        // A delay is edited in place, in milliseconds.
+        m_table->edit(m_model->index(row, TarqItemModel::HighColumn));
+        return;
+    }
+    if (event.kind == MacroKind::Move) {
+        m_distanceEdit->setFocus();
+        m_distanceEdit->selectAll();
+        return;
+    }
+    m_editingKey = true;
+    m_lastKeyCode = -1;
+    m_lastKeyFlags = -1;
+    SelectRow(row);
+    setCaptureState(true);
+    m_listener->start();
+}
+
+void MacroDialog::onKeyEvent(int keyCode, int flags)
+{
+    if (m_recording) {
+        const QVector<MacroEvent> rows = m_recorder.record(keyCode, flags, m_clock.elapsed(), m_model->rowCount());
+        if (rows.isEmpty())
+            return;
+        m_model->insertEvents(m_insertRow, rows);
+        m_insertRow += rows.size();
+        SelectRow(m_insertRow - 1);
+        return;
+    }
+    if (!m_editingKey || (keyCode == m_lastKeyCode && flags == m_lastKeyFlags))
+        return;
+    m_lastKeyCode = keyCode;
+    m_lastKeyFlags = flags;
+    const int row = selectedRow();
+    if (row >= 0 && (m_model->event(row).kind & 0x7F) == MacroKind::KeyRelease)
+        m_model->setEvent(row, withKey(m_model->event(row), keyCode));
+    SelectRow(row);
+}
+
+void MacroDialog::insertRows(const QVector<MacroEvent>& rows)
+{
+    if (m_loadedName.isEmpty() || rows.isEmpty())
+        return;
+    if (m_model->rowCount() + rows.size() > kKeySlotCount) {
+        showMessage(kWarning, kMacroFull, QString::number(kKeySlotCount));
+        return;
+    }
+    const int selected = selectedRow();
+    const int at = selected < 0 ? m_model->rowCount() : selected + 1;
+    m_model->insertEvents(at, rows);
+    SelectRow(at + rows.size() - 1);
+}
+
+void MacroDialog::deleteSelectedRow()
+{
+    const int row = selectedRow();
+    if (m_model->rowCount() == 0 || row < 0)
+        return;
+    const bool onlyRow = m_model->rowCount() == 1;
+    m_model->removeRow(row);
+    if (!onlyRow)
+        SelectRow(qMin(row, m_model->rowCount() - 1));
+}
+
+void MacroDialog::moveSelectedRow(Command command)
+{
+    const int row = selectedRow();
+    const int count = m_model->rowCount();
+    if (count == 0 || row < 0)
+        return;
+    int target = row;
+    if (command == MoveUp)
+        target = row - 1;
+    else if (command == MoveDown)
+        target = row + 1;
+    else
+        target = count - 1;
+    if (target < 0 || target >= count || target == row)
+        return;
+    m_model->moveEventRow(row, target);
+    SelectRow(target);
+}
+
+void MacroDialog::SelectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row, TarqItemModel::KindColumn);
+    if (m_table->currentIndex().row() != row) {
+        m_table->selectionModel()->setCurrentIndex(index,
+                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else if (!m_table->selectionModel()->isRowSelected(row, QModelIndex())) {
+        m_table->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    m_table->scrollTo(index);
+    // The fields beside the table show the selected movement's distance and delay's length.
+    const MacroEvent event = m_model->event(row);
+    MoveDirection direction = MoveDirection::Right;
+    int distance = 0;
+    if (readMove(event, direction, distance)) {
+        const QSignalBlocker block(m_distanceEdit);
+        m_distanceEdit->setText(QString::number(distance));
+    } else if (event.kind == MacroKind::Delay) {
+        const QSignalBlocker block(m_delayEdit);
+        m_delayEdit->setText(QString::number(delayMilliseconds(event, m_unit)));
+    }
+}
+
+void MacroDialog::itemClicked(const QModelIndex& index)
+{
+    if (index.isValid())
+        SelectRow(index.row());
+}
+
+void MacroDialog::EditMoveChanged(const QString& text)
+{
+    const int row = selectedRow();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    MoveDirection direction = MoveDirection::Right;
+    int distance = 0;
+    if (row < 0 || !ok || !readMove(m_model->event(row), direction, distance))
+        return;
+    m_model->setEvent(row, ::moveEvent(direction, value));
+}
+
+void MacroDialog::EditDelayChanged(const QString& text)
+{
+    const int row = selectedRow();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (row < 0 || !ok || m_model->event(row).kind != MacroKind::Delay)
+        return;
+    m_model->setEvent(row, delayEvent(value, m_unit));
+}
+
+void MacroDialog::DefDelayChanged(const QString& text)
+{
+    qCDebug(lcUi, "default delay %s", qUtf8Printable(text));
+}
+
+void MacroDialog::LoopTimeChanged(const QString& text)
+{
+    qCDebug(lcUi, "loop time %s", qUtf8Printable(text));
+}
+
+void MacroDialog::checkbtn_clicked()
+{
+    // The delay modes exclude each other, as do the loop types; either may be left with none.
+    auto* clicked = qobject_cast<QCheckBox*>(sender());
+    if (!clicked || !clicked->isChecked())
+        return;
+    const QList<QCheckBox*> delayBoxes{ m_recordDelays, m_defaultDelays };
+    const QList<QCheckBox*> loopBoxes{ m_loopBoxes[0], m_loopBoxes[1], m_loopBoxes[2] };
+    for (QCheckBox* box : delayBoxes.contains(clicked) ? delayBoxes : loopBoxes) {
+        if (box != clicked)
+            box->setChecked(false);
+    }
+}
+
+void MacroDialog::TreeitemClick(QTreeWidgetItem* item, int)
+{
+    if (!item || m_recording || m_editingKey)
+        return;
+    const auto action = TreeAction(item->data(0, kActionRole).toInt());
+    const int value = item->data(0, kValueRole).toInt();
+    const int mode = delayMode();
+    const int defaultDelay = fieldValue(m_defaultDelayEdit, 0);
+    switch (action) {
+        case TreeAction::Button:
+        case TreeAction::Movement:
+            if (!item->isExpanded()) {
+                for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+                    m_tree->topLevelItem(i)->setExpanded(m_tree->topLevelItem(i) == item);
+                return;
+            }
+            if (action == TreeAction::Button)
+                insertRows(mouseActionRows(quint8(value), ClickPart::Click, mode, defaultDelay, m_unit));
+            break;
+        case TreeAction::PressDown:
+            insertRows(mouseActionRows(quint8(value), ClickPart::Press, mode, defaultDelay, m_unit));
+            break;
+        case TreeAction::BounceUp:
+            insertRows(mouseActionRows(quint8(value), ClickPart::Release, mode, defaultDelay, m_unit));
+            break;
+        case TreeAction::Delay:
+            insertRows({ delayEvent(fieldValue(m_delayEdit, m_unit), m_unit) });
+            break;
+        case TreeAction::Move:
+            m_tree->setCurrentItem(item);
+            mousemove_test();
+            break;
+    }
+}
+
+void MacroDialog::mousemove_test()
+{
+    const QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item || TreeAction(item->data(0, kActionRole).toInt()) != TreeAction::Move)
+        return;
+    const auto direction = MoveDirection(item->data(0, kValueRole).toInt());
+    QVector<MacroEvent> rows{ ::moveEvent(direction, fieldValue(m_distanceEdit, kDefaultDistance)) };
+    rows << modeDelayRows(delayMode(), fieldValue(m_defaultDelayEdit, 0), m_unit);
+    insertRows(rows);
+}
+
+void MacroDialog::CurrentChanged(QListWidgetItem* current, QListWidgetItem* previous)
+{
+    endCapture();
+    if (previous && hasUnsavedEdits() && askToSave(m_loadedName) && !saveCurrentMacro()) {
+        // The edits could not be written: stay on them rather than lose them.
+        const QSignalBlocker block(m_list);
+        m_list->setCurrentItem(previous);
+        return;
+    }
+    Q_UNUSED(current)
+    loadSelectedMacro();
+}
+
+bool MacroDialog::askToSave(const QString& name)
+{
+    TarqMessageBox box(TarqMessageBox::Question, QString(), QLatin1String(kWarning),
+                       TarqMessageBox::tr(kUnsavedQuestion).arg(name), this);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QDialog::Accepted;
+}
+
+void MacroDialog::settleUnsavedEdits()
+{
+    if (m_settling)
+        return;
+    m_settling = true;
+    endCapture();
+    if (hasUnsavedEdits()) {
+        if (askToSave(m_loadedName))
+            saveCurrentMacro();
+        else
+            loadSelectedMacro();
+    }
+    m_settling = false;
+}
+
+void MacroDialog::showMessage(const char* heading, const char* text, const QString& argument)
+{
+    const QString translated = TarqMessageBox::tr(text);
+    auto* box = new TarqMessageBox(TarqMessageBox::Warning, QString(), QLatin1String(heading),
+                                   argument.isEmpty() ? translated : translated.arg(argument), this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->open();
+}
+
+void MacroDialog::newMacro()
+{
+    if (countMacros() > kMacroListSize - 1) {
+        showMessage(kUpperWarning, kTooManyMacrosMessage);
+        return;
+    }
+    settleUnsavedEdits();
+    QString name;
+    const MacroResult result = createMacro(&name);
+    if (result != MacroResult::Ok) {
+        showMessage(result == MacroResult::TooManyMacros ? kUpperWarning : kWarning, macroResultMessage(result));
+        return;
+    }
+    reloadLibrary(name);
+}
+
+void MacroDialog::deleteMacro()
+{
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item)
+        return;
+    const QString name = item->data(kNameRole).toString();
+    const MacroResult result = ::deleteMacro(name);
+    if (result == MacroResult::FileError) {
+        showMessage(kWarning, macroResultMessage(result));
+        return;
+    }
+    const int row = m_list->row(item);
+    m_loadedName.clear();
+    {
+        const QSignalBlocker block(m_list);
+        delete m_list->takeItem(row);
+        if (m_list->count() > 0)
+            m_list->setCurrentRow(qMin(row, m_list->count() - 1));
+    }
+    loadSelectedMacro();
+}
+
+void MacroDialog::renameMacro(QListWidgetItem* item, const QString& newName)
+{
+    const QString oldName = item->data(kNameRole).toString();
+    const MacroResult result = newName == oldName ? MacroResult::Ok : ::renameMacro(oldName, newName);
+    const QString shown = result == MacroResult::Ok ? newName : oldName;
+    {
+        const QSignalBlocker block(m_list);
+        item->setText(shown);
+        item->setData(kNameRole, shown);
+    }
+    if (item == m_list->currentItem()) {
+        m_loadedName = shown;
+        m_nameEdit->setText(shown);
+    }
+    if (result != MacroResult::Ok)
+        showMessage(kWarning, macroResultMessage(result));
+}
+
+void MacroDialog::importMacros()
+{
+    QFileDialog dialog(this, tr("Load Macro File"), QString(), tr("Macro File(*.MSMACRO)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(m_batch ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    settleUnsavedEdits();
+    QString last;
+    QStringList problems;
+    MacroResult lastProblem = MacroResult::Ok;
+    for (const QString& path : dialog.selectedFiles()) {
+        QString name;
+        const MacroResult result = importMacroFile(path, &name);
+        if (result == MacroResult::Ok) {
+            last = name;
+            continue;
+        }
+        lastProblem = result;
+        problems << TarqMessageBox::tr(kImportOf).arg(QFileInfo(path).fileName(),
+                                                      TarqMessageBox::tr(macroResultMessage(result)));
+    }
+    if (!last.isEmpty())
+        reloadLibrary(last);
+    // One file refused reads as the refusal itself ("Macro Exist!"); several name each file.
+    if (problems.size() == 1 && dialog.selectedFiles().size() == 1)
+        showMessage(kWarning, macroResultMessage(lastProblem));
+    else if (!problems.isEmpty())
+        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+}
+
+void MacroDialog::exportMacros()
+{
+    settleUnsavedEdits();
+    if (!m_batch) {
+        if (m_loadedName.isEmpty())
+            return;
+        QFileDialog dialog(this, tr("Save Macro File"), m_loadedName + QStringLiteral(".MSMACRO"),
+                           tr("Macro File(*.MSMACRO)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("MSMACRO"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const MacroResult result = exportMacroFile(m_loadedName, dialog.selectedFiles().first());
+        if (result != MacroResult::Ok)
+            showMessage(kWarning, macroResultMessage(result));
+        return;
+    }
+    QStringList names;
+    for (int i = 0; i < m_list->count(); ++i) {
+        const auto* item = static_cast<const TarqListItem*>(m_list->item(i));
+        if (item->isChecked())
+            names << item->data(kNameRole).toString();
+    }
+    if (names.isEmpty()) {
+        showMessage(kWarning, kNothingChecked);
+        return;
+    }
+    QFileDialog dialog(this, tr("Save Macro File"), QStringLiteral("./"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QDir target(dialog.selectedFiles().first());
+    QStringList problems;
+    for (const QString& name : names) {
+        const MacroResult result = exportMacroFile(name, target.filePath(name + QStringLiteral(".MSMACRO")));
+        if (result != MacroResult::Ok)
+            problems << TarqMessageBox::tr(kImportOf).arg(name, TarqMessageBox::tr(macroResultMessage(result)));
+    }
+    if (!problems.isEmpty())
+        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+}
+
+void MacroDialog::toggleBatch()
+{
+    m_batch = !m_batch;
+    button(Batch)->setChecked(m_batch);
+    const QSignalBlocker block(m_list);
+    for (int i = 0; i < m_list->count(); ++i)
+        static_cast<TarqListItem*>(m_list->item(i))->setBatch(m_batch);
+}
+
+void MacroDialog::openGunSet()
+{
+    if (countMacros() > kMacroListSize - 1) {
+        showMessage(kUpperWarning, kTooManyMacrosMessage);
+        return;
+    }
+}

@@ -1,0 +1,178 @@
+#pragma once
+
+#include "macro/macro_recorder.h"
+#include "pages/tarq_page.h"
+#include "storage/macro_files.h"
+
+#include <QElapsedTimer>
+#include <QListWidgetItem>
+#include <QModelIndex>
+#include <array>
+
+class KeyListener;
+class QButtonGroup;
+class QCheckBox;
+class QListWidget;
+class QTableView;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TarqItemModel;
+class TarqLabel;
+class TarqLineEdit;
+class TarqMacroItemDelegate;
+class TarqPushButton;
+
+// One editable row of the macro library; in batch mode it carries a check box.
+class TarqListItem final : public QListWidgetItem
+{
+public:
+    TarqListItem(const QString& name, bool batch);
+    void setBatch(bool batch);
+    bool isChecked() const;
+};
+
+// The macro page: the library of macro files, the selected macro's events, recording them from
+// the keyboard and inserting mouse actions and delays. It works on files only; buttons get a
+// macro through the button page.
+class MacroDialog final : public TarqPage
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MacroDialog)
+
+public:
+    enum Command {
+        Start,
+        Stop,
+        New,
+        DeleteMacro,
+        RecordAfter,
+        MoveUp,
+        MoveDown,
+        Bottom,
+        Clear,
+        Edit,
+        Cut,
+        Copy,
+        Paste,
+        ChangeName,
+        Save,
+        Cancel,
+        Import,
+        Export,
+        Batch,
+        InsertDelay,
+        GunSet,
+        MouseCommand,
+        DeleteRow,
+        CommandCount
+    };
+
+    explicit MacroDialog(QWidget* parent = nullptr);
+    ~MacroDialog() override;
+
+    void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
+    void retranslate() override;
+    // Asks whether to save unsaved edits before the page is left or the window closes; ends a
+    // recording first.
+    void settleUnsavedEdits() override;
+
+    TarqPushButton* button(Command command) const { return m_buttons[size_t(command)]; }
+    TarqItemModel* eventModel() const { return m_model; }
+    QString currentMacroName() const;
+    bool isRecording() const { return m_recording; }
+    bool isEditingKey() const { return m_editingKey; }
+    bool isBatchMode() const { return m_batch; }
+    bool hasUnsavedEdits() const;
+    // Keys pressed from now on are recorded.
+    bool isCaptureReady() const;
+    int selectedRow() const;
+
+signals:
+    void captureReady();
+
+public slots:
+    void TreeitemClick(QTreeWidgetItem* item, int column);
+    void itemClicked(const QModelIndex& index);
+    void EditMoveChanged(const QString& text);
+    void EditDelayChanged(const QString& text);
+    void DefDelayChanged(const QString& text);
+    void LoopTimeChanged(const QString& text);
+    void CurrentChanged(QListWidgetItem* current, QListWidgetItem* previous);
+    void mousemove_test();
+    void TarqItemPressed();
+    void checkbtn_clicked();
+    void SelectRow(int row);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createTree();
+    void setTabOrder();
+    void runCommand(Command command);
+    void startRecording(bool keepRows);
+    void stopRecording();
+    void startKeyEdit();
+    void endCapture();
+    void setCaptureState(bool capturing);
+    void onKeyEvent(int keyCode, int flags);
+    void insertRows(const QVector<MacroEvent>& rows);
+    void deleteSelectedRow();
+    void moveSelectedRow(Command command);
+    void showEvents(const MacroFile& macro);
+    MacroFile currentMacro() const;
+    void loadSelectedMacro();
+    bool saveCurrentMacro();
+    void newMacro();
+    void deleteMacro();
+    void renameMacro(QListWidgetItem* item, const QString& newName);
+    void importMacros();
+    void exportMacros();
+    void toggleBatch();
+    void openGunSet();
+    void reloadLibrary(const QString& select);
+    void updateCommandStates();
+    void fitTexts();
+    void showMessage(const char* heading, const char* text, const QString& argument = QString());
+    bool askToSave(const QString& name);
+    int delayMode() const;
+    int loopType() const;
+    int fieldValue(const TarqLineEdit* edit, int fallback) const;
+
+    const int m_unit;
+    MacroRecorder m_recorder;
+    QElapsedTimer m_clock;
+    KeyListener* m_listener = nullptr;
+    TarqItemModel* m_model = nullptr;
+    TarqMacroItemDelegate* m_delegate = nullptr;
+    QTableView* m_table = nullptr;
+    QListWidget* m_list = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    TarqLabel* m_libraryTitle = nullptr;
+    TarqLabel* m_nameCaption = nullptr;
+    TarqLineEdit* m_nameEdit = nullptr;
+    TarqLabel* m_treeTitle = nullptr;
+    TarqLabel* m_distanceCaption = nullptr;
+    TarqLineEdit* m_distanceEdit = nullptr;
+    TarqLabel* m_delayCaption = nullptr;
+    TarqLineEdit* m_delayEdit = nullptr;
+    QCheckBox* m_recordDelays = nullptr;
+    QCheckBox* m_defaultDelays = nullptr;
+    TarqLineEdit* m_defaultDelayEdit = nullptr;
+    std::array<QCheckBox*, 3> m_loopBoxes{};
+    QButtonGroup* m_loopGroup = nullptr;
+    TarqLineEdit* m_loopTimeEdit = nullptr;
+    std::array<TarqPushButton*, CommandCount> m_buttons{};
+
+    QString m_loadedName;
+    MacroFile m_loaded;
+    bool m_recording = false;
+    bool m_editingKey = false;
+    bool m_batch = false;
+    bool m_settling = false;
+    int m_insertRow = -1;
+    int m_lastKeyCode = -1;
+    int m_lastKeyFlags = -1;
+};

@@ -1,0 +1,91 @@
+#include "macro/macro_model.h"
+
+#include "macro/macro_row_text.h"
+
+TarqItemModel::TarqItemModel(int unit, QObject* parent)
+    : QStandardItemModel(0, ColumnCount, parent)
+    , m_unit(unit)
+{
+    setHeaderTexts();
+}
+
+void TarqItemModel::setHeaderTexts()
+{
+    setHorizontalHeaderLabels({ tr("ACTION"), tr("DELAY(ms)"), QString() });
+}
+
+void TarqItemModel::clearRows()
+{
+    removeRows(0, rowCount());
+}
+
+QList<QStandardItem*> TarqItemModel::makeRow(const MacroEvent& event) const
+{
+    QList<QStandardItem*> cells;
+    // Only a delay is edited in place (F2): its value in milliseconds.
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                                (event.kind == MacroKind::Delay ? Qt::ItemIsEditable : Qt::NoItemFlags);
+    for (const quint8 value : { event.kind, event.dataH, event.dataL }) {
+        auto* cell = new QStandardItem(QString::number(value));
+        cell->setFlags(flags);
+        cells.append(cell);
+    }
+    return cells;
+}
+
+QVector<MacroEvent> TarqItemModel::events() const
+{
+    QVector<MacroEvent> all;
+    all.reserve(rowCount());
+    for (int row = 0; row < rowCount(); ++row)
+        all.append(event(row));
+    return all;
+}
+
+void TarqItemModel::setEvents(const QVector<MacroEvent>& events)
+{
+    clearRows();
+    insertEvents(0, events);
+}
+
+MacroEvent TarqItemModel::event(int row) const
+{
+    const auto byteAt = [this, row](int column) {
+        const QStandardItem* cell = item(row, column);
+        return cell ? quint8(cell->text().toInt() & 0xFF) : quint8(0);
+    };
+    return { byteAt(KindColumn), byteAt(LowColumn), byteAt(HighColumn) };
+}
+
+void TarqItemModel::setEvent(int row, const MacroEvent& event)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    const QList<QStandardItem*> cells = makeRow(event);
+    for (int column = 0; column < ColumnCount; ++column)
+        setItem(row, column, cells.at(column));
+}
+
+void TarqItemModel::insertEvents(int row, const QVector<MacroEvent>& events)
+{
+    int at = qBound(0, row, rowCount());
+    for (const MacroEvent& event : events)
+        insertRow(at++, makeRow(event));
+}
+
+void TarqItemModel::moveEventRow(int from, int to)
+{
+    if (from < 0 || from >= rowCount() || from == to)
+        return;
+    const QList<QStandardItem*> cells = takeRow(from);
+    insertRow(qBound(0, to, rowCount()), cells);
+}
+
+QVariant TarqItemModel::data(const QModelIndex& index, int role) const
+{
+    if ((role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) && index.isValid()) {
+        const MacroRowLook look = macroRowLook(event(index.row()), m_unit);
+        return look.delay.isEmpty() ? look.action : look.action + QLatin1Char(' ') + look.delay;
+    }
+    return QStandardItemModel::data(index, role);
+}

@@ -1,0 +1,6 @@
+# The macro editor, part of the widget library.
+target_sources(mousecfg_ui PRIVATE
+    macro/macro_delegate.cpp macro/macro_delegate.h
+    macro/macro_dialog.cpp macro/macro_dialog.h
+    macro/macro_model.cpp macro/macro_model.h
+    macro/macro_row_text.cpp macro/macro_row_text.h)
