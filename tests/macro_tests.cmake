@@ -1,0 +1,1 @@
+mousecfg_add_test(NAME TestMacroRecorder SOURCES test_macro_recorder.cpp LIBS mousecfg_core)
