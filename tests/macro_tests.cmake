@@ -1,1 +1,6 @@
+mousecfg_add_test(NAME TestGunPattern SOURCES test_gun_pattern.cpp LIBS mousecfg_core)
 mousecfg_add_test(NAME TestMacroRecorder SOURCES test_macro_recorder.cpp LIBS mousecfg_core)
+if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestGunDialogs
+        SOURCES test_gun_dialogs.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)
+endif()

@@ -9,6 +9,7 @@
 #include "controls/message_box.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
+#include "macro/gun_dialogs.h"
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
 #include "pages/lighting_page.h"
@@ -97,6 +98,19 @@ void saveButtonDialogShots(MousecfgWidget& window, TarqBtnWindow* page, const QS
     saveDialogShot(window, macroDialog, QStringLiteral("dialog-macro-select-") + suffix);
 }
 
+void saveGunDialogShots(MousecfgWidget& window, const QString& suffix)
+{
+    const QVector<MacroEvent> pattern{ moveEvent(MoveDirection::Down, 6), moveEvent(MoveDirection::Left, 2),
+                                       delayEvent(20, 10), buttonEvent(true, MouseButtonBit::Right),
+                                       moveEvent(MoveDirection::Down, 9) };
+    TarqGunsetDialog gunsetDialog(&window);
+    QVERIFY(gunsetDialog.setPattern(pattern));
+    gunsetDialog.setBullets(7);
+    saveDialogShot(window, gunsetDialog, QStringLiteral("gunset-") + suffix);
+    TarqGunEditDialog editDialog(pattern, 10, &window);
+    saveDialogShot(window, editDialog, QStringLiteral("gunedit-") + suffix);
+}
+
 } // namespace
 
 class TestWindowScreens : public QObject
@@ -157,6 +171,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
                                 QStringLiteral(".png")));
     window->showView(true);
     saveButtonDialogShots(*window, window->findChild<TarqBtnWindow*>(), suffix);
+    saveGunDialogShots(*window, suffix);
 
     // The colour editor over the lighting page, as the user sees it.
     window->selectTab(MousecfgWidget::LightingTab);

@@ -16,11 +16,21 @@ namespace {
 constexpr int kTitleHeight = 30;
 constexpr int kButtonGap = 16;
 constexpr int kContentGap = 12;
+
+int designHeightOf(const QString& image)
+{
+    for (const SkinImage& skin : kSkinImages) {
+        if (image == QLatin1String(skin.name))
+            return skin.height;
+    }
+    return Skin::DialogHeight;
+}
 } // namespace
 
 TarqSkinDialog::TarqSkinDialog(const QString& backgroundImage, const QSize& designSize, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
     , m_background(skinPath(backgroundImage))
+    , m_backgroundHeight(designHeightOf(backgroundImage))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(designSize.width()), scaled(designSize.height()));
@@ -49,17 +59,21 @@ void TarqSkinDialog::setTexts(const QString& title, const QString& yesText, cons
 QRect TarqSkinDialog::contentRect() const
 {
     const int margin = scaled(DialogLook::Margin);
-    // Below the heading's line, which the background stretches with the dialog's height.
-    const int separator = height() * Skin::DialogSeparatorY / Skin::DialogHeight;
+    const int separator = headingLineY();
     const int top = qMax(margin + scaled(kTitleHeight), separator) + scaled(kContentGap);
     const int bottom = height() - margin - scaled(DialogLook::ButtonHeight) - scaled(kContentGap);
     return QRect(margin, top, width() - 2 * margin, bottom - top);
 }
 
+int TarqSkinDialog::headingLineY() const
+{
+    return height() * Skin::DialogSeparatorY / m_backgroundHeight;
+}
+
 void TarqSkinDialog::layoutFrame()
 {
     const int margin = scaled(DialogLook::Margin);
-    const int separator = height() * Skin::DialogSeparatorY / Skin::DialogHeight;
+    const int separator = headingLineY();
     m_titleLabel->setGeometry(margin, margin, width() - 2 * margin, qMax(scaled(kTitleHeight), separator - margin));
     // Long translations ("Abbrechen") widen both buttons alike rather than being cut.
     const int buttonWidth =

@@ -34,7 +34,11 @@ protected:
 private:
     void layoutFrame();
 
+    // Where the background's heading line falls as the background stretches with the dialog.
+    int headingLineY() const;
+
     QPixmap m_background;
+    int m_backgroundHeight;
     QLabel* m_titleLabel = nullptr;
     QToolButton* m_yesButton = nullptr;
     QToolButton* m_noButton = nullptr;

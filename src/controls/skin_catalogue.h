@@ -17,7 +17,8 @@ namespace Skin {
 constexpr const char* MainBackground = "cfgMainback.png";
 constexpr const char* Dialog = "dlg.png";
 constexpr const char* GunDialog = "dlg_gun.png";
-// The dialog backgrounds draw a faint line under the heading, this far down their 309 design pixels.
+// The dialog backgrounds draw a faint line under the heading, this far down their design height
+// (309 for dlg.png).
 constexpr int DialogHeight = 309;
 constexpr int DialogSeparatorY = 98;
 constexpr const char* Warning = "warn.png";

@@ -1,5 +1,6 @@
-# The macro editor, part of the widget library.
+# The macro editor and its dialogs, part of the widget library.
 target_sources(mousecfg_ui PRIVATE
+    macro/gun_dialogs.cpp macro/gun_dialogs.h
     macro/macro_delegate.cpp macro/macro_delegate.h
     macro/macro_dialog.cpp macro/macro_dialog.h
     macro/macro_model.cpp macro/macro_model.h
