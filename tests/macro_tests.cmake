@@ -3,4 +3,9 @@ mousecfg_add_test(NAME TestMacroRecorder SOURCES test_macro_recorder.cpp LIBS mo
 if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestGunDialogs
         SOURCES test_gun_dialogs.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)
+    mousecfg_add_test(NAME TestMacroDialog
+        SOURCES test_macro_dialog.cpp macro_page_driver.h window_sandbox.cpp window_sandbox.h
+                storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestMacroDialog mousecfg_skin)
 endif()

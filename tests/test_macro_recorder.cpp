@@ -1,18 +1,8 @@
 #include "macro/macro_events.h"
 #include "macro/macro_recorder.h"
+#include "macro_event_printing.h"
 
 #include <QtTest>
-
-Q_DECLARE_METATYPE(MacroEvent)
-
-namespace QTest {
-template<>
-char* toString(const MacroEvent& event)
-{
-    return qstrdup(QByteArray::number(event.kind) + ' ' + QByteArray::number(event.dataH) + ' ' +
-                   QByteArray::number(event.dataL));
-}
-} // namespace QTest
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "controls/progress.h"
 #include "controls/push_button.h"
 #include "macro/gun_dialogs.h"
+#include "macro/macro_dialog.h"
+#include "macro/macro_events.h"
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
 #include "pages/lighting_page.h"
@@ -21,6 +23,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -44,10 +47,13 @@ void verifyFits(const QWidget* widget, const QString& text, int needed, const QS
 // every scale.
 void verifyTextsFit(const QWidget& window, const QString& where)
 {
-    const QFontMetrics metrics(uiFont());
+    // A button draws a long text smaller, down to a limit, with a little room on either side.
+    const int padding = 2 * scaled(3);
     for (const TarqPushButton* button : window.findChildren<TarqPushButton*>()) {
-        if (button->isVisibleTo(&window) && !button->text().isEmpty())
-            verifyFits(button, button->text(), metrics.horizontalAdvance(button->text()) + 4, where);
+        if (button->isVisibleTo(&window) && !button->text().isEmpty()) {
+            const QFont font = uiFontFitting(button->text(), button->width() - padding);
+            verifyFits(button, button->text(), QFontMetrics(font).horizontalAdvance(button->text()) + padding, where);
+        }
     }
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (label->isVisibleTo(&window) && !label->text().isEmpty() && !label->wordWrap())
@@ -92,8 +98,6 @@ void saveButtonDialogShots(MousecfgWidget& window, TarqBtnWindow* page, const QS
     saveDialogShot(window, fireDialog, QStringLiteral("dialog-fire-key-") + suffix);
     TarqSniperWindow sniperDialog(page, 4);
     saveDialogShot(window, sniperDialog, QStringLiteral("dialog-sniper-") + suffix);
-    for (const char* name : { "Burst", "Reload and switch" })
-        addMacroToList(QLatin1String(name));
     TarqMacroSelect macroDialog("MACRO SELECT", QStringLiteral("Burst"), 5, 0, page);
     saveDialogShot(window, macroDialog, QStringLiteral("dialog-macro-select-") + suffix);
 }
@@ -109,6 +113,49 @@ void saveGunDialogShots(MousecfgWidget& window, const QString& suffix)
     saveDialogShot(window, gunsetDialog, QStringLiteral("gunset-") + suffix);
     TarqGunEditDialog editDialog(pattern, 10, &window);
     saveDialogShot(window, editDialog, QStringLiteral("gunedit-") + suffix);
+}
+
+// A macro as a recording leaves it: keys with measured pauses, a click and a movement.
+void saveSampleMacros()
+{
+    MacroFile burst;
+    burst.delayType = 1;
+    burst.loopType = 1;
+    burst.loopTime = 3;
+    const MacroEvent events[] = { keyEvent(true, 225),
+                                  delayEvent(40, 10),
+                                  keyEvent(true, 4),
+                                  delayEvent(30, 10),
+                                  keyEvent(false, 4),
+                                  delayEvent(20, 10),
+                                  keyEvent(false, 225),
+                                  delayEvent(10, 10),
+                                  buttonEvent(true, MouseButtonBit::Left),
+                                  delayEvent(10, 10),
+                                  buttonEvent(false, MouseButtonBit::Left),
+                                  moveEvent(MoveDirection::Down, 12) };
+    for (const MacroEvent& event : events)
+        burst.events.append(event);
+    QCOMPARE(saveMacro(QStringLiteral("Burst"), burst), MacroResult::Ok);
+    for (const char* name : { "Burst", "Reload and switch", "name_1" })
+        QCOMPARE(addMacroToList(QLatin1String(name)), MacroResult::Ok);
+}
+
+void saveBatchShot(MousecfgWidget& window, const QString& suffix)
+{
+    auto* page = window.findChild<MacroDialog*>();
+    QVERIFY(page);
+    window.selectTab(MousecfgWidget::MacroTab);
+    page->button(MacroDialog::Batch)->click();
+    QVERIFY(page->isBatchMode());
+    auto* list = page->findChild<QListWidget*>();
+    QVERIFY(list && list->count() == 3);
+    list->item(0)->setCheckState(Qt::Checked);
+    list->item(2)->setCheckState(Qt::Checked);
+    const QString name = QStringLiteral("window-macro-batch-") + suffix;
+    verifyTextsFit(window, name);
+    QVERIFY(window.grab().save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
+    page->button(MacroDialog::Batch)->click();
 }
 
 } // namespace
@@ -148,6 +195,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
     QVERIFY(sandbox.isValid());
     QVERIFY(saveChosenLanguage(language));
     sandbox.mouse().plug(MouseLink::Receiver);
+    saveSampleMacros();
     auto window = sandbox.makeWindow();
     QCOMPARE(window->scaleFactor(), scale.toDouble());
     QCOMPARE(window->size(), QSize(qRound(999 * scale.toDouble()), qRound(640 * scale.toDouble())));
@@ -172,6 +220,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
     window->showView(true);
     saveButtonDialogShots(*window, window->findChild<TarqBtnWindow*>(), suffix);
     saveGunDialogShots(*window, suffix);
+    saveBatchShot(*window, suffix);
 
     // The colour editor over the lighting page, as the user sees it.
     window->selectTab(MousecfgWidget::LightingTab);

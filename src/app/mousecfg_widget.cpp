@@ -17,6 +17,7 @@
 #include "macro/macro_dialog.h"
 #include "pages/dpi_page.h"
 #include "pages/lighting_page.h"
+#include "pages/page_look.h"
 #include "pages/performance_page.h"
 #include "pages/report_rate_page.h"
 #include "platform/hotplug.h"
@@ -357,19 +358,8 @@ void MousecfgWidget::createPages()
 {
     m_buttonPage = new TarqBtnWindow(nullptr, m_scaleFactor);
     m_buttonScroll = new QScrollArea(this);
-    m_buttonScroll->setStyleSheet(
-        QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"
-                       "QScrollBar:vertical{background:rgb(30,32,35);width:%1px;margin:0px;border:0px}"
-                       "QScrollBar::handle:vertical{background:rgb(62,66,72);border-radius:%2px;min-height:%3px}"
-                       "QScrollBar::handle:vertical:hover{background:rgb(%4,%5,%6)}"
-                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px}"
-                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent}")
-            .arg(scaled(8))
-            .arg(scaled(4))
-            .arg(scaled(24))
-            .arg(themeColour().red())
-            .arg(themeColour().green())
-            .arg(themeColour().blue()));
+    m_buttonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}") +
+                                  scrollBarStyle());
     m_buttonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
     m_buttonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttonScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -417,8 +407,8 @@ void MousecfgWidget::createTray()
     m_quitAction = new TarqAction(this);
     connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
     connect(m_quitAction, &QAction::triggered, this, [this] {
-        m_macroPage->settleUnsavedEdits();
-        QCoreApplication::quit();
+        if (m_macroPage->settleUnsavedEdits())
+            QCoreApplication::quit();
     });
     m_trayMenu->addAction(m_loadConfigAction);
     m_trayMenu->addSeparator();
@@ -494,8 +484,9 @@ void MousecfgWidget::selectTab(int tab)
 {
     if (tab < LightingTab || tab > MacroTab)
         return;
-    if (m_currentTab == MacroTab && tab != MacroTab && m_macroPage)
-        m_macroPage->settleUnsavedEdits();
+    // Edits that could not be saved keep the user on the page that holds them.
+    if (m_currentTab == MacroTab && tab != MacroTab && m_macroPage && !m_macroPage->settleUnsavedEdits())
+        tab = MacroTab;
     m_currentTab = tab;
     for (int i = 0; i < int(m_tabs.size()); ++i)
         m_tabs[size_t(i)]->setChecked(i == tab);
@@ -594,7 +585,10 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void MousecfgWidget::closeEvent(QCloseEvent* event)
 {
-    m_macroPage->settleUnsavedEdits();
+    if (!m_macroPage->settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
     // Without a tray there would be no way back to a hidden window: closing then quits.
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         event->ignore();

@@ -8,6 +8,7 @@
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
 #include "log_categories.h"
+#include "macro/gun_dialogs.h"
 #include "macro/macro_delegate.h"
 #include "macro/macro_events.h"
 #include "macro/macro_model.h"
@@ -34,9 +35,9 @@ namespace {
 // Design rectangles in the page's 665 × 467 design pixels: the library on the left, the events
 // in the middle, mouse actions and the macro's settings on the right.
 constexpr QRect kLibraryTitle(8, 6, 150, 20);
-constexpr QRect kList(8, 28, 150, 270);
-constexpr QRect kNameCaption(8, 302, 150, 20);
-constexpr QRect kNameEdit(8, 324, 150, 24);
+constexpr QRect kList(8, 28, 150, 256);
+constexpr QRect kNameCaption(8, 288, 150, 20);
+constexpr QRect kNameEdit(8, 310, 150, 24);
 constexpr QRect kTable(168, 38, 240, 268);
 constexpr QRect kTree(418, 28, 240, 166);
 constexpr QRect kTreeTitle(418, 6, 240, 20);
@@ -57,6 +58,7 @@ constexpr int kButtonPitch = 30;
 constexpr int kHalfWidth = 72;
 constexpr int kFullWidth = 150;
 constexpr int kMiddleHalf = 118;
+constexpr int kDelayColumnWidth = 84;
 
 struct CommandPlace
 {
@@ -64,28 +66,30 @@ struct CommandPlace
     QRect rect;
 };
 
+constexpr int kLeftRow = 340;
+constexpr int kMiddleRow = 312;
 constexpr CommandPlace kCommandPlaces[] = {
-    { MacroDialog::New, { 8, 354, kHalfWidth, kButtonHeight } },
-    { MacroDialog::DeleteMacro, { 86, 354, kHalfWidth, kButtonHeight } },
-    { MacroDialog::ChangeName, { 8, 354 + kButtonPitch, kFullWidth, kButtonHeight } },
-    { MacroDialog::Import, { 8, 354 + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
-    { MacroDialog::Export, { 86, 354 + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
-    { MacroDialog::Batch, { 8, 354 + 3 * kButtonPitch, kHalfWidth, kButtonHeight } },
-    { MacroDialog::GunSet, { 86, 354 + 3 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::New, { 8, kLeftRow, kHalfWidth, kButtonHeight } },
+    { MacroDialog::DeleteMacro, { 86, kLeftRow, kHalfWidth, kButtonHeight } },
+    { MacroDialog::ChangeName, { 8, kLeftRow + kButtonPitch, kFullWidth, kButtonHeight } },
+    { MacroDialog::Import, { 8, kLeftRow + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::Export, { 86, kLeftRow + 2 * kButtonPitch, kHalfWidth, kButtonHeight } },
+    { MacroDialog::Batch, { 8, kLeftRow + 3 * kButtonPitch, kFullWidth, kButtonHeight } },
     { MacroDialog::Start, { 168, 6, kMiddleHalf, kButtonHeight } },
     { MacroDialog::Stop, { 168, 6, kMiddleHalf, kButtonHeight } },
     { MacroDialog::RecordAfter, { 290, 6, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::MoveUp, { 168, 312, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::MoveDown, { 290, 312, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::Bottom, { 168, 312 + kButtonPitch, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::DeleteRow, { 290, 312 + kButtonPitch, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::Clear, { 168, 312 + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::Edit, { 290, 312 + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
-    { MacroDialog::Cut, { 168, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
-    { MacroDialog::Copy, { 249, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
-    { MacroDialog::Paste, { 330, 312 + 3 * kButtonPitch, 78, kButtonHeight } },
-    { MacroDialog::InsertDelay, { 168, 312 + 4 * kButtonPitch, 240, kButtonHeight } },
-    { MacroDialog::MouseCommand, { 418, 256, 240, kButtonHeight } },
+    { MacroDialog::MoveUp, { 168, kMiddleRow, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::MoveDown, { 290, kMiddleRow, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Bottom, { 168, kMiddleRow + kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::DeleteRow, { 290, kMiddleRow + kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Clear, { 168, kMiddleRow + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Edit, { 290, kMiddleRow + 2 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Cut, { 168, kMiddleRow + 3 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Copy, { 290, kMiddleRow + 3 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::Paste, { 168, kMiddleRow + 4 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::InsertDelay, { 290, kMiddleRow + 4 * kButtonPitch, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::MouseCommand, { 418, 256, kMiddleHalf, kButtonHeight } },
+    { MacroDialog::GunSet, { 540, 256, kMiddleHalf, kButtonHeight } },
     { MacroDialog::Save, { 418, 432, kMiddleHalf, 28 } },
     { MacroDialog::Cancel, { 540, 432, kMiddleHalf, 28 } },
 };
@@ -140,9 +144,15 @@ QString listStyle()
                           "QListWidget::item:selected,QTreeWidget::item:selected{background-color:rgb(44,47,51);"
                           "color:white;}"
                           "QListWidget:focus,QTreeWidget:focus{border-color:%2}"
-                          "QListWidget QLineEdit{background-color:rgb(30,32,35);color:white;}")
-        .arg(scaled(2))
-        .arg(themeColour().name());
+                          "QListWidget QLineEdit{background-color:rgb(30,32,35);color:white;}"
+                          "QListWidget::indicator{width:%3px;height:%3px}"
+                          "QListWidget::indicator:unchecked{image:url(%4)}"
+                          "QListWidget::indicator:checked{image:url(%5)}")
+               .arg(scaled(2))
+               .arg(themeColour().name())
+               .arg(scaled(14))
+               .arg(skinPath(QStringLiteral("checkbox2-1.png")), skinPath(QStringLiteral("checkbox2-2.png"))) +
+           scrollBarStyle();
 }
 
 QString tableStyle()
@@ -153,8 +163,9 @@ QString tableStyle()
                           "QHeaderView::section{background-color:rgb(30,32,35);color:rgb(225,225,225);"
                           "border:0px;border-bottom:1px solid rgb(62,66,72);padding-left:%2px;}"
                           "QTableView QLineEdit{background-color:rgb(30,32,35);color:white;}")
-        .arg(themeColour().name())
-        .arg(scaled(6));
+               .arg(themeColour().name())
+               .arg(scaled(6)) +
+           scrollBarStyle();
 }
 
 void place(QWidget* widget, const QRect& design)
@@ -246,6 +257,10 @@ void MacroDialog::createControls()
     m_table->setStyleSheet(tableStyle());
     m_table->installEventFilter(this);
     connect(m_table, &QTableView::clicked, this, &MacroDialog::itemClicked);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (topLeft.row() == selectedRow())
+            showRowInFields(topLeft.row());
+    });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { SelectRow(current.isValid() ? current.row() : -1); });
 
@@ -331,9 +346,9 @@ void MacroDialog::setTabOrder()
     order << m_table;
     for (const Command command : { MoveUp, MoveDown, Bottom, DeleteRow, Clear, Edit, Cut, Copy, Paste, InsertDelay })
         order << button(command);
-    order << m_tree << m_distanceEdit << m_delayEdit << button(MouseCommand) << m_recordDelays << m_defaultDelays
-          << m_defaultDelayEdit << m_loopBoxes[0] << m_loopTimeEdit << m_loopBoxes[1] << m_loopBoxes[2] << button(Save)
-          << button(Cancel);
+    order << m_tree << m_distanceEdit << m_delayEdit << button(MouseCommand) << button(GunSet) << m_recordDelays
+          << m_defaultDelays << m_defaultDelayEdit << m_loopBoxes[0] << m_loopTimeEdit << m_loopBoxes[1]
+          << m_loopBoxes[2] << button(Save) << button(Cancel);
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -437,9 +452,12 @@ void MacroDialog::resizeEvent(QResizeEvent* event)
     place(m_loopBoxes[2], kLoopUntilDown);
     for (const CommandPlace& commandPlace : kCommandPlaces)
         place(button(commandPlace.command), commandPlace.rect);
-    const int tableWidth = m_table->viewport()->width();
-    m_table->setColumnWidth(TarqItemModel::KindColumn, tableWidth * 3 / 5);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionResizeMode(TarqItemModel::KindColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(TarqItemModel::HighColumn, QHeaderView::Fixed);
+    header->resizeSection(TarqItemModel::HighColumn, scaled(kDelayColumnWidth));
     m_table->verticalHeader()->setDefaultSectionSize(scaled(22));
     m_list->setStyleSheet(listStyle());
     m_tree->setStyleSheet(listStyle());
@@ -852,14 +870,20 @@ void MacroDialog::SelectRow(int row)
         m_table->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     m_table->scrollTo(index);
-    // The fields beside the table show the selected movement's distance and delay's length.
+    showRowInFields(row);
+}
+
+void MacroDialog::showRowInFields(int row)
+{
+    // The fields beside the table show the selected movement's distance and delay's length; a
+    // field being typed into keeps what the user typed.
     const MacroEvent event = m_model->event(row);
     MoveDirection direction = MoveDirection::Right;
     int distance = 0;
-    if (readMove(event, direction, distance)) {
+    if (readMove(event, direction, distance) && !m_distanceEdit->hasFocus()) {
         const QSignalBlocker block(m_distanceEdit);
         m_distanceEdit->setText(QString::number(distance));
-    } else if (event.kind == MacroKind::Delay) {
+    } else if (event.kind == MacroKind::Delay && !m_delayEdit->hasFocus()) {
         const QSignalBlocker block(m_delayEdit);
         m_delayEdit->setText(QString::number(delayMilliseconds(event, m_unit)));
     }
@@ -984,19 +1008,21 @@ bool MacroDialog::askToSave(const QString& name)
     return box.exec() == QDialog::Accepted;
 }
 
-void MacroDialog::settleUnsavedEdits()
+bool MacroDialog::settleUnsavedEdits()
 {
     if (m_settling)
-        return;
+        return true;
     m_settling = true;
     endCapture();
+    bool settled = true;
     if (hasUnsavedEdits()) {
         if (askToSave(m_loadedName))
-            saveCurrentMacro();
+            settled = saveCurrentMacro();
         else
             loadSelectedMacro();
     }
     m_settling = false;
+    return settled;
 }
 
 void MacroDialog::showMessage(const char* heading, const char* text, const QString& argument)
@@ -1015,7 +1041,8 @@ void MacroDialog::newMacro()
         showMessage(kUpperWarning, kTooManyMacrosMessage);
         return;
     }
-    settleUnsavedEdits();
+    if (!settleUnsavedEdits())
+        return;
     QString name;
     const MacroResult result = createMacro(&name);
     if (result != MacroResult::Ok) {
@@ -1072,7 +1099,8 @@ void MacroDialog::importMacros()
     dialog.setFileMode(m_batch ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    settleUnsavedEdits();
+    if (!settleUnsavedEdits())
+        return;
     QString last;
     QStringList problems;
     MacroResult lastProblem = MacroResult::Ok;
@@ -1098,7 +1126,8 @@ void MacroDialog::importMacros()
 
 void MacroDialog::exportMacros()
 {
-    settleUnsavedEdits();
+    if (!settleUnsavedEdits())
+        return;
     if (!m_batch) {
         if (m_loadedName.isEmpty())
             return;
@@ -1154,4 +1183,9 @@ void MacroDialog::openGunSet()
         showMessage(kUpperWarning, kTooManyMacrosMessage);
         return;
     }
+    if (!settleUnsavedEdits())
+        return;
+    TarqGunsetDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        reloadLibrary(dialog.gunFileName());
 }

@@ -73,8 +73,8 @@ public:
     void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
     void retranslate() override;
     // Asks whether to save unsaved edits before the page is left or the window closes; ends a
-    // recording first.
-    void settleUnsavedEdits() override;
+    // recording first. False when saving them failed: they are still there.
+    bool settleUnsavedEdits() override;
 
     TarqPushButton* button(Command command) const { return m_buttons[size_t(command)]; }
     TarqItemModel* eventModel() const { return m_model; }
@@ -119,6 +119,7 @@ private:
     void setCaptureState(bool capturing);
     void onKeyEvent(int keyCode, int flags);
     void insertRows(const QVector<MacroEvent>& rows);
+    void showRowInFields(int row);
     void deleteSelectedRow();
     void moveSelectedRow(Command command);
     void showEvents(const MacroFile& macro);

@@ -2,6 +2,8 @@
 
 #include "macro/macro_row_text.h"
 
+#include <QCoreApplication>
+
 TarqItemModel::TarqItemModel(int unit, QObject* parent)
     : QStandardItemModel(0, ColumnCount, parent)
     , m_unit(unit)
@@ -11,7 +13,9 @@ TarqItemModel::TarqItemModel(int unit, QObject* parent)
 
 void TarqItemModel::setHeaderTexts()
 {
-    setHorizontalHeaderLabels({ tr("ACTION"), tr("DELAY(ms)"), QString() });
+    // The editor's catalogue holds the header's texts.
+    setHorizontalHeaderLabels({ QCoreApplication::translate("MacroDialog", "ACTION"),
+                                QCoreApplication::translate("MacroDialog", "DELAY(ms)"), QString() });
 }
 
 void TarqItemModel::clearRows()

@@ -55,3 +55,17 @@ void styleCheckBox(QCheckBox* box, CheckLook look)
     box->setFont(uiFont());
     box->setFocusPolicy(Qt::StrongFocus);
 }
+
+QString scrollBarStyle()
+{
+    return QStringLiteral("QScrollBar:vertical{background:rgb(30,32,35);width:%1px;margin:0px;border:0px}"
+                          "QScrollBar::handle:vertical{background:rgb(62,66,72);border-radius:%2px;min-height:%3px}"
+                          "QScrollBar::handle:vertical:hover{background:%4}"
+                          "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px}"
+                          "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent}"
+                          "QScrollBar:horizontal{height:0px}")
+        .arg(scaled(8))
+        .arg(scaled(4))
+        .arg(scaled(24))
+        .arg(themeColour().name());
+}

@@ -20,3 +20,7 @@ void keepOffSurface(std::initializer_list<QWidget*> widgets);
 enum class CheckLook { Switch, Round };
 void styleCheckBox(QCheckBox* box, CheckLook look);
 QString checkBoxStyle(CheckLook look);
+
+// Dark vertical scroll bars for a style sheet, the handle lit in the theme colour on hover;
+// horizontal ones are not drawn.
+QString scrollBarStyle();

@@ -19,4 +19,7 @@ bool TarqPage::findButton(const TarqPushButton*, int&, int&) const
     return false;
 }
 
-void TarqPage::settleUnsavedEdits() {}
+bool TarqPage::settleUnsavedEdits()
+{
+    return true;
+}

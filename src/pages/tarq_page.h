@@ -35,8 +35,9 @@ public:
     // stands for; false when it stands for none.
     virtual bool findButton(const TarqPushButton* button, int& row, int& index) const;
     // The page is about to be left or the window to close: work the page keeps apart from the
-    // records (the macro editor's files) is settled with the user first.
-    virtual void settleUnsavedEdits();
+    // records (the macro editor's files) is settled with the user first. False when edits remain
+    // unsaved (writing them failed), so the caller stays.
+    virtual bool settleUnsavedEdits();
 
 signals:
     void GotoMacroTab(quint8 tab);
