@@ -4,6 +4,6 @@ if(MOUSECFG_GUI)
 endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # Real keys through the X server, read back from the dialogs.
-    mousecfg_add_test(NAME TestKeyCaptureDialogs SOURCES test_key_capture_dialogs.cpp
+    mousecfg_add_test(NAME TestKeyCaptureDialogs SOURCES test_key_capture_dialogs.cpp x11_keys.h
         LIBS mousecfg_ui PkgConfig::X11 LABEL x11)
 endif()

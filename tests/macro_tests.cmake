@@ -9,3 +9,10 @@ if(MOUSECFG_GUI)
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestMacroDialog mousecfg_skin)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # Keys typed through the X server, recorded by the macro page.
+    mousecfg_add_test(NAME TestMacroRecording
+        SOURCES test_macro_recording.cpp x11_keys.h window_sandbox.cpp window_sandbox.h
+                storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
+endif()

@@ -1,6 +1,7 @@
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
+#include "full_disk.h"
 #include "macro/macro_dialog.h"
 #include "macro/macro_events.h"
 #include "macro/macro_model.h"
@@ -18,39 +19,12 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
 const MacroEvent kADown{ MacroKind::KeyPress, 4, 0 };
 const MacroEvent kAUp{ MacroKind::KeyRelease, 4, 0 };
-
-// A full disk, as far as this process is concerned: files stop growing at a few bytes, and the
-// write that would go beyond fails instead of ending the process.
-class FullDisk final
-{
-public:
-    FullDisk()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = m_saved;
-        tiny.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    Q_DISABLE_COPY(FullDisk)
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 void addMacro(const QString& name, const QVector<MacroEvent>& events)
 {

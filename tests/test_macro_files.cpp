@@ -1,11 +1,24 @@
+#include "full_disk.h"
+#include "storage/file_names.h"
 #include "storage/macro_files.h"
 #include "storage/paths.h"
 #include "storage_sandbox.h"
 
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+Q_DECLARE_METATYPE(MacroResult)
+
+namespace QTest {
+template<>
+char* toString(const MacroResult& result)
+{
+    return qstrdup(QByteArray::number(int(result)));
+}
+} // namespace QTest
 
 class TestMacroFiles final : public QObject
 {
@@ -26,6 +39,10 @@ private slots:
     void renameMovesFileAndEntry();
     void namesThatLeaveTheFolderAreRefused_data();
     void namesThatLeaveTheFolderAreRefused();
+    void importRefusesWhatItCannotTake_data();
+    void importRefusesWhatItCannotTake();
+    void exportReplacesWholeOrNotAtAll();
+    void failedListWritesKeepTheFiles();
 
 private:
     void fillList(int count);
@@ -226,6 +243,81 @@ void TestMacroFiles::namesThatLeaveTheFolderAreRefused()
     QCOMPARE(renameMacro("x", name), MacroResult::InvalidName);
     QVERIFY(!QFile::exists(m_sandbox->path("Configs/escape.MSMACRO")));
     QCOMPARE(countMacros(), 0);
+}
+
+void TestMacroFiles::importRefusesWhatItCannotTake_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<MacroResult>("result");
+    const QByteArray macro = "[Setting]\nCount=1\nMap_0=132\nDataH_0=0\nDataL_0=4\n";
+    QTest::newRow("listed name") << "m0.MSMACRO" << macro << 1 << MacroResult::NameTaken;
+    QTest::newRow("name that is no file name") << "a:b.MSMACRO" << macro << 0 << MacroResult::InvalidName;
+    QTest::newRow("no macro in it") << "notes.MSMACRO" << QByteArray("[General]\nx=1\n") << 0
+                                    << MacroResult::NotAMacroFile;
+    QTest::newRow("full library") << "new.MSMACRO" << macro << kMacroListSize << MacroResult::TooManyMacros;
+    QTest::newRow("a new name") << "fresh.MSMACRO" << macro << 0 << MacroResult::Ok;
+}
+
+void TestMacroFiles::importRefusesWhatItCannotTake()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(int, listed);
+    QFETCH(MacroResult, result);
+    fillList(listed);
+    QTemporaryDir outside;
+    const QString source = outside.filePath(fileName);
+    QVERIFY(writeBytes(source, content));
+    const QStringList before = macroListEntries();
+    QString name;
+    QCOMPARE(importMacroFile(source, &name), result);
+    const QString base = QFileInfo(fileName).completeBaseName();
+    if (result == MacroResult::Ok) {
+        QCOMPARE(name, base);
+        QCOMPARE(loadMacro(name).events, (QVector<MacroEvent>{ { MacroKind::KeyPress, 4, 0 } }));
+        QCOMPARE(countMacros(), listed + 1);
+        QCOMPARE(importMacroFile(source), MacroResult::NameTaken);
+        return;
+    }
+    QCOMPARE(macroListEntries(), before);
+    QVERIFY(name.isEmpty());
+    if (isValidFileName(base) && base != QLatin1String("m0"))
+        QVERIFY(!QFile::exists(macroFilePath(base)));
+}
+
+void TestMacroFiles::exportReplacesWholeOrNotAtAll()
+{
+    MacroFile macro;
+    macro.events = { { MacroKind::KeyPress, 5, 0 }, { MacroKind::KeyRelease, 5, 0 } };
+    QCOMPARE(saveMacro("m", macro), MacroResult::Ok);
+    QTemporaryDir outside;
+    const QString target = outside.filePath("m.MSMACRO");
+    QVERIFY(writeBytes(target, "older"));
+    {
+        FullDisk full;
+        QCOMPARE(exportMacroFile("m", target), MacroResult::FileError);
+    }
+    QCOMPARE(readBytes(target), QByteArray("older"));
+    QCOMPARE(exportMacroFile("m", target), MacroResult::Ok);
+    QCOMPARE(readBytes(target), readBytes(macroFilePath("m")));
+    QCOMPARE(exportMacroFile("never-saved", target), MacroResult::Missing);
+}
+
+void TestMacroFiles::failedListWritesKeepTheFiles()
+{
+    QCOMPARE(saveMacro("a", MacroFile()), MacroResult::Ok);
+    QCOMPARE(addMacroToList("a"), MacroResult::Ok);
+    // Config.ini grows past the limit with the first key it gains, and cannot be rewritten.
+    {
+        FullDisk full;
+        QCOMPARE(deleteMacro("a"), MacroResult::FileError);
+        QCOMPARE(renameMacro("a", "b"), MacroResult::FileError);
+    }
+    QVERIFY(QFile::exists(macroFilePath("a")));
+    QVERIFY(!QFile::exists(macroFilePath("b")));
+    QCOMPARE(macroListEntries().first(), QStringLiteral("a"));
 }
 
 QTEST_GUILESS_MAIN(TestMacroFiles)

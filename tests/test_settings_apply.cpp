@@ -1,12 +1,15 @@
 #include "app/mousecfg_widget.h"
 #include "button_page_driver.h"
 #include "buttons/key_capture.h"
+#include "buttons/macro_select.h"
 #include "buttons/param_dialogs.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
 #include "controls/sliders.h"
 #include "device/commands.h"
 #include "device/sensor_resolution.h"
+#include "macro/macro_dialog.h"
+#include "macro/macro_model.h"
 #include "pages/color_areas.h"
 #include "pages/color_editor.h"
 #include "pages/dpi_page.h"
@@ -16,6 +19,7 @@
 #include "pages/report_rate_page.h"
 #include "sim/section_decoder.h"
 #include "storage/app_config.h"
+#include "storage/macro_files.h"
 #include "storage/product_description.h"
 #include "window_sandbox.h"
 
@@ -226,6 +230,61 @@ private slots:
         QCOMPARE(after.header, expected.header);
         QCOMPARE(after.buttonSlots, expected.buttonSlots);
         QCOMPARE(after.trailer, expected.trailer);
+    }
+
+    void recordedMacroReachesTheMouse()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        auto window = windowAfterFullUpload(sandbox);
+        QVERIFY(window);
+
+        // Record Shift+B on the macro page (the window's own keys: no global capture offscreen).
+        window->selectTab(MousecfgWidget::MacroTab);
+        auto* macros = window->findChild<MacroDialog*>();
+        QVERIFY(macros && macros->isVisibleTo(window.get()));
+        macros->button(MacroDialog::New)->click();
+        const QString name = macros->currentMacroName();
+        QCOMPARE(name, QStringLiteral("name_1"));
+        macros->button(MacroDialog::Start)->click();
+        QTRY_VERIFY(macros->isCaptureReady());
+        QWidget* focus = macros->button(MacroDialog::Stop);
+        typeCombination(focus, { Qt::Key_Shift, Qt::Key_B });
+        macros->button(MacroDialog::Stop)->click();
+        const QVector<MacroEvent> recorded = macros->eventModel()->events();
+        QCOMPARE(recorded.size(), 4);
+        macros->button(MacroDialog::Save)->click();
+        QCOMPARE(loadMacro(name).events, recorded);
+
+        // Button 2 plays it while held ("REPEAT RUN WHEN KEY DOWN").
+        window->selectTab(MousecfgWidget::CustomizeTab);
+        auto* page = window->findChild<TarqBtnWindow*>();
+        QVERIFY(page);
+        whenDialogOpens<TarqMacroSelect>(*page, [name](TarqMacroSelect& dialog) {
+            QCOMPARE(dialog.selectedName(), name);
+            dialog.findChildren<QCheckBox*>().at(1)->click();
+            dialog.yesButton()->click();
+        });
+        choose(*page, 1, QStringLiteral("Macro Manager"));
+        applyAndWait(*window);
+
+        const MouseSections sections = sectionsOf(sandbox.mouse());
+        const auto macroSlots = decodeMacroSection(sections.macros);
+        int slot = -1;
+        for (int s = 0; s < int(macroSlots.size()); ++s) {
+            std::vector<MacroTriple> expected;
+            for (const MacroEvent& event : recorded)
+                expected.push_back({ event.kind, event.dataL, event.dataH });
+            // A macro without pauses of its own gets one short pause at its end.
+            if (macroSlots[size_t(s)].triples.size() >= expected.size() &&
+                std::equal(expected.begin(), expected.end(), macroSlots[size_t(s)].triples.begin()))
+                slot = s;
+        }
+        QVERIFY(slot >= 0);
+        ButtonTable positions{};
+        QCOMPARE(loadButtonMatrix(positions), 0);
+        const DecodedButtons buttons = decodeButtonSection(sections.buttons);
+        QCOMPARE(buttons.buttonSlots[positions[1]], (ButtonSlot{ 0x91, quint8(0x80 | slot), 0xFF, 0xFF }));
     }
 };
 

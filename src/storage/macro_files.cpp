@@ -58,7 +58,7 @@ MacroResult saveMacro(const QString& name, const MacroFile& macro)
         return MacroResult::FileError;
     }
     GuardedSettings file(macroFilePath(name), GuardedSettings::Mode::Write);
-    QSettings& settings = file.settings();
+    GuardedSettings& settings = file;
     settings.setValue(kMacroFilePathKey, macroFilePath(name));
     settings.setValue(kDefaultDelayKey, macro.defaultDelay);
     settings.setValue(kDelayTypeKey, macro.delayType);
@@ -117,7 +117,7 @@ int indexInList(const QStringList& entries, const QString& name)
 bool writeListEntry(int index, const QString& name)
 {
     GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
-    file.settings().setValue(kMacroListKey.arg(index), name);
+    file.setValue(kMacroListKey.arg(index), name);
     return file.sync();
 }
 
@@ -325,8 +325,9 @@ MacroResult exportMacroFile(const QString& name, const QString& targetPath)
         return MacroResult::FileError;
     }
     const QByteArray content = source.readAll();
+    // Unbuffered: a short write must show here, not vanish in a flush the commit does not check.
     QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size()) {
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || target.write(content) != content.size()) {
         target.cancelWriting();
         return MacroResult::FileError;
     }

@@ -285,9 +285,25 @@ GuardedSettings::GuardedSettings(const QString& path, Mode mode)
 
 GuardedSettings::~GuardedSettings() = default;
 
+void GuardedSettings::setValue(const QString& key, const QVariant& value)
+{
+    m_replaced.push_back({ key, m_settings->contains(key) ? m_settings->value(key) : QVariant() });
+    m_settings->setValue(key, value);
+}
+
 bool GuardedSettings::sync()
 {
     m_settings->sync();
     // A format error only says the old content was malformed; the file is written all the same.
-    return !m_failed && m_settings->status() != QSettings::AccessError;
+    const bool written = !m_failed && m_settings->status() != QSettings::AccessError;
+    if (!written) {
+        for (auto replaced = m_replaced.crbegin(); replaced != m_replaced.crend(); ++replaced) {
+            if (replaced->value.isValid())
+                m_settings->setValue(replaced->key, replaced->value);
+            else
+                m_settings->remove(replaced->key);
+        }
+    }
+    m_replaced.clear();
+    return written;
 }

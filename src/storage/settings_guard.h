@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 #include <memory>
+#include <vector>
 
 class QSettings;
 class QTemporaryFile;
@@ -44,12 +46,23 @@ public:
     // The file held unsafe values that were left out.
     bool wasDamaged() const { return m_damaged; }
 
+    // Sets a value and remembers the one it replaces. A sync that fails puts those back: the
+    // settings class would otherwise keep the write that never reached the file, show it to every
+    // reader in this process and write it with the next successful sync of the same file.
+    void setValue(const QString& key, const QVariant& value);
+
     // Writes pending changes out; false when the file could not be written.
     bool sync();
 
 private:
     std::unique_ptr<QTemporaryFile> m_cleanCopy;
     std::unique_ptr<QSettings> m_settings;
+    struct Replaced
+    {
+        QString key;
+        QVariant value; // invalid when the key was not there
+    };
+    std::vector<Replaced> m_replaced;
     bool m_damaged = false;
     bool m_failed = false;
 };
