@@ -103,8 +103,8 @@ void TestGunDialogs::refusedNamesWriteNothing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("delay");
     QTest::addColumn<QString>("message");
-    const QString taken = QStringLiteral("A macro or gun file with this name exists already.");
-    const QString badName = QStringLiteral("This name cannot be used as a file name.");
+    const QString taken = QLatin1String(macroResultMessage(MacroResult::NameTaken));
+    const QString badName = QLatin1String(macroResultMessage(MacroResult::InvalidName));
     QTest::newRow("empty") << QString() << "100"
                            << "Please input file name.";
     QTest::newRow("only spaces") << "   "
@@ -158,7 +158,8 @@ void TestGunDialogs::failedWriteLeavesNoFileAndNoEntry()
     dialog.show();
     typeInto(named<QLineEdit>(&dialog, QStringLiteral("GUNFILE NAME")), QStringLiteral("spray"));
     dialog.yesButton()->click();
-    QTRY_COMPARE(boxLabel(openBox(&dialog), "msgBoxInfoLabel1"), QStringLiteral("The gun file could not be written."));
+    QTRY_COMPARE(boxLabel(openBox(&dialog), "msgBoxInfoLabel1"),
+                 QLatin1String(macroResultMessage(MacroResult::FileError)));
     QVERIFY(dialog.isVisible());
     QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("spray"))));
     QCOMPARE(countMacros(), 0);

@@ -3,7 +3,6 @@
 #include "buttons/param_dialogs.h"
 #include "platform/keyboard_layout.h"
 #include "storage/key_names.h"
-#include "x11_keys.h"
 
 #include <QCheckBox>
 #include <QProcess>
@@ -11,6 +10,11 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <memory>
+
+// clang-format off
+// Xlib's macros (None, Status, KeyPress) must come after every Qt header.
+#include "x11_keys.h"
+// clang-format on
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "app/mousecfg_widget.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
@@ -376,6 +377,42 @@ private slots:
         QCOMPARE(recorded.at(1).kind, MacroKind::Delay);
         QVERIFY(delayCount(recorded.at(1)) >= 1);
         QCOMPARE(recorded.at(4), (MacroEvent{ MacroKind::KeyPress, 225, 0 }));
+    }
+
+    void theWindowWaitsForTheMacroPage()
+    {
+        m_sandbox.reset();
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        window->selectTab(MousecfgWidget::MacroTab);
+        auto* page = window->findChild<MacroDialog*>();
+        QVERIFY(page);
+        page->button(MacroDialog::New)->click();
+
+        // While recording, the rest of the window waits.
+        TarqPushButton* apply = buttonNamed(window.get(), QStringLiteral("Apply"));
+        QVERIFY(apply && apply->isEnabled());
+        page->button(MacroDialog::Start)->click();
+        QVERIFY(!apply->isEnabled());
+        page->button(MacroDialog::Stop)->click();
+        QVERIFY(apply->isEnabled());
+
+        // Leaving with unsaved edits asks; a failed save keeps the user on the page.
+        page->TreeitemClick(treeEntry(*page, QStringLiteral("DELAY")), 0);
+        {
+            FullDisk full;
+            answerQuestion(page, true);
+            window->selectTab(MousecfgWidget::DpiTab);
+        }
+        QCOMPARE(window->currentTab(), int(MousecfgWidget::MacroTab));
+        QTRY_VERIFY(visibleMessageBox());
+        closeMessage();
+        answerQuestion(page, true);
+        window->selectTab(MousecfgWidget::DpiTab);
+        QCOMPARE(window->currentTab(), int(MousecfgWidget::DpiTab));
+        QCOMPARE(loadMacro(page->currentMacroName()).events.size(), 1);
     }
 
     void everyControlIsNamed()

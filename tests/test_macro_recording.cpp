@@ -9,13 +9,17 @@
 #include "storage/macro_files.h"
 #include "storage_sandbox.h"
 #include "window_sandbox.h"
-#include "x11_keys.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 #include <memory>
+
+// clang-format off
+// Xlib's macros (None, Status, KeyPress) must come after every Qt header.
+#include "x11_keys.h"
+// clang-format on
 
 namespace {
 

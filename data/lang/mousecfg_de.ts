@@ -407,10 +407,6 @@
         <translation>Makrodatei(*.MSMACRO)</translation>
     </message>
     <message>
-        <source>Macro Manager</source>
-        <translation>Makroverwaltung</translation>
-    </message>
-    <message>
         <source>NEW</source>
         <translation>NEU</translation>
     </message>
@@ -465,6 +461,18 @@
     <message>
         <source>Save Macro File</source>
         <translation>Makrodatei speichern</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Maustaste %1</translation>
+    </message>
+    <message>
+        <source>Event %1 %2 %3</source>
+        <translation>Ereignis %1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -958,6 +966,54 @@
         <source>%d ms</source>
         <translation>%d ms</translation>
     </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>Delay (ms)</source>
+        <translation>Pause (ms)</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>ADD DELAY</source>
+        <translation>PAUSE HINZU</translation>
+    </message>
 </context>
 <context>
     <name>TarqGunsetDialog</name>
@@ -977,6 +1033,22 @@
         <source>DELAY(MS)</source>
         <translation>PAUSE(MS)</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>WAFFE BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
 </context>
 <context>
     <name>TarqKeyCaptureDialog</name>
@@ -992,6 +1064,9 @@
         <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
         <translation>Tasten, die der Desktop selbst nutzt (etwa Alt+Tab), lassen sich hier nicht erfassen.</translation>
     </message>
+</context>
+<context>
+    <name>TarqMacroItemDelegate</name>
 </context>
 <context>
     <name>TarqMacroSelect</name>
@@ -1153,6 +1228,46 @@
     <message>
         <source>The mouse has the new settings, but they could not be saved to %1.</source>
         <translation>Die Maus hat die neuen Einstellungen, sie konnten aber nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The delay must be 10 to 1000 ms.</source>
+        <translation>Die Pause muss 10 bis 1000 ms betragen.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has changes that are not saved. Save them now?</source>
+        <translation>Das Makro „%1“ hat ungesicherte Änderungen. Jetzt sichern?</translation>
+    </message>
+    <message>
+        <source>A button holds at most %1 events: this macro has no room for more.</source>
+        <translation>Eine Taste fasst höchstens %1 Ereignisse: In diesem Makro ist kein Platz mehr.</translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation>Zuerst die zu exportierenden Makros ankreuzen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a file: leave out / \ : and control characters.</source>
+        <translation>Dieser Name taugt nicht als Dateiname: ohne / \ : und Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>This macro is no longer in the library.</source>
+        <translation>Dieses Makro ist nicht mehr in der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The macro file could not be written. Check that the disk has room and that the folder may be written to.</source>
+        <translation>Die Makrodatei konnte nicht geschrieben werden. Prüfen Sie, ob der Datenträger Platz hat und der Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>This file holds no macro.</source>
+        <translation>Diese Datei enthält kein Makro.</translation>
+    </message>
+    <message>
+        <source>This macro has not been saved yet.</source>
+        <translation>Dieses Makro ist noch nicht gesichert.</translation>
     </message>
 </context>
 <context>

@@ -407,10 +407,6 @@
         <translation>Macro File(*.MSMACRO)</translation>
     </message>
     <message>
-        <source>Macro Manager</source>
-        <translation>Macro Manager</translation>
-    </message>
-    <message>
         <source>NEW</source>
         <translation>NEW</translation>
     </message>
@@ -465,6 +461,18 @@
     <message>
         <source>Save Macro File</source>
         <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Mouse button %1</translation>
+    </message>
+    <message>
+        <source>Event %1 %2 %3</source>
+        <translation>Event %1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -958,6 +966,54 @@
         <source>%d ms</source>
         <translation>%d ms</translation>
     </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>Delay (ms)</source>
+        <translation>Delay (ms)</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>ADD DELAY</source>
+        <translation>ADD DELAY</translation>
+    </message>
 </context>
 <context>
     <name>TarqGunsetDialog</name>
@@ -977,6 +1033,22 @@
         <source>DELAY(MS)</source>
         <translation>DELAY(MS)</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>GUN EDIT</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Pattern</translation>
+    </message>
 </context>
 <context>
     <name>TarqKeyCaptureDialog</name>
@@ -992,6 +1064,9 @@
         <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
         <translation>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</translation>
     </message>
+</context>
+<context>
+    <name>TarqMacroItemDelegate</name>
 </context>
 <context>
     <name>TarqMacroSelect</name>
@@ -1153,6 +1228,46 @@
     <message>
         <source>The mouse has the new settings, but they could not be saved to %1.</source>
         <translation>The mouse has the new settings, but they could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>The delay must be 10 to 1000 ms.</source>
+        <translation>The delay must be 10 to 1000 ms.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has changes that are not saved. Save them now?</source>
+        <translation>The macro &quot;%1&quot; has changes that are not saved. Save them now?</translation>
+    </message>
+    <message>
+        <source>A button holds at most %1 events: this macro has no room for more.</source>
+        <translation>A button holds at most %1 events: this macro has no room for more.</translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation>Tick the macros to export first.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a file: leave out / \ : and control characters.</source>
+        <translation>This name cannot be used for a file: leave out / \ : and control characters.</translation>
+    </message>
+    <message>
+        <source>This macro is no longer in the library.</source>
+        <translation>This macro is no longer in the library.</translation>
+    </message>
+    <message>
+        <source>The macro file could not be written. Check that the disk has room and that the folder may be written to.</source>
+        <translation>The macro file could not be written. Check that the disk has room and that the folder may be written to.</translation>
+    </message>
+    <message>
+        <source>This file holds no macro.</source>
+        <translation>This file holds no macro.</translation>
+    </message>
+    <message>
+        <source>This macro has not been saved yet.</source>
+        <translation>This macro has not been saved yet.</translation>
     </message>
 </context>
 <context>

@@ -407,10 +407,6 @@
         <translation>宏文件(*.MSMACRO)</translation>
     </message>
     <message>
-        <source>Macro Manager</source>
-        <translation>宏管理</translation>
-    </message>
-    <message>
         <source>NEW</source>
         <translation>新建</translation>
     </message>
@@ -465,6 +461,18 @@
     <message>
         <source>Save Macro File</source>
         <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>鼠标按键 %1</translation>
+    </message>
+    <message>
+        <source>Event %1 %2 %3</source>
+        <translation>事件 %1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -958,6 +966,54 @@
         <source>%d ms</source>
         <translation>%d 毫秒</translation>
     </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进键</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delay (ms)</source>
+        <translation>延迟(毫秒)</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>ADD DELAY</source>
+        <translation>添加延迟</translation>
+    </message>
 </context>
 <context>
     <name>TarqGunsetDialog</name>
@@ -977,6 +1033,22 @@
         <source>DELAY(MS)</source>
         <translation>延迟(毫秒)</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>弹道</translation>
+    </message>
 </context>
 <context>
     <name>TarqKeyCaptureDialog</name>
@@ -992,6 +1064,9 @@
         <source>Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.</source>
         <translation>桌面保留的按键（如 Alt+Tab）无法在此捕获。</translation>
     </message>
+</context>
+<context>
+    <name>TarqMacroItemDelegate</name>
 </context>
 <context>
     <name>TarqMacroSelect</name>
@@ -1153,6 +1228,46 @@
     <message>
         <source>The mouse has the new settings, but they could not be saved to %1.</source>
         <translation>鼠标已获得新设置，但无法保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The delay must be 10 to 1000 ms.</source>
+        <translation>延迟须为 10 至 1000 毫秒。</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has changes that are not saved. Save them now?</source>
+        <translation>宏“%1”有未保存的更改。现在保存吗？</translation>
+    </message>
+    <message>
+        <source>A button holds at most %1 events: this macro has no room for more.</source>
+        <translation>一个按键最多容纳 %1 个事件：此宏已无空间。</translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation>请先勾选要导出的宏。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a file: leave out / \ : and control characters.</source>
+        <translation>此名称不能用作文件名：请勿使用 / \ : 和控制字符。</translation>
+    </message>
+    <message>
+        <source>This macro is no longer in the library.</source>
+        <translation>此宏已不在宏库中。</translation>
+    </message>
+    <message>
+        <source>The macro file could not be written. Check that the disk has room and that the folder may be written to.</source>
+        <translation>无法写入宏文件。请检查磁盘空间以及文件夹是否可写。</translation>
+    </message>
+    <message>
+        <source>This file holds no macro.</source>
+        <translation>此文件不包含宏。</translation>
+    </message>
+    <message>
+        <source>This macro has not been saved yet.</source>
+        <translation>此宏尚未保存。</translation>
     </message>
 </context>
 <context>

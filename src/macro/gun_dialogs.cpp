@@ -60,14 +60,8 @@ constexpr const char* kBulletIcon = "gunset_bullet.png";
 // The message box translates these in its own context.
 constexpr const char* kWarningHeading = "Warning";
 constexpr const char* kNoNameText = QT_TRANSLATE_NOOP("TarqMessageBox", "Please input file name.");
-constexpr const char* kBadNameText = QT_TRANSLATE_NOOP("TarqMessageBox", "This name cannot be used as a file name.");
-constexpr const char* kNameTakenText =
-    QT_TRANSLATE_NOOP("TarqMessageBox", "A macro or gun file with this name exists already.");
 constexpr const char* kDelayRangeText = QT_TRANSLATE_NOOP("TarqMessageBox", "The delay must be 10 to 1000 ms.");
 static_assert(kMinGunDelayMs == 10 && kMaxGunDelayMs == 1000, "the delay message names the range");
-constexpr const char* kNotWrittenText = QT_TRANSLATE_NOOP("TarqMessageBox", "The gun file could not be written.");
-constexpr const char* kNotListedText =
-    QT_TRANSLATE_NOOP("TarqMessageBox", "The gun file could not be added to the macro list.");
 
 const char* const kDirectionTexts[] = { QT_TRANSLATE_NOOP("TarqGunEditDialog", "MOVE LEFT"),
                                         QT_TRANSLATE_NOOP("TarqGunEditDialog", "MOVE RIGHT"),
@@ -561,9 +555,9 @@ const char* TarqGunsetDialog::refusal(const QString& name) const
     if (name.isEmpty())
         return kNoNameText;
     if (!isValidFileName(name))
-        return kBadNameText;
+        return macroResultMessage(MacroResult::InvalidName);
     if (macroListEntries().contains(name) || QFile::exists(macroFilePath(name)))
-        return kNameTakenText;
+        return macroResultMessage(MacroResult::NameTaken);
     if (!m_delayEdit->hasAcceptableInput())
         return kDelayRangeText;
     if (countMacros() >= kMacroListSize)
@@ -580,14 +574,15 @@ const char* TarqGunsetDialog::save(const QString& name) const
     file.loopTime = 1;
     file.events = gunPatternEvents(bullets(), delayMs(), m_pattern, m_unit);
     // The name was free, so whatever a failure leaves under it is ours to take away.
-    if (saveMacro(name, file) != MacroResult::Ok) {
+    const MacroResult saved = saveMacro(name, file);
+    if (saved != MacroResult::Ok) {
         QFile::remove(macroFilePath(name));
-        return kNotWrittenText;
+        return macroResultMessage(saved);
     }
     const MacroResult listed = addMacroToList(name);
     if (listed != MacroResult::Ok) {
         QFile::remove(macroFilePath(name));
-        return listed == MacroResult::TooManyMacros ? kTooManyMacrosMessage : kNotListedText;
+        return macroResultMessage(listed);
     }
     return nullptr;
 }

@@ -7,6 +7,7 @@
 #include "macro/macro_model.h"
 #include "macro/macro_row_text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QIntValidator>
 #include <QPainter>
@@ -79,7 +80,7 @@ QWidget* TarqMacroItemDelegate::createEditor(QWidget* parent, const QStyleOption
         return nullptr;
     auto* editor = new TarqLineEdit(parent);
     editor->setValidator(new QIntValidator(1, kMaxDelayCount * m_model->unit(), editor));
-    editor->setAccessibleName(tr("DELAY(ms)"));
+    editor->setAccessibleName(QCoreApplication::translate("MacroDialog", "DELAY(ms)"));
     return editor;
 }
 
