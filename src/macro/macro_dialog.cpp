@@ -8,9 +8,9 @@
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
 #include "log_categories.h"
-#include "macro/gun_dialogs.h"
 #include "macro/macro_delegate.h"
 #include "macro/macro_events.h"
+#include "macro/macro_list_item.h"
 #include "macro/macro_model.h"
 #include "macro/macro_row_text.h"
 #include "pages/page_look.h"
@@ -19,9 +19,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -113,7 +110,6 @@ const char* const kCommandTexts[MacroDialog::CommandCount] = {
 enum class TreeAction { Button, PressDown, BounceUp, Delay, Movement, Move };
 constexpr int kActionRole = Qt::UserRole;
 constexpr int kValueRole = Qt::UserRole + 1;
-constexpr int kNameRole = Qt::UserRole;
 
 constexpr quint8 kTreeButtons[] = { MouseButtonBit::Left, MouseButtonBit::Middle, MouseButtonBit::Right,
                                     MouseButtonBit::Forward, MouseButtonBit::Backward };
@@ -126,15 +122,11 @@ constexpr int kMaxDelayFieldMs = 60000;
 constexpr int kLoopTimeMinimum = 1;
 constexpr int kLoopTimeMaximum = 255;
 
-constexpr const char* kWarning = "Warning";
-constexpr const char* kUpperWarning = "WARNING";
 constexpr const char* kUnreleasedKeys = QT_TRANSLATE_NOOP("TarqMessageBox", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
 constexpr const char* kUnsavedQuestion =
     QT_TRANSLATE_NOOP("TarqMessageBox", "The macro \"%1\" has changes that are not saved. Save them now?");
 constexpr const char* kMacroFull =
     QT_TRANSLATE_NOOP("TarqMessageBox", "A button holds at most %1 events: this macro has no room for more.");
-constexpr const char* kNothingChecked = QT_TRANSLATE_NOOP("TarqMessageBox", "Tick the macros to export first.");
-constexpr const char* kImportOf = QT_TRANSLATE_NOOP("TarqMessageBox", "%1: %2");
 
 QString listStyle()
 {
@@ -175,30 +167,6 @@ void place(QWidget* widget, const QRect& design)
 
 } // namespace
 
-TarqListItem::TarqListItem(const QString& name, bool batch)
-    : QListWidgetItem(name)
-{
-    setData(kNameRole, name);
-    setBatch(batch);
-}
-
-void TarqListItem::setBatch(bool batch)
-{
-    Qt::ItemFlags itemFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
-    if (batch)
-        itemFlags |= Qt::ItemIsUserCheckable;
-    setFlags(itemFlags);
-    if (batch)
-        setCheckState(Qt::Unchecked);
-    else
-        setData(Qt::CheckStateRole, QVariant());
-}
-
-bool TarqListItem::isChecked() const
-{
-    return (flags() & Qt::ItemIsUserCheckable) && checkState() == Qt::Checked;
-}
-
 MacroDialog::MacroDialog(QWidget* parent)
     : TarqPage(parent)
     , m_unit(productMinDelay())
@@ -235,7 +203,7 @@ void MacroDialog::createControls()
     m_list->setStyleSheet(listStyle());
     connect(m_list, &QListWidget::currentItemChanged, this, &MacroDialog::CurrentChanged);
     connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        const QString oldName = item->data(kNameRole).toString();
+        const QString oldName = static_cast<const TarqListItem*>(item)->name();
         if (item->text() != oldName)
             renameMacro(item, item->text());
     });
@@ -559,7 +527,7 @@ void MacroDialog::showEvents(const MacroFile& macro)
 void MacroDialog::loadSelectedMacro()
 {
     const QListWidgetItem* item = m_list->currentItem();
-    m_loadedName = item ? item->data(kNameRole).toString() : QString();
+    m_loadedName = item ? static_cast<const TarqListItem*>(item)->name() : QString();
     showEvents(m_loadedName.isEmpty() ? MacroFile() : loadMacro(m_loadedName));
     // What the widgets show now is the saved state: a field that only tidies a stored value
     // (a loop count of 0 shown as 1) is no edit of the user's.
@@ -581,24 +549,6 @@ bool MacroDialog::saveCurrentMacro()
     }
     m_loaded = macro;
     return true;
-}
-
-void MacroDialog::reloadLibrary(const QString& select)
-{
-    {
-        const QSignalBlocker block(m_list);
-        m_list->clear();
-        for (const QString& name : macroListEntries()) {
-            if (!name.isEmpty())
-                m_list->addItem(new TarqListItem(name, m_batch));
-        }
-        const QList<QListWidgetItem*> found = m_list->findItems(select, Qt::MatchExactly);
-        if (!select.isEmpty() && !found.isEmpty())
-            m_list->setCurrentItem(found.first());
-        else if (m_list->count() > 0)
-            m_list->setCurrentRow(0);
-    }
-    loadSelectedMacro();
 }
 
 void MacroDialog::updateCommandStates()
@@ -1033,159 +983,4 @@ void MacroDialog::showMessage(const char* heading, const char* text, const QStri
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->open();
-}
-
-void MacroDialog::newMacro()
-{
-    if (countMacros() > kMacroListSize - 1) {
-        showMessage(kUpperWarning, kTooManyMacrosMessage);
-        return;
-    }
-    if (!settleUnsavedEdits())
-        return;
-    QString name;
-    const MacroResult result = createMacro(&name);
-    if (result != MacroResult::Ok) {
-        showMessage(result == MacroResult::TooManyMacros ? kUpperWarning : kWarning, macroResultMessage(result));
-        return;
-    }
-    reloadLibrary(name);
-}
-
-void MacroDialog::deleteMacro()
-{
-    QListWidgetItem* item = m_list->currentItem();
-    if (!item)
-        return;
-    const QString name = item->data(kNameRole).toString();
-    const MacroResult result = ::deleteMacro(name);
-    if (result == MacroResult::FileError) {
-        showMessage(kWarning, macroResultMessage(result));
-        return;
-    }
-    const int row = m_list->row(item);
-    m_loadedName.clear();
-    {
-        const QSignalBlocker block(m_list);
-        delete m_list->takeItem(row);
-        if (m_list->count() > 0)
-            m_list->setCurrentRow(qMin(row, m_list->count() - 1));
-    }
-    loadSelectedMacro();
-}
-
-void MacroDialog::renameMacro(QListWidgetItem* item, const QString& newName)
-{
-    const QString oldName = item->data(kNameRole).toString();
-    const MacroResult result = newName == oldName ? MacroResult::Ok : ::renameMacro(oldName, newName);
-    const QString shown = result == MacroResult::Ok ? newName : oldName;
-    {
-        const QSignalBlocker block(m_list);
-        item->setText(shown);
-        item->setData(kNameRole, shown);
-    }
-    if (item == m_list->currentItem()) {
-        m_loadedName = shown;
-        m_nameEdit->setText(shown);
-    }
-    if (result != MacroResult::Ok)
-        showMessage(kWarning, macroResultMessage(result));
-}
-
-void MacroDialog::importMacros()
-{
-    QFileDialog dialog(this, tr("Load Macro File"), QString(), tr("Macro File(*.MSMACRO)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(m_batch ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!settleUnsavedEdits())
-        return;
-    QString last;
-    QStringList problems;
-    MacroResult lastProblem = MacroResult::Ok;
-    for (const QString& path : dialog.selectedFiles()) {
-        QString name;
-        const MacroResult result = importMacroFile(path, &name);
-        if (result == MacroResult::Ok) {
-            last = name;
-            continue;
-        }
-        lastProblem = result;
-        problems << TarqMessageBox::tr(kImportOf).arg(QFileInfo(path).fileName(),
-                                                      TarqMessageBox::tr(macroResultMessage(result)));
-    }
-    if (!last.isEmpty())
-        reloadLibrary(last);
-    // One file refused reads as the refusal itself ("Macro Exist!"); several name each file.
-    if (problems.size() == 1 && dialog.selectedFiles().size() == 1)
-        showMessage(kWarning, macroResultMessage(lastProblem));
-    else if (!problems.isEmpty())
-        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
-}
-
-void MacroDialog::exportMacros()
-{
-    if (!settleUnsavedEdits())
-        return;
-    if (!m_batch) {
-        if (m_loadedName.isEmpty())
-            return;
-        QFileDialog dialog(this, tr("Save Macro File"), m_loadedName + QStringLiteral(".MSMACRO"),
-                           tr("Macro File(*.MSMACRO)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("MSMACRO"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        const MacroResult result = exportMacroFile(m_loadedName, dialog.selectedFiles().first());
-        if (result != MacroResult::Ok)
-            showMessage(kWarning, macroResultMessage(result));
-        return;
-    }
-    QStringList names;
-    for (int i = 0; i < m_list->count(); ++i) {
-        const auto* item = static_cast<const TarqListItem*>(m_list->item(i));
-        if (item->isChecked())
-            names << item->data(kNameRole).toString();
-    }
-    if (names.isEmpty()) {
-        showMessage(kWarning, kNothingChecked);
-        return;
-    }
-    QFileDialog dialog(this, tr("Save Macro File"), QStringLiteral("./"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QDir target(dialog.selectedFiles().first());
-    QStringList problems;
-    for (const QString& name : names) {
-        const MacroResult result = exportMacroFile(name, target.filePath(name + QStringLiteral(".MSMACRO")));
-        if (result != MacroResult::Ok)
-            problems << TarqMessageBox::tr(kImportOf).arg(name, TarqMessageBox::tr(macroResultMessage(result)));
-    }
-    if (!problems.isEmpty())
-        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
-}
-
-void MacroDialog::toggleBatch()
-{
-    m_batch = !m_batch;
-    button(Batch)->setChecked(m_batch);
-    const QSignalBlocker block(m_list);
-    for (int i = 0; i < m_list->count(); ++i)
-        static_cast<TarqListItem*>(m_list->item(i))->setBatch(m_batch);
-}
-
-void MacroDialog::openGunSet()
-{
-    if (countMacros() > kMacroListSize - 1) {
-        showMessage(kUpperWarning, kTooManyMacrosMessage);
-        return;
-    }
-    if (!settleUnsavedEdits())
-        return;
-    TarqGunsetDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
-        reloadLibrary(dialog.gunFileName());
 }

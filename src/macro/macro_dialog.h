@@ -5,7 +5,6 @@
 #include "storage/macro_files.h"
 
 #include <QElapsedTimer>
-#include <QListWidgetItem>
 #include <QModelIndex>
 #include <array>
 
@@ -13,6 +12,7 @@ class KeyListener;
 class QButtonGroup;
 class QCheckBox;
 class QListWidget;
+class QListWidgetItem;
 class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -21,15 +21,6 @@ class TarqLabel;
 class TarqLineEdit;
 class TarqMacroItemDelegate;
 class TarqPushButton;
-
-// One editable row of the macro library; in batch mode it carries a check box.
-class TarqListItem final : public QListWidgetItem
-{
-public:
-    TarqListItem(const QString& name, bool batch);
-    void setBatch(bool batch);
-    bool isChecked() const;
-};
 
 // The macro page: the library of macro files, the selected macro's events, recording them from
 // the keyboard and inserting mouse actions and delays. It works on files only; buttons get a
@@ -108,6 +99,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Headings of the page's message boxes, translated by the box.
+    static constexpr const char* kWarning = "Warning";
+    static constexpr const char* kUpperWarning = "WARNING";
+
     void createControls();
     void createTree();
     void setTabOrder();
@@ -137,6 +132,8 @@ private:
     void updateCommandStates();
     void fitTexts();
     void showMessage(const char* heading, const char* text, const QString& argument = QString());
+    // Shows the too-many-macros box when the library is full.
+    bool refuseWhenLibraryFull();
     bool askToSave(const QString& name);
     int delayMode() const;
     int loopType() const;

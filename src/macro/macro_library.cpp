@@ -1,0 +1,198 @@
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/push_button.h"
+#include "macro/gun_dialogs.h"
+#include "macro/macro_dialog.h"
+#include "macro/macro_list_item.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+// The macro page's library commands: the list of macro files and what is done to them as files.
+
+namespace {
+
+constexpr const char* kNothingChecked = QT_TRANSLATE_NOOP("TarqMessageBox", "Tick the macros to export first.");
+constexpr const char* kImportOf = QT_TRANSLATE_NOOP("TarqMessageBox", "%1: %2");
+
+} // namespace
+
+bool MacroDialog::refuseWhenLibraryFull()
+{
+    if (countMacros() < kMacroListSize)
+        return false;
+    showMessage(kUpperWarning, kTooManyMacrosMessage);
+    return true;
+}
+
+void MacroDialog::reloadLibrary(const QString& select)
+{
+    {
+        const QSignalBlocker block(m_list);
+        m_list->clear();
+        for (const QString& name : macroListEntries()) {
+            if (!name.isEmpty())
+                m_list->addItem(new TarqListItem(name, m_batch));
+        }
+        const QList<QListWidgetItem*> found = m_list->findItems(select, Qt::MatchExactly);
+        if (!select.isEmpty() && !found.isEmpty())
+            m_list->setCurrentItem(found.first());
+        else if (m_list->count() > 0)
+            m_list->setCurrentRow(0);
+    }
+    loadSelectedMacro();
+}
+
+void MacroDialog::newMacro()
+{
+    if (refuseWhenLibraryFull())
+        return;
+    if (!settleUnsavedEdits())
+        return;
+    QString name;
+    const MacroResult result = createMacro(&name);
+    if (result != MacroResult::Ok) {
+        showMessage(result == MacroResult::TooManyMacros ? kUpperWarning : kWarning, macroResultMessage(result));
+        return;
+    }
+    reloadLibrary(name);
+}
+
+void MacroDialog::deleteMacro()
+{
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item)
+        return;
+    const QString name = static_cast<const TarqListItem*>(item)->name();
+    const MacroResult result = ::deleteMacro(name);
+    if (result == MacroResult::FileError) {
+        showMessage(kWarning, macroResultMessage(result));
+        return;
+    }
+    const int row = m_list->row(item);
+    m_loadedName.clear();
+    {
+        const QSignalBlocker block(m_list);
+        delete m_list->takeItem(row);
+        if (m_list->count() > 0)
+            m_list->setCurrentRow(qMin(row, m_list->count() - 1));
+    }
+    loadSelectedMacro();
+}
+
+void MacroDialog::renameMacro(QListWidgetItem* item, const QString& newName)
+{
+    const QString oldName = static_cast<const TarqListItem*>(item)->name();
+    const MacroResult result = newName == oldName ? MacroResult::Ok : ::renameMacro(oldName, newName);
+    const QString shown = result == MacroResult::Ok ? newName : oldName;
+    {
+        const QSignalBlocker block(m_list);
+        static_cast<TarqListItem*>(item)->setName(shown);
+    }
+    if (item == m_list->currentItem()) {
+        m_loadedName = shown;
+        m_nameEdit->setText(shown);
+    }
+    if (result != MacroResult::Ok)
+        showMessage(kWarning, macroResultMessage(result));
+}
+
+void MacroDialog::importMacros()
+{
+    QFileDialog dialog(this, tr("Load Macro File"), QString(), tr("Macro File(*.MSMACRO)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(m_batch ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!settleUnsavedEdits())
+        return;
+    QString last;
+    QStringList problems;
+    MacroResult lastProblem = MacroResult::Ok;
+    for (const QString& path : dialog.selectedFiles()) {
+        QString name;
+        const MacroResult result = importMacroFile(path, &name);
+        if (result == MacroResult::Ok) {
+            last = name;
+            continue;
+        }
+        lastProblem = result;
+        problems << TarqMessageBox::tr(kImportOf).arg(QFileInfo(path).fileName(),
+                                                      TarqMessageBox::tr(macroResultMessage(result)));
+    }
+    if (!last.isEmpty())
+        reloadLibrary(last);
+    // One file refused reads as the refusal itself ("Macro Exist!"); several name each file.
+    if (problems.size() == 1 && dialog.selectedFiles().size() == 1)
+        showMessage(kWarning, macroResultMessage(lastProblem));
+    else if (!problems.isEmpty())
+        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+}
+
+void MacroDialog::exportMacros()
+{
+    if (!settleUnsavedEdits())
+        return;
+    if (!m_batch) {
+        if (m_loadedName.isEmpty())
+            return;
+        QFileDialog dialog(this, tr("Save Macro File"), m_loadedName + QStringLiteral(".MSMACRO"),
+                           tr("Macro File(*.MSMACRO)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("MSMACRO"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const MacroResult result = exportMacroFile(m_loadedName, dialog.selectedFiles().first());
+        if (result != MacroResult::Ok)
+            showMessage(kWarning, macroResultMessage(result));
+        return;
+    }
+    QStringList names;
+    for (int i = 0; i < m_list->count(); ++i) {
+        const auto* item = static_cast<const TarqListItem*>(m_list->item(i));
+        if (item->isChecked())
+            names << static_cast<const TarqListItem*>(item)->name();
+    }
+    if (names.isEmpty()) {
+        showMessage(kWarning, kNothingChecked);
+        return;
+    }
+    QFileDialog dialog(this, tr("Save Macro File"), QStringLiteral("./"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QDir target(dialog.selectedFiles().first());
+    QStringList problems;
+    for (const QString& name : names) {
+        const MacroResult result = exportMacroFile(name, target.filePath(name + QStringLiteral(".MSMACRO")));
+        if (result != MacroResult::Ok)
+            problems << TarqMessageBox::tr(kImportOf).arg(name, TarqMessageBox::tr(macroResultMessage(result)));
+    }
+    if (!problems.isEmpty())
+        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+}
+
+void MacroDialog::toggleBatch()
+{
+    m_batch = !m_batch;
+    button(Batch)->setChecked(m_batch);
+    const QSignalBlocker block(m_list);
+    for (int i = 0; i < m_list->count(); ++i)
+        static_cast<TarqListItem*>(m_list->item(i))->setBatch(m_batch);
+}
+
+void MacroDialog::openGunSet()
+{
+    if (refuseWhenLibraryFull())
+        return;
+    if (!settleUnsavedEdits())
+        return;
+    TarqGunsetDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        reloadLibrary(dialog.gunFileName());
+}
