@@ -17,7 +17,6 @@
 #include "storage/product_description.h"
 #include "storage/profile_record.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -256,12 +255,9 @@ void MacroDialog::createControls()
         styleCheckBox(box, CheckLook::Switch);
         connect(box, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
     }
-    m_loopGroup = new QButtonGroup(this);
-    m_loopGroup->setExclusive(false);
     for (size_t i = 0; i < m_loopBoxes.size(); ++i) {
         m_loopBoxes[i] = new QCheckBox(this);
         styleCheckBox(m_loopBoxes[i], CheckLook::Round);
-        m_loopGroup->addButton(m_loopBoxes[i], int(i) + 1);
         connect(m_loopBoxes[i], &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
     }
 
@@ -308,8 +304,7 @@ void MacroDialog::createTree()
 void MacroDialog::setTabOrder()
 {
     QList<QWidget*> order{ m_list, m_nameEdit };
-    for (const Command command :
-         { New, DeleteMacro, ChangeName, Import, Export, Batch, GunSet, Start, Stop, RecordAfter })
+    for (const Command command : { New, DeleteMacro, ChangeName, Import, Export, Batch, Start, Stop, RecordAfter })
         order << button(command);
     order << m_table;
     for (const Command command : { MoveUp, MoveDown, Bottom, DeleteRow, Clear, Edit, Cut, Copy, Paste, InsertDelay })

@@ -9,7 +9,6 @@
 #include <array>
 
 class KeyListener;
-class QButtonGroup;
 class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
@@ -160,7 +159,6 @@ private:
     QCheckBox* m_defaultDelays = nullptr;
     TarqLineEdit* m_defaultDelayEdit = nullptr;
     std::array<QCheckBox*, 3> m_loopBoxes{};
-    QButtonGroup* m_loopGroup = nullptr;
     TarqLineEdit* m_loopTimeEdit = nullptr;
     std::array<TarqPushButton*, CommandCount> m_buttons{};
 
