@@ -4,8 +4,8 @@
 #include "controls/labels_menus.h"
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
+#include "macro/macro_events.h"
 #include "macro/macro_model.h"
-#include "macro/macro_row_text.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -40,7 +40,8 @@ TarqMacroItemDelegate::TarqMacroItemDelegate(TarqItemModel* model, QObject* pare
 
 void TarqMacroItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const MacroRowLook look = macroRowLook(m_model->event(index.row()), m_model->unit());
+    const QModelIndex first = index.siblingAtColumn(TarqItemModel::KindColumn);
+    const QString action = first.data(TarqItemModel::ActionRole).toString();
     painter->save();
     const bool selected = option.state & QStyle::State_Selected;
     painter->fillRect(option.rect, selected ? QColor(Palette::SurfaceRaised) : QColor(Palette::Background));
@@ -53,12 +54,12 @@ void TarqMacroItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     if (index.column() == TarqItemModel::KindColumn) {
         const int icon = scaled(kIconSize);
         const QRect iconRect(text.left() + scaled(kPadding), text.top() + (text.height() - icon) / 2, icon, icon);
-        painter->drawPixmap(iconRect, rowIcon(look.icon));
+        painter->drawPixmap(iconRect, rowIcon(first.data(TarqItemModel::IconRole).toString()));
         text.setLeft(iconRect.right() + scaled(kPadding) * 2);
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                          painter->fontMetrics().elidedText(look.action, Qt::ElideRight, text.width()));
+                          painter->fontMetrics().elidedText(action, Qt::ElideRight, text.width()));
     } else {
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, look.delay);
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, first.data(TarqItemModel::DelayRole).toString());
     }
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(themeColour(), 1, Qt::DotLine));

@@ -349,6 +349,7 @@ void MacroDialog::retranslate()
     for (QCheckBox* box : { m_recordDelays, m_defaultDelays, m_loopBoxes[0], m_loopBoxes[1], m_loopBoxes[2] })
         box->setAccessibleName(box->text());
     m_model->setHeaderTexts();
+    m_model->refreshTexts();
 
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* top = m_tree->topLevelItem(i);

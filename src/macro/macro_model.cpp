@@ -34,7 +34,22 @@ QList<QStandardItem*> TarqItemModel::makeRow(const MacroEvent& event) const
         cell->setFlags(flags);
         cells.append(cell);
     }
+    setLook(cells.first(), event);
     return cells;
+}
+
+void TarqItemModel::setLook(QStandardItem* cell, const MacroEvent& event) const
+{
+    const MacroRowLook look = macroRowLook(event, m_unit);
+    cell->setData(look.action, ActionRole);
+    cell->setData(look.icon, IconRole);
+    cell->setData(look.delay, DelayRole);
+}
+
+void TarqItemModel::refreshTexts()
+{
+    for (int row = 0; row < rowCount(); ++row)
+        setLook(item(row, KindColumn), event(row));
 }
 
 QVector<MacroEvent> TarqItemModel::events() const
@@ -88,8 +103,10 @@ void TarqItemModel::moveEventRow(int from, int to)
 QVariant TarqItemModel::data(const QModelIndex& index, int role) const
 {
     if ((role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) && index.isValid()) {
-        const MacroRowLook look = macroRowLook(event(index.row()), m_unit);
-        return look.delay.isEmpty() ? look.action : look.action + QLatin1Char(' ') + look.delay;
+        const QModelIndex first = index.siblingAtColumn(KindColumn);
+        const QString action = QStandardItemModel::data(first, ActionRole).toString();
+        const QString delay = QStandardItemModel::data(first, DelayRole).toString();
+        return delay.isEmpty() ? action : action + QLatin1Char(' ') + delay;
     }
     return QStandardItemModel::data(index, role);
 }

@@ -15,6 +15,9 @@ class TarqItemModel final : public QStandardItemModel
 
 public:
     enum Column { KindColumn = 0, HighColumn = 1, LowColumn = 2, ColumnCount = 3 };
+    // The row's look, kept on its first cell: painting reads it instead of naming keys, which
+    // asks the window system for the keyboard layout.
+    enum Role { ActionRole = Qt::UserRole + 1, IconRole, DelayRole };
 
     // unit: the delay unit in milliseconds.
     explicit TarqItemModel(int unit, QObject* parent = nullptr);
@@ -25,6 +28,8 @@ public:
     void setHeaderTexts();
     // Removes every row; the header stays.
     void clearRows();
+    // Names the rows again (the language changed).
+    void refreshTexts();
 
     QVector<MacroEvent> events() const;
     void setEvents(const QVector<MacroEvent>& events);
@@ -38,6 +43,7 @@ public:
 
 private:
     QList<QStandardItem*> makeRow(const MacroEvent& event) const;
+    void setLook(QStandardItem* cell, const MacroEvent& event) const;
 
     int m_unit;
 };
