@@ -19,7 +19,8 @@ constexpr quint8 kCommitArgument = 0xF3;
 constexpr quint8 kBracketBegin = 0;
 constexpr quint8 kBracketEnd = 1;
 constexpr int kMaxDpiStages = 8;
-constexpr int kRateCodes = 4;
+// The report-rate codes in the order the mouse's rate button steps through them: 125, 250, 500, 1000 Hz.
+constexpr int kRateCycle[] = { 8, 4, 2, 1 };
 constexpr int kLightingModes = 14;
 constexpr int kInputQueueLimit = 64; // the host side's report buffer
 constexpr quint8 kFlipMask = 0xFF;
@@ -512,7 +513,9 @@ void VirtualMouse::pressDpiButton()
 void VirtualMouse::pressRateButton()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_rateCode = (m_rateCode + 1) % kRateCodes;
+    const auto* current = std::find(std::begin(kRateCycle), std::end(kRateCycle), m_rateCode);
+    m_rateCode =
+        current == std::end(kRateCycle) || current + 1 == std::end(kRateCycle) ? kRateCycle[0] : *(current + 1);
     sendStatusReport();
 }
 

@@ -201,7 +201,7 @@ private:
     Report m_lastCommand{};
     int m_activeProfile = 0;
     int m_dpiStage = 0;
-    int m_rateCode = 0;
+    int m_rateCode = 1;
     int m_lightingMode = 0;
     int m_uploadsBegun = 0;
     int m_uploadsEnded = 0;

@@ -82,6 +82,7 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         MousecfgWidget window(std::move(hotplug));
+        QObject::connect(&window, &MousecfgWidget::exitRequested, &app, &QCoreApplication::exit);
         if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [&sinceStart] {
                 std::printf("%s %lld\n", kFirstPaintLine, static_cast<long long>(sinceStart.elapsed()));

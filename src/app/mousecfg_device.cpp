@@ -159,7 +159,7 @@ void MousecfgWidget::reloadEverything()
     m_tray->setToolTip(currentProductName());
 }
 
-bool MousecfgWidget::sidePresent(bool cable) const
+bool MousecfgWidget::sidePresent(bool cable, bool pointer) const
 {
     const QByteArray product = currentProductName().toLatin1();
     const DeviceIdentityTable& table = deviceTable();
@@ -168,7 +168,7 @@ bool MousecfgWidget::sidePresent(bool cable) const
         if (entry.modelName != product)
             continue;
         const DeviceSide& side = cable ? entry.cable : entry.receiver;
-        if (side.commandPresent.load() == 1)
+        if ((pointer ? side.pointerPresent : side.commandPresent).load() == 1)
             return true;
     }
     return false;
@@ -248,6 +248,8 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     current.dpi = iDPI;
     m_dpiPage->showDpiStage(iDPI);
     saveProfileDpiStage(m_library.currentName(), iDPI);
+    if (iDPI < kDpiStageCount)
+        ShowOsdText(dpiStageOsdText(iDPI));
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
@@ -260,6 +262,7 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
     ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
     current.pollrate = iRate;
     m_ratePage->showReportRate(iRate);
+    ShowOsdText(reportRateOsdText(iRate));
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -125,6 +125,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     createMouseView();
     createPages();
     createBatteryDisplay();
+    createOsdLink();
 
     for (const QString& message : configurationLoad.get())
         qCWarning(lcUi).noquote() << message;
@@ -311,10 +312,10 @@ void MousecfgWidget::createCommandButtons()
     m_applyButton = makeTextButton(WindowLayout::ApplyButton, tabButtonImages());
     m_loadButton = makeTextButton(WindowLayout::LoadButton, tabButtonImages());
     m_saveButton = makeTextButton(WindowLayout::SaveButton, tabButtonImages());
-    // The firmware updater comes with the companion programs; until then the button only shows.
+    // Acts on the press, not on the release.
     m_firmwareButton = new TarqPushButton(tabButtonImages(), this);
     place(m_firmwareButton, WindowLayout::FirmwareButton);
-    m_firmwareButton->setEnabled(false);
+    connect(m_firmwareButton, &QPushButton::pressed, this, &MousecfgWidget::onFirmwarePressed);
 }
 
 void MousecfgWidget::createMouseView()

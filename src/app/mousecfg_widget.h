@@ -20,6 +20,7 @@
 #include <vector>
 
 class GuiThreadMonitor;
+class OsdLink;
 class HotplugSource;
 class QLabel;
 class QMenu;
@@ -86,6 +87,8 @@ public:
     void StopBatteryThread();
     void selectTab(int tab);
     void showView(bool front);
+    // Shows text on the on-screen display, in the theme colour.
+    void ShowOsdText(const QString& text);
 
     // What tests and the demo look at.
     ConfigRecord& workingConfiguration() { return m_configuration.working; }
@@ -101,6 +104,7 @@ public:
     int batteryPercentShown() const { return m_lastBatteryPercent; }
     TarqProcessbar* batteryBar() const { return m_batteryBar; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
+    OsdLink* osdLink() const { return m_osd; }
     TarqPage* page(int tab) const;
     // The result of the last send: 0, kUploadMouseOff or a transport failure; -1 before any.
     int lastSendResult() const { return m_lastSendResult; }
@@ -110,6 +114,8 @@ signals:
     void sendFinished(int result);
     // After the first paint; the start-up benchmark waits for it.
     void firstPainted();
+    // The program is to end with code: the firmware updater has taken over.
+    void exitRequested(int code);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -176,7 +182,14 @@ private:
     void loadModelImages();
     void showBatteryOff();
     void applyPointerSpeed();
-    bool sidePresent(bool cable) const;
+    // Whether the receiver's or the cable's command (or, with pointer, pointer) interface is there.
+    bool sidePresent(bool cable, bool pointer = false) const;
+
+    // The on-screen display and the firmware updater.
+    void createOsdLink();
+    QString dpiStageOsdText(int stage) const;
+    static QString reportRateOsdText(int rateCode);
+    void onFirmwarePressed();
 
     // Texts.
     void retranslateUi();
@@ -311,5 +324,6 @@ private:
     TarqProcessDialog* m_processDialog = nullptr;
     std::unique_ptr<GuiThreadMonitor> m_monitorSwitch;
     std::unique_ptr<TarqProcessThread> m_sendThread;
+    OsdLink* m_osd = nullptr;
     std::function<void(int)> m_afterSend;
 };
