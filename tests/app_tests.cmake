@@ -6,3 +6,12 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     target_include_directories(TestTray PRIVATE ${CMAKE_SOURCE_DIR}/src)
     add_dependencies(TestTray mousecfg tray_host)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # The desktop's notification service, played by a fake on a session bus of the test's own.
+    mousecfg_add_test(NAME TestBatteryNotifications
+        SOURCES test_battery_notifications.cpp private_session_bus.cpp private_session_bus.h
+        fake_notification_service.cpp fake_notification_service.h
+        window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim Qt5::DBus LABEL gui)
+    add_dependencies(TestBatteryNotifications mousecfg_skin mousecfg_translations)
+endif()

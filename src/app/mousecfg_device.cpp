@@ -1,5 +1,6 @@
 // The window's side of the device: hot-plugging, the mouse list, the battery display, the
 // mouse's own buttons and the product pictures.
+#include "app/battery_notifier.h"
 #include "app/hot_spots.h"
 #include "app/mousecfg_widget.h"
 #include "app/window_layout.h"
@@ -138,6 +139,8 @@ void MousecfgWidget::slotWarnClose()
 void MousecfgWidget::reloadConfiguration()
 {
     reloadEverything();
+    if (m_batteryNotifier)
+        m_batteryNotifier->reloadThresholds();
 }
 
 void MousecfgWidget::reloadEverything()
@@ -220,6 +223,8 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     m_batteryBar->setValue(cable ? 100 : percent);
     m_batteryBar->setAccessibleDescription(cable ? QString() : QStringLiteral("%1%").arg(percent));
     updateConnectionDisplay();
+    if (m_batteryNotifier)
+        m_batteryNotifier->updateBattery(batteryLevelEstimate(reading, m_batteryFull), m_charging, cable);
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)

@@ -1,5 +1,6 @@
 #include "app/mousecfg_widget.h"
 
+#include "app/battery_notifier.h"
 #include "app/gui_thread_monitor.h"
 #include "app/hot_spots.h"
 #include "app/window_layout.h"
@@ -151,6 +152,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     setMask(scaledBackground().mask());
 
     slotRefreshBatteryStatus(0, 1, 1);
+    m_batteryNotifier = std::make_unique<BatteryNotifier>();
     updateConnectionDisplay();
     StartBatteryThread();
     QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarning);

@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+class BatteryNotifier;
 class GuiThreadMonitor;
 class OsdLink;
 class HotplugSource;
@@ -242,6 +243,8 @@ private:
     bool m_charging = false;
     int m_lastBatteryPercent = 0;
     int m_batteryFull = 0;
+    // Made after the placeholder reading shown at start, so only the mouse's own readings warn.
+    std::unique_ptr<BatteryNotifier> m_batteryNotifier;
     int m_currentTab = LightingTab;
     bool m_frontView = true;
     int m_selectedRow = 0;

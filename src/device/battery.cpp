@@ -27,6 +27,16 @@ constexpr PercentStep kPercentSteps[] = {
 };
 constexpr int kFullPercent = 100;
 constexpr int kLowestPercent = 10;
+constexpr int kCutOffMillivolts = 3000;
+constexpr PercentStep kEmptyPoint{ kCutOffMillivolts * kMillivoltDivisor, 0 };
+
+int interpolatePercent(int scaled, const PercentStep& lower, const PercentStep& upper)
+{
+    const qint64 span = upper.scaledLevel - lower.scaledLevel;
+    if (span <= 0)
+        return upper.percent;
+    return lower.percent + int(qint64(scaled - lower.scaledLevel) * (upper.percent - lower.percent) / span);
+}
 
 } // namespace
 
@@ -79,4 +89,25 @@ int batteryPercent(const BatteryReading& reading, int fullMillivolts)
             return step.percent;
     }
     return kLowestPercent;
+}
+
+int batteryLevelEstimate(const BatteryReading& reading, int fullMillivolts)
+{
+    if (reading.millivolts() >= fullMillivolts)
+        return kFullPercent;
+    const int scaled = reading.level() * kMillivoltFactor;
+    // A hand-edited full level beyond any reading must not overflow the scaled comparison.
+    const int full = qMin(fullMillivolts, kMaxLevel * kMillivoltFactor / kMillivoltDivisor + 1);
+    // Walks down the curve; the full point stands above the highest step below it.
+    PercentStep upper{ full * kMillivoltDivisor, kFullPercent };
+    for (const PercentStep& step : kPercentSteps) {
+        if (step.scaledLevel >= upper.scaledLevel)
+            continue;
+        if (scaled >= step.scaledLevel)
+            return interpolatePercent(scaled, step, upper);
+        upper = step;
+    }
+    if (scaled <= kEmptyPoint.scaledLevel)
+        return 0;
+    return interpolatePercent(scaled, kEmptyPoint, upper);
 }

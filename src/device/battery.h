@@ -42,3 +42,8 @@ quint16 batteryLevelForMillivolts(int millivolts);
 // The percentage the battery display shows: 100 from fullMillivolts ("Config/BatteryFull") on,
 // else 90 down to 10 in the steps of the cell's discharge curve.
 int batteryPercent(const BatteryReading& reading, int fullMillivolts);
+
+// A finer percentage for the low-battery warnings, which need levels the display's lowest step
+// hides: 100 from fullMillivolts on, linear between the display's steps (so both agree at each
+// step), and below the 20 % step linear down to 0 at the cell's 3000 mV cut-off.
+int batteryLevelEstimate(const BatteryReading& reading, int fullMillivolts);

@@ -24,6 +24,8 @@ const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
 const QString kPendingUploadKey = QStringLiteral("Config/Diff");
 const QString kBatteryKey = QStringLiteral("Config/Battery");
 const QString kBatteryFullKey = QStringLiteral("Config/BatteryFull");
+const QString kBatteryWarn1Key = QStringLiteral("Config/BatteryWarn1");
+const QString kBatteryWarn2Key = QStringLiteral("Config/BatteryWarn2");
 const QString kCurrentProductKey = QStringLiteral("Config/CurrentProductName");
 const QString kModelKey = QStringLiteral("Config/Model");
 const QString kAccentColorKey = QStringLiteral("Config/GColorID");
@@ -43,6 +45,13 @@ QVariant readValue(const QString& path, const QString& key, const QVariant& fall
 {
     const GuardedSettings file(path, GuardedSettings::Mode::Read);
     return file.settings().value(key, fallback);
+}
+
+int readPercent(const QString& key, int fallback)
+{
+    bool ok = false;
+    const int percent = readValue(configIniPath(), key).toString().toInt(&ok);
+    return ok && percent >= 0 && percent <= 100 ? percent : fallback;
 }
 
 StorageResult writeValue(const QString& path, const QString& key, const QVariant& value)
@@ -242,6 +251,16 @@ StorageResult setBatteryLevel(int percent)
 int batteryFullThreshold()
 {
     return readValue(configIniPath(), kBatteryFullKey, kDefaultBatteryFull).toInt();
+}
+
+int batteryFirstWarningThreshold()
+{
+    return readPercent(kBatteryWarn1Key, kDefaultBatteryWarn1);
+}
+
+int batterySecondWarningThreshold()
+{
+    return readPercent(kBatteryWarn2Key, kDefaultBatteryWarn2);
 }
 
 QString currentProductName()

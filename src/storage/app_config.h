@@ -9,6 +9,8 @@
 // opens the file, reads or writes its keys and closes it again.
 
 constexpr int kDefaultBatteryFull = 4200;
+constexpr int kDefaultBatteryWarn1 = 15;
+constexpr int kDefaultBatteryWarn2 = 5;
 
 QString configIniPath();
 
@@ -53,6 +55,11 @@ StorageResult setBatteryLevel(int percent);
 
 // "Config/BatteryFull", 4200 when missing.
 int batteryFullThreshold();
+
+// "Config/BatteryWarn1" and "Config/BatteryWarn2": the battery percentages of the two low-battery
+// warnings, 0 for none; 15 and 5 when missing, not a number or not 0..100.
+int batteryFirstWarningThreshold();
+int batterySecondWarningThreshold();
 
 // "Config/CurrentProductName"; refuses names that cannot name the product folder.
 QString currentProductName();

@@ -1,0 +1,32 @@
+#include "app/battery_notifier.h"
+
+#include "storage/app_config.h"
+
+namespace {
+
+const QString kApplicationName = QStringLiteral("mousecfg");
+const QString kDesktopEntry = QStringLiteral("org.mousecfg.mousecfg");
+const QString kIconName = QStringLiteral("org.mousecfg.mousecfg");
+
+} // namespace
+
+BatteryNotifier::BatteryNotifier()
+    : m_notifications(kApplicationName, kDesktopEntry, kIconName)
+    , m_warnings(batteryFirstWarningThreshold(), batterySecondWarningThreshold())
+{
+}
+
+void BatteryNotifier::reloadThresholds()
+{
+    m_warnings.setThresholds(batteryFirstWarningThreshold(), batterySecondWarningThreshold());
+}
+
+void BatteryNotifier::updateBattery(int levelPercent, bool charging, bool cable)
+{
+    const BatteryWarning due = m_warnings.update(levelPercent, charging || cable);
+    if (due.threshold == 0)
+        return;
+    m_notifications.show(tr("Mouse battery low"),
+                         tr("The battery is below %1 %. Connect the cable to charge the mouse.").arg(due.threshold),
+                         due.last ? DesktopNotifications::Urgency::Critical : DesktopNotifications::Urgency::Normal);
+}

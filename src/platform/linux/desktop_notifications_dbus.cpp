@@ -1,0 +1,139 @@
+#include "log_categories.h"
+#include "platform/desktop_notifications.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFileInfo>
+#include <QVariantMap>
+#include <optional>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+const QString kNotifyMethod = QStringLiteral("Notify");
+const QString kUrgencyHint = QStringLiteral("urgency");
+const QString kDesktopEntryHint = QStringLiteral("desktop-entry");
+
+// A notification that took longer than this is stale; the next one goes out instead.
+constexpr int kAnswerTimeoutMs = 5000;
+
+// Without an address libdbus would start a bus of its own for the X display (autolaunch); a
+// notification is not worth a new daemon, nor the wait for it.
+bool sessionBusAvailable()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"));
+}
+
+} // namespace
+
+class DesktopNotifications::Channel
+{
+public:
+    Channel(DesktopNotifications& owner, const QString& appName, const QString& desktopEntry, const QString& icon)
+        : m_owner(owner)
+        , m_appName(appName)
+        , m_desktopEntry(desktopEntry)
+        , m_icon(icon)
+    {
+    }
+
+    quint32 lastId() const { return m_lastId; }
+
+    void show(const QString& summary, const QString& body, Urgency urgency, int timeoutMs)
+    {
+        m_latest = Request{ summary, body, urgency, timeoutMs };
+        // While a call is out its id is unknown; the latest text follows with that id as replaces_id.
+        if (!m_waiting)
+            sendLatest();
+    }
+
+private:
+    struct Request
+    {
+        QString summary;
+        QString body;
+        Urgency urgency;
+        int timeoutMs;
+    };
+
+    bool connectBus()
+    {
+        if (!m_busTried) {
+            m_busTried = true;
+            if (sessionBusAvailable())
+                m_bus = QDBusConnection::sessionBus();
+            if (!m_bus || !m_bus->isConnected())
+                qCDebug(lcPlatform) << "notifications: no session bus";
+        }
+        return m_bus && m_bus->isConnected();
+    }
+
+    void sendLatest()
+    {
+        if (!m_latest || !connectBus()) {
+            m_latest.reset();
+            return;
+        }
+        const Request request = *m_latest;
+        m_latest.reset();
+
+        QVariantMap hints;
+        hints.insert(kUrgencyHint, QVariant::fromValue(quint8(request.urgency)));
+        if (!m_desktopEntry.isEmpty())
+            hints.insert(kDesktopEntryHint, m_desktopEntry);
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, kNotifyMethod);
+        call << m_appName << m_lastId << m_icon << request.summary << request.body << QStringList() << hints
+             << qint32(request.timeoutMs);
+
+        m_waiting = true;
+        auto* watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(call, kAnswerTimeoutMs), &m_owner);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_owner, [this](QDBusPendingCallWatcher* done) {
+            done->deleteLater();
+            m_waiting = false;
+            const QDBusPendingReply<quint32> reply = *done;
+            if (reply.isError()) {
+                qCDebug(lcPlatform) << "notifications:" << reply.error().name() << reply.error().message();
+            } else {
+                m_lastId = reply.value();
+                emit m_owner.shown(m_lastId);
+            }
+            sendLatest();
+        });
+    }
+
+    DesktopNotifications& m_owner;
+    const QString m_appName;
+    const QString m_desktopEntry;
+    const QString m_icon;
+    bool m_busTried = false;
+    std::optional<QDBusConnection> m_bus;
+    std::optional<Request> m_latest;
+    bool m_waiting = false;
+    quint32 m_lastId = 0;
+};
+
+DesktopNotifications::DesktopNotifications(const QString& appName, const QString& desktopEntry, const QString& icon,
+                                           QObject* parent)
+    : QObject(parent)
+    , m_channel(std::make_unique<Channel>(*this, appName, desktopEntry, icon))
+{
+}
+
+DesktopNotifications::~DesktopNotifications() = default;
+
+void DesktopNotifications::show(const QString& summary, const QString& body, Urgency urgency, int timeoutMs)
+{
+    m_channel->show(summary, body, urgency, timeoutMs);
+}
+
+quint32 DesktopNotifications::lastId() const
+{
+    return m_channel->lastId();
+}
