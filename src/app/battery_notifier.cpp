@@ -27,6 +27,6 @@ void BatteryNotifier::updateBattery(int levelPercent, bool charging, bool cable)
     if (due.threshold == 0)
         return;
     m_notifications.show(tr("Mouse battery low"),
-                         tr("The battery is below %1 %. Connect the cable to charge the mouse.").arg(due.threshold),
+                         tr("The battery is at %1 % or less. Connect the cable to charge the mouse.").arg(due.threshold),
                          due.last ? DesktopNotifications::Urgency::Critical : DesktopNotifications::Urgency::Normal);
 }

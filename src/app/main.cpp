@@ -33,6 +33,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
+    // Wayland matches the window to its desktop entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOUSECFG_APP_ID));
     // The window lives on in the tray while hidden; only "&Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -64,6 +64,22 @@ bool writeWindowIcon(const QString& skinDir)
     return writeBytes(skinDir + QLatin1Char('/') + QLatin1String(Skin::WindowIcon), encodeIco(images));
 }
 
+// The sizes desktops look for in the hicolor theme; each is drawn at its own size rather than
+// scaled, so the small ones keep whole-pixel lines.
+constexpr int kHicolorSizes[] = { 16, 22, 24, 32, 48, 64, 128, 256 };
+
+bool writeHicolorIcons(const QString& iconsDir)
+{
+    bool ok = true;
+    for (int side : kHicolorSizes) {
+        const QString path =
+            QStringLiteral("%1/hicolor/%2x%2/apps/%3.png").arg(iconsDir).arg(side).arg(QLatin1String(MOUSECFG_APP_ID));
+        ok &= writeImage(
+            path, Drawing::render(QSizeF(side, side), 1, [side](QPainter& p) { paintAppIcon(p, QSizeF(side, side)); }));
+    }
+    return ok;
+}
+
 bool writeMousePictures(const QString& skinDir)
 {
     const QSizeF size(Skin::MousePictureWidth, Skin::MousePictureHeight);
@@ -95,18 +111,23 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the skin images and the embedded images."));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws the skin images, the embedded images and the application icons."));
     parser.addHelpOption();
     const QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("Skin folder to write."),
                                         QStringLiteral("dir"));
     const QCommandLineOption embeddedOption(QStringLiteral("embedded"),
                                             QStringLiteral("Folder for the images compiled into the program."),
                                             QStringLiteral("dir"));
+    const QCommandLineOption iconsOption(QStringLiteral("icons"),
+                                         QStringLiteral("Icon theme folder to write the application icon into."),
+                                         QStringLiteral("dir"));
     parser.addOption(skinOption);
     parser.addOption(embeddedOption);
+    parser.addOption(iconsOption);
     parser.process(app);
-    if (!parser.isSet(skinOption) && !parser.isSet(embeddedOption)) {
-        QTextStream(stderr) << "skingen: give --skin DIR and/or --embedded DIR\n";
+    if (!parser.isSet(skinOption) && !parser.isSet(embeddedOption) && !parser.isSet(iconsOption)) {
+        QTextStream(stderr) << "skingen: give --skin DIR, --embedded DIR and/or --icons DIR\n";
         return 2;
     }
     bool ok = true;
@@ -118,5 +139,7 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(embeddedOption))
         ok &= writeEmbeddedImages(parser.value(embeddedOption));
+    if (parser.isSet(iconsOption))
+        ok &= writeHicolorIcons(parser.value(iconsOption));
     return ok ? 0 : 1;
 }
