@@ -1,6 +1,7 @@
 #include "osd_presenter.h"
 #include "osd_server.h"
 #include "platform/companion_client.h"
+#include "platform/program_identity.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg-osd"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mousecfg.mousecfg"));
+    QGuiApplication::setDesktopFileName(programDesktopId());
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;

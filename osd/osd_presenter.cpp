@@ -2,6 +2,7 @@
 
 #include "osd_window.h"
 #include "platform/desktop_notifications.h"
+#include "platform/program_identity.h"
 
 OsdPresenter::OsdPresenter(Mode mode, QObject* parent)
     : QObject(parent)
@@ -10,8 +11,7 @@ OsdPresenter::OsdPresenter(Mode mode, QObject* parent)
     if (mode == Mode::Overlay)
         m_window = new OsdWindow;
     else
-        m_notifications = new DesktopNotifications(QStringLiteral("mousecfg"), QStringLiteral("org.mousecfg.mousecfg"),
-                                                   QStringLiteral("org.mousecfg.mousecfg"), this);
+        m_notifications = new DesktopNotifications(programName(), programDesktopId(), programDesktopId(), this);
 }
 
 OsdPresenter::~OsdPresenter()

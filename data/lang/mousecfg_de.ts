@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>Maus-Akku schwach</translation>
+    </message>
+    <message>
+        <source>The battery is at %1 % or less. Connect the cable to charge the mouse.</source>
+        <translation>Der Akku ist bei %1 % oder weniger. Schließen Sie das Kabel an, um die Maus zu laden.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Advance</source>
@@ -645,6 +656,22 @@
         <source>Wheel down</source>
         <translation>Rad runter</translation>
     </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
 </context>
 <context>
     <name>TarqBtnWindow</name>
@@ -1066,9 +1093,6 @@
     </message>
 </context>
 <context>
-    <name>TarqMacroItemDelegate</name>
-</context>
-<context>
     <name>TarqMacroSelect</name>
     <message>
         <source>MACRO SELECT</source>
@@ -1268,6 +1292,14 @@
     <message>
         <source>This macro has not been saved yet.</source>
         <translation>Dieses Makro ist noch nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 is missing.</source>
+        <translation>Das Firmware-Update-Programm %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 could not be started.</source>
+        <translation>Das Firmware-Update-Programm %1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>鼠标电量低</translation>
+    </message>
+    <message>
+        <source>The battery is at %1 % or less. Connect the cable to charge the mouse.</source>
+        <translation>电量已降至 %1% 或更低。请连接线缆为鼠标充电。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Advance</source>
@@ -645,6 +656,22 @@
         <source>Wheel down</source>
         <translation>滚轮向下</translation>
     </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
 </context>
 <context>
     <name>TarqBtnWindow</name>
@@ -1066,9 +1093,6 @@
     </message>
 </context>
 <context>
-    <name>TarqMacroItemDelegate</name>
-</context>
-<context>
     <name>TarqMacroSelect</name>
     <message>
         <source>MACRO SELECT</source>
@@ -1268,6 +1292,14 @@
     <message>
         <source>This macro has not been saved yet.</source>
         <translation>此宏尚未保存。</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 is missing.</source>
+        <translation>找不到固件升级程序 %1。</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 could not be started.</source>
+        <translation>无法启动固件升级程序 %1。</translation>
     </message>
 </context>
 <context>

@@ -1,17 +1,10 @@
 #include "app/battery_notifier.h"
 
+#include "platform/program_identity.h"
 #include "storage/app_config.h"
 
-namespace {
-
-const QString kApplicationName = QStringLiteral("mousecfg");
-const QString kDesktopEntry = QStringLiteral("org.mousecfg.mousecfg");
-const QString kIconName = QStringLiteral("org.mousecfg.mousecfg");
-
-} // namespace
-
 BatteryNotifier::BatteryNotifier()
-    : m_notifications(kApplicationName, kDesktopEntry, kIconName)
+    : m_notifications(programName(), programDesktopId(), programDesktopId())
     , m_warnings(batteryFirstWarningThreshold(), batterySecondWarningThreshold())
 {
 }
@@ -26,7 +19,8 @@ void BatteryNotifier::updateBattery(int levelPercent, bool charging, bool cable)
     const BatteryWarning due = m_warnings.update(levelPercent, charging || cable);
     if (due.threshold == 0)
         return;
-    m_notifications.show(tr("Mouse battery low"),
-                         tr("The battery is at %1 % or less. Connect the cable to charge the mouse.").arg(due.threshold),
-                         due.last ? DesktopNotifications::Urgency::Critical : DesktopNotifications::Urgency::Normal);
+    m_notifications.show(
+        tr("Mouse battery low"),
+        tr("The battery is at %1 % or less. Connect the cable to charge the mouse.").arg(due.threshold),
+        due.last ? DesktopNotifications::Urgency::Critical : DesktopNotifications::Urgency::Normal);
 }

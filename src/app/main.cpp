@@ -2,6 +2,7 @@
 #include "app/simulation.h"
 #include "app/startup_probe.h"
 #include "platform/hotplug.h"
+#include "platform/program_identity.h"
 #include "platform/single_instance.h"
 #include "session/startup.h"
 #include "storage/paths.h"
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
     // Wayland matches the window to its desktop entry, and so to its icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(MOUSECFG_APP_ID));
+    QGuiApplication::setDesktopFileName(programDesktopId());
     // The window lives on in the tray while hidden; only "&Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -16,7 +16,7 @@ public:
     enum class Urgency { Low = 0, Normal = 1, Critical = 2 };
 
     // appName: the sender's name the service shows; desktopEntry: the "desktop-entry" hint
-    // (our desktop file id is "org.mousecfg.mousecfg"); icon: an icon name or empty.
+    // (see programDesktopId); icon: an icon name or empty.
     explicit DesktopNotifications(const QString& appName, const QString& desktopEntry = QString(),
                                   const QString& icon = QString(), QObject* parent = nullptr);
     ~DesktopNotifications() override;
