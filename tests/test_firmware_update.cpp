@@ -1,6 +1,7 @@
 #include "app/mousecfg_widget.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
+#include "screens_directory.h"
 #include "storage/languages.h"
 #include "window_sandbox.h"
 
@@ -163,6 +164,8 @@ void TestFirmwareUpdate::missingUpdaterKeepsTheProgramRunning()
     QVERIFY2(text.contains(QStringLiteral("The firmware updater")) && text.contains(QStringLiteral("FWUPDATE-en")) &&
                  text.contains(QStringLiteral("is missing")),
              qPrintable(text));
+    // A long path must stay inside the box: looked at in the screens folder.
+    QVERIFY(visibleMessageBox()->grab().save(screensDirectory() + QStringLiteral("/firmware-missing-1.0-en.png")));
     answerVisibleBox(true);
     QCOMPARE(exits.count(), 0);
     QVERIFY(window->batteryThreadRunning());

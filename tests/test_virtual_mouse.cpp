@@ -245,8 +245,15 @@ private slots:
             last = readRaw(handle);
             QCOMPARE(int(last[3]), 0x49);
         }
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(last.data() + 4), 4), QByteArray::fromHex("01010101"));
+        // The rate button steps from 1000 Hz (code 1) to 125 Hz (code 8).
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(last.data() + 4), 4), QByteArray::fromHex("01010801"));
         QCOMPARE(sandbox.mouse().activeProfile(), 1);
+        QList<int> rates;
+        for (int i = 0; i < 4; ++i) {
+            sandbox.mouse().pressRateButton();
+            rates << sandbox.mouse().rateCode();
+        }
+        QCOMPARE(rates, QList<int>({ 4, 2, 1, 8 }));
     }
 
     void unpluggedHandlesFail()
