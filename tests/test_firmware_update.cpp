@@ -65,18 +65,35 @@ void answerVisibleBox(bool yes)
     box->findChild<QToolButton*>(yes ? QStringLiteral("msgBoxYesBtn") : QStringLiteral("msgBoxNoBtn"))->click();
 }
 
+// A window on a virtual mouse plugged in through link, with stand-in updaters in its application
+// directory unless told otherwise, and the program's exit requests recorded.
+struct UpdaterScene
+{
+    UpdaterScene(MouseLink link, bool withUpdaters)
+    {
+        marker = sandbox.appPath() + QStringLiteral("/updater-ran");
+        ready = sandbox.isValid() && (!withUpdaters || giveSandboxUpdaters(sandbox, marker));
+        if (!ready)
+            return;
+        sandbox.mouse().plug(link);
+        window = sandbox.makeWindow();
+        exits = std::make_unique<QSignalSpy>(window.get(), &MousecfgWidget::exitRequested);
+    }
+
+    WindowSandbox sandbox;
+    QString marker;
+    bool ready = false;
+    std::unique_ptr<MousecfgWidget> window;
+    std::unique_ptr<QSignalSpy> exits;
+};
+
 } // namespace
 
 void TestFirmwareUpdate::receiverOnlyAsksForTheCable()
 {
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    const QString marker = sandbox.appPath() + QStringLiteral("/updater-ran");
-    QVERIFY(giveSandboxUpdaters(sandbox, marker));
-    sandbox.mouse().plug(MouseLink::Receiver);
-    auto window = sandbox.makeWindow();
-    QSignalSpy exits(window.get(), &MousecfgWidget::exitRequested);
-    TarqPushButton* button = firmwareButton(*window);
+    UpdaterScene scene(MouseLink::Receiver, true);
+    QVERIFY(scene.ready);
+    TarqPushButton* button = firmwareButton(*scene.window);
     QVERIFY(button);
     QVERIFY(button->isEnabled());
 
@@ -87,8 +104,8 @@ void TestFirmwareUpdate::receiverOnlyAsksForTheCable()
     QTest::mouseRelease(button, Qt::LeftButton);
     answerVisibleBox(true);
     QTRY_VERIFY(!visibleMessageBox());
-    QCOMPARE(exits.count(), 0);
-    QVERIFY(!QFile::exists(marker));
+    QCOMPARE(scene.exits->count(), 0);
+    QVERIFY(!QFile::exists(scene.marker));
     QVERIFY(!button->isChecked());
 }
 
@@ -104,26 +121,21 @@ void TestFirmwareUpdate::cableStartsTheUpdaterOfTheLanguage()
 {
     QFETCH(int, language);
     QFETCH(QString, updater);
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    const QString marker = sandbox.appPath() + QStringLiteral("/updater-ran");
-    QVERIFY(giveSandboxUpdaters(sandbox, marker));
-    sandbox.mouse().plug(MouseLink::Cable);
-    auto window = sandbox.makeWindow();
+    UpdaterScene scene(MouseLink::Cable, true);
+    QVERIFY(scene.ready);
     setCurrentLanguageIndex(language);
-    QSignalSpy exits(window.get(), &MousecfgWidget::exitRequested);
-    QTRY_VERIFY(window->batteryThreadRunning());
+    QTRY_VERIFY(scene.window->batteryThreadRunning());
 
-    QTest::mousePress(firmwareButton(*window), Qt::LeftButton);
+    QTest::mousePress(firmwareButton(*scene.window), Qt::LeftButton);
     QTRY_VERIFY(visibleMessageBox());
     QVERIFY(messageBoxText(visibleMessageBox()).contains(QStringLiteral("Do you want to upgrade the firmware?")));
     answerVisibleBox(true);
-    QTRY_COMPARE(exits.count(), 1);
-    QCOMPARE(exits.first().at(0).toInt(), 0);
-    QVERIFY(!window->batteryThreadRunning());
+    QTRY_COMPARE(scene.exits->count(), 1);
+    QCOMPARE(scene.exits->first().at(0).toInt(), 0);
+    QVERIFY(!scene.window->batteryThreadRunning());
     // The updater ran, without arguments.
-    QTRY_VERIFY(QFile::exists(marker) && QFile(marker).size() > 0);
-    QFile ran(marker);
+    QTRY_VERIFY(QFile::exists(scene.marker) && QFile(scene.marker).size() > 0);
+    QFile ran(scene.marker);
     QVERIFY(ran.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(ran.readAll()).trimmed(), updater + QStringLiteral(" 0"));
     setCurrentLanguageIndex(0);
@@ -131,32 +143,24 @@ void TestFirmwareUpdate::cableStartsTheUpdaterOfTheLanguage()
 
 void TestFirmwareUpdate::refusedQuestionStartsNothing()
 {
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    const QString marker = sandbox.appPath() + QStringLiteral("/updater-ran");
-    QVERIFY(giveSandboxUpdaters(sandbox, marker));
-    sandbox.mouse().plug(MouseLink::Cable);
-    auto window = sandbox.makeWindow();
-    QSignalSpy exits(window.get(), &MousecfgWidget::exitRequested);
-    QTest::mousePress(firmwareButton(*window), Qt::LeftButton);
+    UpdaterScene scene(MouseLink::Cable, true);
+    QVERIFY(scene.ready);
+    QTest::mousePress(firmwareButton(*scene.window), Qt::LeftButton);
     QTRY_VERIFY(visibleMessageBox());
     answerVisibleBox(false);
     QTRY_VERIFY(!visibleMessageBox());
-    QCOMPARE(exits.count(), 0);
-    QVERIFY(!QFile::exists(marker));
+    QCOMPARE(scene.exits->count(), 0);
+    QVERIFY(!QFile::exists(scene.marker));
 }
 
 void TestFirmwareUpdate::missingUpdaterKeepsTheProgramRunning()
 {
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    sandbox.mouse().plug(MouseLink::Cable);
-    auto window = sandbox.makeWindow();
+    UpdaterScene scene(MouseLink::Cable, false);
+    QVERIFY(scene.ready);
     setCurrentLanguageIndex(0);
-    QSignalSpy exits(window.get(), &MousecfgWidget::exitRequested);
-    QTRY_VERIFY(window->batteryThreadRunning());
+    QTRY_VERIFY(scene.window->batteryThreadRunning());
 
-    QTest::mousePress(firmwareButton(*window), Qt::LeftButton);
+    QTest::mousePress(firmwareButton(*scene.window), Qt::LeftButton);
     QTRY_VERIFY(visibleMessageBox());
     answerVisibleBox(true);
     QTRY_VERIFY(visibleMessageBox());
@@ -167,9 +171,9 @@ void TestFirmwareUpdate::missingUpdaterKeepsTheProgramRunning()
     // A long path must stay inside the box: looked at in the screens folder.
     QVERIFY(visibleMessageBox()->grab().save(screensDirectory() + QStringLiteral("/firmware-missing-1.0-en.png")));
     answerVisibleBox(true);
-    QCOMPARE(exits.count(), 0);
-    QVERIFY(window->batteryThreadRunning());
-    QVERIFY(window->isEnabled());
+    QCOMPARE(scene.exits->count(), 0);
+    QVERIFY(scene.window->batteryThreadRunning());
+    QVERIFY(scene.window->isEnabled());
 }
 
 QTEST_MAIN(TestFirmwareUpdate)
