@@ -4,7 +4,7 @@ namespace {
 
 const QString kServiceName = QStringLiteral("org.freedesktop.Notifications");
 const QString kObjectPath = QStringLiteral("/org/freedesktop/Notifications");
-// The reason code the specification gives a notification closed by CloseNotification.
+// The NotificationClosed reason for a notification closed through CloseNotification.
 constexpr quint32 kClosedByCall = 3;
 
 QString uniqueConnectionName(const void* owner)
