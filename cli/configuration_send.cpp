@@ -3,6 +3,7 @@
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "device_session.h"
+#include "session/send_check.h"
 #include "session/sending.h"
 #include "session/startup.h"
 
@@ -29,6 +30,13 @@ int sendReporting(ConfigurationPair& configuration, bool full, DeviceSession& se
         err() << "No mouse connected.\n";
         return kExitNoDevice;
     }
+    const SendCheck check = checkBeforeSend(configuration.working);
+    if (check.refused()) {
+        err() << check.refusalText() << " Nothing was sent.\n";
+        return kExitBadFile;
+    }
+    for (const QString& warning : check.warnings)
+        err() << warning << '\n';
     // The command line runs no monitor thread, so nothing needs stopping around the upload.
     const SendOutcome outcome = runSendingSequence(configuration.working, configuration.lastUploaded, full);
     const bool saved = outcome.saved == StorageResult::Ok;

@@ -26,5 +26,7 @@ int runImportConfCommand(const QStringList& arguments, DeviceSession& session)
         err() << imported.message() << '\n';
         return kExitBadFile;
     }
+    for (const QString& repair : imported.repairs)
+        err() << repair << '\n';
     return sendReporting(configuration, full, session);
 }

@@ -64,6 +64,7 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
 
     // Uploads run on the sending thread, plugging anywhere: the panel looks again on its own.
     connect(&m_mouse, &VirtualMouse::uploadEnded, this, &VirtualMousePanel::refresh, Qt::QueuedConnection);
+    connect(&m_mouse, &VirtualMouse::profileSelected, this, &VirtualMousePanel::refresh, Qt::QueuedConnection);
     connect(&m_mouse, &VirtualMouse::interfaceChanged, this, &VirtualMousePanel::refresh, Qt::QueuedConnection);
     refresh();
 }

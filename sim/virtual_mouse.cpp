@@ -2,6 +2,7 @@
 
 #include "device/battery.h"
 #include "device/commands.h"
+#include "device/section_encoding.h"
 #include "log_categories.h"
 #include "storage/product_description.h"
 
@@ -35,6 +36,25 @@ struct CollectionUsage
     quint16 usage;
 };
 constexpr CollectionUsage kCollections[VirtualMouse::kCollectionCount] = { { 1, 2 }, { 1, 6 }, { 0x0C, 1 }, { 1, 0 } };
+
+// Where the general section keeps the values the status report tells.
+constexpr int kGeneralProfileByte = 6;
+constexpr int kGeneralRateBytes = 11;
+constexpr int kGeneralStageByte = 17;
+constexpr int kGeneralLightingByte = 18;
+
+// The lighting mode a general section's lighting code stands for; several modes share code 6,
+// so the current mode stays when it is one of them. -1 for a code no mode has.
+int lightingModeOfCode(quint8 code, int currentMode)
+{
+    if (currentMode >= 0 && currentMode < kLightingModes && lightingCode(currentMode) == code)
+        return currentMode;
+    for (int mode = 0; mode < kLightingModes; ++mode) {
+        if (lightingCode(mode) == code)
+            return mode;
+    }
+    return -1;
+}
 
 bool isSectionCode(quint8 code)
 {
@@ -194,10 +214,13 @@ int VirtualMouse::openHandleCount() const
 int VirtualMouse::write(HidHandle handle, const quint8* data, std::size_t length)
 {
     bool ended = false;
+    const int selectionsBefore = m_profileSelections;
     const int result = writeLocked(handle, data, length, &ended);
     // Announced after the lock is let go, so a receiver may ask the mouse what it now holds.
     if (ended)
         emit uploadEnded();
+    if (m_profileSelections != selectionsBefore)
+        emit profileSelected();
     return result;
 }
 
@@ -254,14 +277,17 @@ void VirtualMouse::process(const Report& report, MouseLink link)
                 if (report[5] & commitBitOf(section))
                     m_onBoard[m_activeProfile][section - 1] = sectionStore(section).closed();
             }
+            if (report[5] & commitBitOf(CommandCode::GeneralSection))
+                takeGeneralSettings(m_onBoard[m_activeProfile][CommandCode::GeneralSection - 1]);
         } else {
             noteProtocolError(report);
         }
         sendEcho(report, link);
     } else if (code == CommandCode::SelectProfile) {
-        if (report[4] < kOnBoardProfileCount)
+        if (report[4] < kOnBoardProfileCount) {
             m_activeProfile = report[4];
-        else
+            ++m_profileSelections;
+        } else
             noteProtocolError(report);
     } else if (code == CommandCode::UploadBracket) {
         if (report[4] == kBracketBegin) {
@@ -494,6 +520,22 @@ int VirtualMouse::dpiStageCount() const
 {
     const int count = quint8(m_onBoard[m_activeProfile][CommandCode::DpiSection - 1].at(0));
     return count >= 1 && count <= kMaxDpiStages ? count : kMaxDpiStages;
+}
+
+void VirtualMouse::takeGeneralSettings(const QByteArray& general)
+{
+    if (general.size() < kGeneralStageByte + 1)
+        return;
+    const int profile = quint8(general.at(kGeneralProfileByte));
+    const int rate = profile < kOnBoardProfileCount ? quint8(general.at(kGeneralRateBytes + profile)) : 0;
+    if (std::find(std::begin(kRateCycle), std::end(kRateCycle), rate) != std::end(kRateCycle))
+        m_rateCode = rate;
+    const int stage = quint8(general.at(kGeneralStageByte));
+    if (stage < dpiStageCount())
+        m_dpiStage = stage;
+    const int mode = lightingModeOfCode(quint8(general.at(kGeneralLightingByte)), m_lightingMode);
+    if (mode >= 0)
+        m_lightingMode = mode;
 }
 
 void VirtualMouse::pressProfileButton()

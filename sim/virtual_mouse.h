@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -136,6 +137,8 @@ signals:
     void interfaceChanged(const QString& name, bool arrived);
     // The end-of-upload command arrived. Emitted on the thread that wrote it, with no lock held.
     void uploadEnded();
+    // The host selected an on-board profile. Emitted like uploadEnded.
+    void profileSelected();
 
 private:
     struct CollectionState
@@ -178,6 +181,8 @@ private:
     // A report the real mouse would refuse or misread: counted for tests, logged for people.
     void noteProtocolError(const Report& report);
     Report statusReport() const;
+    // A committed general section sets the stage, rate and lighting mode the mouse reports.
+    void takeGeneralSettings(const QByteArray& general);
     void sendStatusReport();
     bool answers(MouseLink link) const;
     void setPlugged(MouseLink link, bool plugged);
@@ -205,6 +210,7 @@ private:
     int m_lightingMode = 0;
     int m_uploadsBegun = 0;
     int m_uploadsEnded = 0;
+    std::atomic_int m_profileSelections{ 0 };
     bool m_uploadOpen = false;
     bool m_asleep = false;
     int m_millivolts = kDefaultMillivolts;

@@ -31,23 +31,34 @@ private slots:
         QCOMPARE(read, kept);
     }
 
-    void activeProfileOfTheDeviceImage()
+    // Only an uploaded image speaks for the user, and only a speed that differs is applied.
+    void speedOfAnUploadedSlot()
     {
         const QByteArray display = qgetenv("DISPLAY");
         qunsetenv("DISPLAY");
-        deviceImage().ProfileID = 2;
+        setSystemPointerSpeed(15);
         deviceImage().profiles[2].mousespeed = 7;
-        deviceImage().profiles[0].mousespeed = 12;
-        setSystemPointerSpeed();
-        const int active = getSystemPointerSpeed();
-        // An index past the five profiles falls back to the first.
-        deviceImage().ProfileID = 9;
-        setSystemPointerSpeed();
-        const int fallback = getSystemPointerSpeed();
+        const bool beforeUpload = applyUploadedPointerSpeed(2);
+        const int untouched = getSystemPointerSpeed();
+        ConfigRecord record;
+        record.profiles[2].mousespeed = 7;
+        record.profiles[3].mousespeed = 15;
+        record.profiles[4].mousespeed = 0;
+        uploadConfiguration(record, 0); // X11 defines None
+        const bool same = applyUploadedPointerSpeed(3);
+        const bool invalid = applyUploadedPointerSpeed(4);
+        const bool outside = applyUploadedPointerSpeed(9);
+        const bool applied = applyUploadedPointerSpeed(2);
+        const int after = getSystemPointerSpeed();
         if (!display.isEmpty())
             qputenv("DISPLAY", display);
-        QCOMPARE(active, 7);
-        QCOMPARE(fallback, 12);
+        QVERIFY(!beforeUpload);
+        QCOMPARE(untouched, 15);
+        QVERIFY(!same);
+        QVERIFY(!invalid);
+        QVERIFY(!outside);
+        QVERIFY(applied);
+        QCOMPARE(after, 7);
     }
 
     void roundTripThroughTheXServer()

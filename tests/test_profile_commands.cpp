@@ -836,17 +836,22 @@ void TestProfileCommands::resetsAndCancel()
     library.reloadCurrent();
     QCOMPARE(m_working.profiles[1].mousespeed, markerOf("Game"));
 
-    library.resetCurrent();
+    // A reset keeps the desktop's pointer speed: the factory speed is nobody's choice.
+    library.resetCurrent(15);
     ProfileRecord defaults;
     makeDefaultProfile(defaults);
-    QCOMPARE(m_working.profiles[1].mousespeed, defaults.mousespeed);
+    defaults.ProfileName = QStringLiteral("Game");
+    defaults.mousespeed = 15;
+    QCOMPARE(m_working.profiles[1], defaults);
     QCOMPARE(m_working.profiles[1].ProfileName, QStringLiteral("Game"));
     QCOMPARE(library.currentName(), QStringLiteral("Game"));
 
-    library.resetAll();
+    library.resetAll(15);
     ConfigRecord factory;
     makeDefaultConfiguration(factory);
     factory.Count = m_working.Count;
+    for (ProfileRecord& profile : factory.profiles)
+        profile.mousespeed = 15;
     QCOMPARE(m_working, factory);
     QCOMPARE(library.currentName(), QStringLiteral("Profile 1"));
 }

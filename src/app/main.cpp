@@ -85,6 +85,7 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         MousecfgWidget window(std::move(hotplug));
+        window.noteForUser(damaged);
         QObject::connect(&window, &MousecfgWidget::exitRequested, &app, &QCoreApplication::exit);
         if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [&sinceStart] {

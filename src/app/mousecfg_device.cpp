@@ -147,8 +147,8 @@ void MousecfgWidget::reloadEverything()
 {
     m_frontView = true;
     loadProductImages();
-    for (const QString& message : loadStartupConfiguration(m_configuration))
-        qCWarning(lcUi).noquote() << message;
+    noteForUser(loadStartupConfiguration(m_configuration));
+    adoptDesktopPointerSpeed();
     m_library.reload();
     m_dpiPage->setSensor(sensorVariant());
     m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
@@ -244,7 +244,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         return;
     SelectSlot(iProfile, false);
     RebuildProfileMenu();
-    applyPointerSpeed();
+    applyPointerSpeed(iProfile);
 }
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
@@ -276,9 +276,16 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
         setPendingUploadFlag(1);
 }
 
-void MousecfgWidget::applyPointerSpeed()
+void MousecfgWidget::applyPointerSpeed(int slot)
 {
-    setSystemPointerSpeed();
+    applyUploadedPointerSpeed(slot);
+}
+
+void MousecfgWidget::adoptDesktopPointerSpeed()
+{
+    ConfigRecord& working = m_configuration.working;
+    working.profiles[size_t(working.ProfileID < kProfileCount ? working.ProfileID : 0)].mousespeed =
+        quint8(getSystemPointerSpeed());
 }
 
 void MousecfgWidget::StartBatteryThread()

@@ -13,6 +13,8 @@
 #include "pages/tarq_page.h"
 #include "platform/pointer_speed.h"
 #include "session/configuration_files.h"
+#include "session/record_gate.h"
+#include "session/send_check.h"
 #include "session/sending.h"
 #include "storage/app_config.h"
 #include "storage/product_description.h"
@@ -28,6 +30,8 @@ constexpr int kProfileMenuWidth = 152;
 // The mouse has what was asked for, the files do not: the user must know before quitting.
 const char kSentNotSavedMessage[] =
     QT_TRANSLATE_NOOP("TarqMessageBox", "The mouse has the new settings, but they could not be saved to %1.");
+const char kNotSavedMessage[] = QT_TRANSLATE_NOOP("TarqMessageBox", "The settings could not be saved to %1.");
+const char kSendAnywayQuestion[] = QT_TRANSLATE_NOOP("TarqMessageBox", "Send anyway?");
 
 QString messageText(const char* source)
 {
@@ -169,7 +173,7 @@ void MousecfgWidget::SelectSlot(int index, bool reload)
     ConfigRecord& working = m_configuration.working;
     working.ProfileID = quint8(index);
     if (reload)
-        m_library.reloadCurrent();
+        noteForUser(m_library.reloadCurrent());
     m_nameEdit->setText(working.profileNames[size_t(index)]);
     RefreshPages();
     saveActiveProfileIndex(index);
@@ -185,7 +189,7 @@ void MousecfgWidget::onSlotActionTriggered(int slot)
     switchOnBoardProfile(quint8(slot));
     if (monitoring)
         StartBatteryThread();
-    applyPointerSpeed();
+    applyPointerSpeed(slot);
 }
 
 void MousecfgWidget::slot_show_profilename(QAction* action)
@@ -199,6 +203,7 @@ void MousecfgWidget::showCommandResult(const ProfileCommandResult& result)
 {
     if (result.message)
         showMessage(TarqMessageBox::Warning, result.text());
+    noteForUser(result.notices);
 }
 
 void MousecfgWidget::afterSlotNameChange()
@@ -298,7 +303,7 @@ void MousecfgWidget::resetProfile()
         if (!accepted)
             return;
         qCDebug(lcUi, "Accepted %d", m_library.currentSlot());
-        m_library.resetCurrent();
+        m_library.resetCurrent(getSystemPointerSpeed());
         retranslateUi();
         RefreshPages();
         m_nameEdit->setText(m_library.currentName());
@@ -311,7 +316,7 @@ void MousecfgWidget::resetAllProfiles()
     showMessage(TarqMessageBox::Question, messageText(kResetAllProfilesQuestion), [this](bool accepted) {
         if (!accepted)
             return;
-        m_library.resetAll();
+        m_library.resetAll(getSystemPointerSpeed());
         m_nameEdit->setText(m_library.currentName());
         RebuildProfileMenu();
         RefreshPages();
@@ -388,6 +393,7 @@ void MousecfgWidget::loadConfigurationFile()
         showMessage(TarqMessageBox::Warning, imported.message());
         return;
     }
+    noteForUser(imported.repairs);
     selectTab(LightingTab);
     loadModelImages();
     m_nameEdit->setText(m_library.currentName());
@@ -397,6 +403,26 @@ void MousecfgWidget::loadConfigurationFile()
 }
 
 void MousecfgWidget::sendWithProgress(bool sendAll, std::function<void(int)> after)
+{
+    if (m_sendThread)
+        return;
+    const SendCheck check = checkBeforeSend(m_configuration.working);
+    if (check.refused()) {
+        showMessage(TarqMessageBox::Warning, check.refusalText());
+        return;
+    }
+    if (check.warnings.isEmpty()) {
+        startSend(sendAll, std::move(after));
+        return;
+    }
+    const QString question = check.warningText() + QLatin1Char('\n') + messageText(kSendAnywayQuestion);
+    showMessage(TarqMessageBox::Question, question, [this, sendAll, after](bool accepted) {
+        if (accepted)
+            startSend(sendAll, after);
+    });
+}
+
+void MousecfgWidget::startSend(bool sendAll, std::function<void(int)> after)
 {
     if (m_sendThread)
         return;
@@ -422,14 +448,16 @@ void MousecfgWidget::finishSend()
     m_sendThread.reset();
     m_monitorSwitch.reset();
     m_lastSendResult = outcome.result;
-    if (outcome.result == 0)
-        setSystemPointerSpeed();
+    if (outcome.result == 0 && outcome.sentFlags != ChangeFlag::None)
+        applyPointerSpeed(m_library.currentSlot());
     const QString message = sendingMessage(outcome);
     if (!message.isEmpty())
         showMessage(TarqMessageBox::Question,
                     messageText(outcome.result == kUploadMouseOff ? kMouseSleepingMessage : kSendFailedMessage));
     else if (outcome.saved != StorageResult::Ok)
-        showMessage(TarqMessageBox::Warning, messageText(kSentNotSavedMessage).arg(outcome.unsavedPath));
+        showMessage(TarqMessageBox::Warning,
+                    messageText(outcome.sentFlags != ChangeFlag::None ? kSentNotSavedMessage : kNotSavedMessage)
+                        .arg(outcome.unsavedPath));
     std::function<void(int)> after = std::move(m_afterSend);
     m_afterSend = nullptr;
     if (after)

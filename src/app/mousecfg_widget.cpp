@@ -22,6 +22,8 @@
 #include "pages/performance_page.h"
 #include "pages/report_rate_page.h"
 #include "platform/hotplug.h"
+#include "session/record_gate.h"
+#include "session/send_check.h"
 #include "session/sending.h"
 #include "storage/app_config.h"
 #include "storage/product_description.h"
@@ -37,6 +39,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -128,8 +131,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     createBatteryDisplay();
     createOsdLink();
 
-    for (const QString& message : configurationLoad.get())
-        qCWarning(lcUi).noquote() << message;
+    noteForUser(configurationLoad.get());
+    adoptDesktopPointerSpeed();
     m_library.reload();
     m_lastBatteryPercent = batteryLevel();
     m_batteryFull = batteryFullThreshold();
@@ -741,5 +744,29 @@ void MousecfgWidget::showMessage(int kind, const QString& text, std::function<vo
 
 void MousecfgWidget::slotPopOneClickBox()
 {
-    showMessage(TarqMessageBox::Warning, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+    showMessage(TarqMessageBox::Warning, QString::fromLatin1(kKeepOneClickMessage));
+}
+
+void MousecfgWidget::noteForUser(const QString& text)
+{
+    if (!text.isEmpty())
+        noteForUser(QStringList{ text });
+}
+
+void MousecfgWidget::noteForUser(const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    for (const QString& line : lines)
+        qCWarning(lcUi).noquote() << line;
+    if (m_notes.isEmpty())
+        QTimer::singleShot(0, this, &MousecfgWidget::showNotes);
+    m_notes << lines;
+}
+
+void MousecfgWidget::showNotes()
+{
+    const QStringList notes = std::exchange(m_notes, {});
+    if (!notes.isEmpty())
+        showMessage(TarqMessageBox::Warning, reportText(notes));
 }

@@ -63,6 +63,11 @@ public:
     explicit MousecfgWidget(std::unique_ptr<HotplugSource> hotplug = nullptr, QWidget* parent = nullptr);
     ~MousecfgWidget() override;
 
+    // A message about the stored files (repaired, damaged or unwritable) for the user; every note
+    // made before the event loop comes back is shown in one box.
+    void noteForUser(const QString& text);
+    void noteForUser(const QStringList& lines);
+
     // DeviceEvents: how the device link's hot-plug handler reaches the window.
     void refreshMouseList() override;
     int connectedMouseCount() const override { return m_connectedMice; }
@@ -182,7 +187,7 @@ private:
     QString productPicturePath(const QString& name) const;
     void loadModelImages();
     void showBatteryOff();
-    void applyPointerSpeed();
+    void applyPointerSpeed(int slot);
     // Whether the receiver's or the cable's command (or, with pointer, pointer) interface is there.
     bool sidePresent(bool cable, bool pointer = false) const;
 
@@ -216,12 +221,17 @@ private:
     void loadConfigurationFile();
     void showCommandResult(const ProfileCommandResult& result);
     void afterSlotNameChange();
+    // Every send passes the gate out first: refused, or warned about with the choice to go on.
     void sendWithProgress(bool sendAll, std::function<void(int)> after = {});
+    void startSend(bool sendAll, std::function<void(int)> after);
     void finishSend();
 
     // Windows of the show-or-warn step and the message boxes (non-blocking, application modal).
     void showOrWarn();
     void showMessage(int kind, const QString& text, std::function<void(bool)> answered = {});
+    void showNotes();
+    // The desktop's pointer speed becomes the current slot's: nobody chose another yet.
+    void adoptDesktopPointerSpeed();
 
     bool m_dragging = false;
     bool m_dragMoved = false;
@@ -329,4 +339,5 @@ private:
     std::unique_ptr<TarqProcessThread> m_sendThread;
     OsdLink* m_osd = nullptr;
     std::function<void(int)> m_afterSend;
+    QStringList m_notes;
 };

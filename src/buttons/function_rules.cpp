@@ -2,6 +2,7 @@
 
 #include "buttons/function_encoding.h"
 #include "storage/macro_files.h"
+#include "storage/product_description.h"
 
 #include <algorithm>
 #include <iterator>
@@ -51,17 +52,35 @@ int buttonGroupOfSlot(int slot)
     return slot >= kWheelFirstSlot ? 2 : slot / kRowSlotCount;
 }
 
+bool isSentButtonSlot(int slot, int buttonCount)
+{
+    const int count = buttonCount > 0 ? std::min(buttonCount, kButtonSlotCount) : kButtonSlotCount;
+    return (slot >= 0 && slot < count) || slot == kWheelFirstSlot || slot == kWheelFirstSlot + 1;
+}
+
+bool keepsLeftClick(const ProfileButtons& buttons, int buttonCount)
+{
+    for (int slot = 0; slot < kButtonSlotCount; ++slot) {
+        if (isSentButtonSlot(slot, buttonCount) && buttons[slot].Fun == FunctionCode::Left) {
+            return true;
+        }
+    }
+    return false;
+}
+
 FunctionChange checkLeftClickRule(const ProfileButtons& buttons, int slot, int newCode)
 {
     if (!validSlot(slot) || buttons[slot].Fun != FunctionCode::Left || newCode == FunctionCode::Left) {
         return FunctionChange::Applied;
     }
-    for (int other = 0; other < kButtonSlotCount; ++other) {
-        if (other != slot && buttons[other].Fun == FunctionCode::Left) {
-            return FunctionChange::Applied;
-        }
+    // A Left on a slot the mouse is never sent keeps nothing, so only the sent slots count.
+    const int buttonCount = productButtonCount();
+    if (!isSentButtonSlot(slot, buttonCount)) {
+        return FunctionChange::Applied;
     }
-    return FunctionChange::RefusedLastLeftClick;
+    ProfileButtons changed = buttons;
+    changed[slot].Fun = newCode;
+    return keepsLeftClick(changed, buttonCount) ? FunctionChange::Applied : FunctionChange::RefusedLastLeftClick;
 }
 
 FunctionChange choosePlainFunction(ProfileButtons& buttons, int slot, int code)

@@ -29,7 +29,12 @@ constexpr int kMacroTabIndex = 3;
 constexpr int kWheelFirstSlot = 40;
 int buttonGroupOfSlot(int slot);
 
-// Refuses taking "Left" away from the last button that has it; everything else may change.
+// The slots the button upload sends for a product of buttonCount buttons: 0..B-1 and the wheel.
+bool isSentButtonSlot(int slot, int buttonCount);
+// Whether one of those slots holds "Left".
+bool keepsLeftClick(const ProfileButtons& buttons, int buttonCount);
+
+// Refuses taking "Left" away from the last sent button that has it; everything else may change.
 FunctionChange checkLeftClickRule(const ProfileButtons& buttons, int slot, int newCode);
 
 // A plain catalogue entry: only `Fun` changes.

@@ -193,26 +193,52 @@ LightingTable encodeLightingTable(const ProfileRecord& profile)
     return table;
 }
 
-MacroSlot encodeMacroSlot(const MacroFile& macro)
+namespace {
+
+// The macro's triples in slot order, each marked with whether it is one of the macro's own events
+// (the others are the delays the mouse needs between events of a macro that has none).
+struct MacroTriple
+{
+    MacroEvent event;
+    bool own = true;
+};
+
+QVector<MacroTriple> macroTriples(const MacroFile& macro)
 {
     const bool hasOwnDelays = std::any_of(macro.events.cbegin(), macro.events.cend(),
                                           [](const MacroEvent& event) { return event.kind == MacroKind::Delay; });
-    QVector<MacroEvent> triples;
+    QVector<MacroTriple> triples;
     for (int i = 0; i < macro.events.size(); ++i) {
-        triples.append(macro.events.at(i));
+        triples.append({ macro.events.at(i), true });
         if (!hasOwnDelays && (i + 1) % kEventsBetweenDelays == 0) {
-            triples.append(kShortDelay);
+            triples.append({ kShortDelay, false });
         }
     }
     if (!hasOwnDelays && !macro.events.isEmpty()) {
-        triples.append(kShortDelay);
+        triples.append({ kShortDelay, false });
     }
+    return triples;
+}
+
+} // namespace
+
+MacroSlot encodeMacroSlot(const MacroFile& macro)
+{
+    const QVector<MacroTriple> triples = macroTriples(macro);
     MacroSlot slot{};
     const int kept = std::min<int>(triples.size(), kMacroTriplesPerSlot);
     for (int t = 0; t < kept; ++t) {
-        slot[kMacroTripleSize * t] = triples.at(t).kind;
-        slot[kMacroTripleSize * t + 1] = triples.at(t).dataL;
-        slot[kMacroTripleSize * t + 2] = triples.at(t).dataH;
+        slot[kMacroTripleSize * t] = triples.at(t).event.kind;
+        slot[kMacroTripleSize * t + 1] = triples.at(t).event.dataL;
+        slot[kMacroTripleSize * t + 2] = triples.at(t).event.dataH;
     }
     return slot;
+}
+
+int macroEventsKept(const MacroFile& macro)
+{
+    const QVector<MacroTriple> triples = macroTriples(macro);
+    const int kept = std::min<int>(triples.size(), kMacroTriplesPerSlot);
+    return static_cast<int>(std::count_if(triples.cbegin(), triples.cbegin() + kept,
+                                          [](const MacroTriple& triple) { return triple.own; }));
 }

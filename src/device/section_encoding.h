@@ -62,3 +62,5 @@ LightingTable encodeLightingTable(const ProfileRecord& profile);
 // The macro's event triples with the periodic delay the mouse needs when the macro has none of
 // its own; cut at the last whole triple that fits.
 MacroSlot encodeMacroSlot(const MacroFile& macro);
+// How many of the macro's own events that slot holds: fewer than it has when the slot cuts it.
+int macroEventsKept(const MacroFile& macro);

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -35,6 +36,7 @@ struct UploadState
     ConfigRecord image;
     MacroSlotMap macroSlots;
     std::array<MacroSlot, kMacroSlotCount> macroImage{};
+    std::atomic_bool uploaded{ false };
 };
 
 UploadState& uploadState()
@@ -85,6 +87,11 @@ bool slotHoldsData(const MacroSlot& slot)
 ConfigRecord& deviceImage()
 {
     return uploadState().image;
+}
+
+bool deviceImageUploaded()
+{
+    return uploadState().uploaded;
 }
 
 EncodingContext currentEncodingContext()
@@ -192,6 +199,7 @@ quint8 uploadConfiguration(const ConfigRecord& record, ChangeFlags flags, Monito
         monitor->stopMonitor();
     }
     deviceImage() = record;
+    uploadState().uploaded = true;
     const EncodingContext context = currentEncodingContext();
 
     quint8 result = beginUpload();

@@ -16,6 +16,8 @@ constexpr quint8 kUploadMouseOff = 5;
 // What the sections are encoded from: a copy of the last record given to uploadConfiguration.
 // Used by the sending thread only (and, between uploads, by whoever needs the sent values).
 ConfigRecord& deviceImage();
+// Whether an upload filled the device image; before one it holds nothing that was sent.
+bool deviceImageUploaded();
 
 // The product and host facts of the current installation, read from the stored files.
 EncodingContext currentEncodingContext();

@@ -69,7 +69,7 @@ void MacroDialog::deleteMacro()
         return;
     const QString name = static_cast<const TarqListItem*>(item)->name();
     const MacroResult result = ::deleteMacro(name);
-    if (result == MacroResult::FileError) {
+    if (result == MacroResult::FileError || result == MacroResult::FileKept) {
         showMessage(kWarning, macroResultMessage(result));
         return;
     }

@@ -5,6 +5,7 @@
 #include "log_categories.h"
 #include "pages/dpi_row.h"
 #include "pages/page_look.h"
+#include "session/record_gate.h"
 #include "storage/product_description.h"
 
 #include <QButtonGroup>
@@ -46,10 +47,7 @@ TarqDPIWindow::TarqDPIWindow(QWidget* parent)
 void TarqDPIWindow::setSensor(int sensorCode)
 {
     m_sensor = sensorCode;
-    SensorRangeOptions options;
-    options.highRange = productHighDpiRange() == 1;
-    options.wideRange3327 = productWideRange3327() == 1;
-    const SensorStepRange range = sensorStepRange(sensorCode, options);
+    const SensorStepRange range = stepRangeForProduct(sensorCode);
     for (TarqSingleDPI* row : m_rows)
         row->setSensor(sensorCode, range);
     for (int i = 0; i < kDpiStageCount; ++i)

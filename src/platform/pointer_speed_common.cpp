@@ -1,8 +1,13 @@
-#include "device/section_encoding.h"
 #include "device/upload.h"
 #include "platform/pointer_speed.h"
 
-void setSystemPointerSpeed()
+bool applyUploadedPointerSpeed(int slot)
 {
-    setSystemPointerSpeed(activeProfile(deviceImage()).mousespeed);
+    if (!deviceImageUploaded() || slot < 0 || slot >= kProfileCount)
+        return false;
+    const int speed = deviceImage().profiles[size_t(slot)].mousespeed;
+    if (speed < kPointerSpeedMinimum || speed > kPointerSpeedMaximum || speed == getSystemPointerSpeed())
+        return false;
+    setSystemPointerSpeed(speed);
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "session/configuration_files.h"
 
 #include "log_categories.h"
+#include "session/record_gate.h"
 #include "storage/app_config.h"
 #include "storage/profile_files.h"
 #include "storage/settings_guard.h"
@@ -17,6 +18,17 @@ ConfigFileResult refused(ConfigFileProblem problem, const QString& path)
     result.path = path;
     qCDebug(lcSession).noquote() << "configuration file refused:" << path << int(problem);
     return result;
+}
+
+QStringList repairImportedConfiguration(ConfigRecord& config, const QString& fileName)
+{
+    const RecordLimits limits = currentRecordLimits();
+    QStringList report = repairReport(fileName, repairDeviceOptions(config, limits));
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const QString section = QStringLiteral("%1, profile %2").arg(fileName).arg(slot + 1);
+        report << repairReport(section, repairProfileRecord(config.profiles[size_t(slot)], limits));
+    }
+    return report;
 }
 
 } // namespace
@@ -104,9 +116,14 @@ ConfigFileResult importConfigurationFile(ConfigRecord& config, const QString& pa
     const ConfigFileResult checked = checkImportSource(path);
     if (!checked.ok())
         return checked;
-    switch (importConfiguration(config, path)) {
-        case StorageResult::Ok:
-            return checked;
+    ConfigRecord imported = config;
+    switch (importConfiguration(imported, path)) {
+        case StorageResult::Ok: {
+            ConfigFileResult result = checked;
+            result.repairs = repairImportedConfiguration(imported, QFileInfo(path).fileName());
+            config = imported;
+            return result;
+        }
         case StorageResult::MalformedFile:
             return refused(ConfigFileProblem::Damaged, path);
         default:

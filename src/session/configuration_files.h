@@ -3,6 +3,7 @@
 #include "storage/profile_record.h"
 
 #include <QString>
+#include <QStringList>
 
 // Saving and loading a whole configuration file (".conf"), as the window's SAVE and LOAD1 do and
 // as the command line's export-conf and import-conf do. Each returns what happened and the
@@ -28,6 +29,8 @@ struct ConfigFileResult
     QString path;
     QString fileProduct;    // the product the file names, with OtherProduct
     QString currentProduct; // the product of this installation, with OtherProduct
+    // What the gate in repaired in an imported configuration, one line each.
+    QStringList repairs;
 
     bool ok() const { return problem == ConfigFileProblem::None; }
     // What to tell the user; empty when ok.
@@ -42,6 +45,6 @@ ConfigFileResult checkExportTarget(const QString& path);
 ConfigFileResult exportConfigurationFile(const ConfigRecord& config, const QString& path);
 
 // Checks that path is a readable regular file of the current product without unsafe values,
-// then reads it into config (untouched on any refusal).
+// then reads it into config (untouched on any refusal) through the gate in.
 ConfigFileResult checkImportSource(const QString& path);
 ConfigFileResult importConfigurationFile(ConfigRecord& config, const QString& path);

@@ -2,6 +2,7 @@
 
 #include "log_categories.h"
 #include "session/configuration_files.h"
+#include "session/profile_loading.h"
 #include "storage/app_config.h"
 #include "storage/file_names.h"
 #include "storage/profile_file_cache.h"
@@ -192,12 +193,18 @@ ProfileCommandResult ProfileLibrary::choose(const QString& name)
     if (!isValidFileName(name)) {
         return refused(kInvalidProfileNameMessage, name);
     }
+    return showInCurrentSlot(name);
+}
+
+ProfileCommandResult ProfileLibrary::showInCurrentSlot(const QString& name)
+{
     ProfileRecord record;
-    readProfileFile(record, profileFilePath(name));
+    ProfileCommandResult result;
+    result.notices = loadProfileThroughGate(record, profileFilePath(name), currentRecordLimits());
     record.ProfileName = name;
     m_working.profileNames[static_cast<size_t>(currentSlot())] = name;
     currentRecord() = record;
-    return done();
+    return result;
 }
 
 ProfileCommandResult ProfileLibrary::add()
@@ -236,13 +243,8 @@ ProfileCommandResult ProfileLibrary::add()
         removeNewFile(path);
         return fileFailed(productListPath());
     }
-    ProfileRecord record;
-    readProfileFile(record, path);
-    record.ProfileName = name;
     m_names = names;
-    m_working.profileNames[static_cast<size_t>(currentSlot())] = name;
-    currentRecord() = record;
-    return done();
+    return showInCurrentSlot(name);
 }
 
 ProfileCommandResult ProfileLibrary::copy()
@@ -308,19 +310,18 @@ ProfileCommandResult ProfileLibrary::rename(const QString& newName)
         return refused(kProfileUsedMessage);
     }
 
+    // The new file is written first and the old one removed last, so a crash at any step leaves
+    // every name that the list or a slot holds with its file.
     const QString oldPath = profileFilePath(oldName);
     const QString newPath = profileFilePath(newName);
-    const bool hasFile = isValidFileName(oldName) && pathIsTaken(oldPath);
-    forgetProfileFile(oldPath);
-    forgetProfileFile(newPath);
-    if (hasFile && !QFile::rename(oldPath, newPath)) {
-        return fileFailed(oldPath);
+    const bool hasFile = isValidFileName(oldName) && QFileInfo(oldPath).isFile();
+    if (hasFile && !copyNewFile(oldPath, newPath)) {
+        removeNewFile(newPath);
+        return fileFailed(newPath);
     }
-    auto renameBack = [&]() {
+    auto dropCopy = [&]() {
         if (hasFile) {
-            QFile::rename(newPath, oldPath);
-            forgetProfileFile(oldPath);
-            forgetProfileFile(newPath);
+            removeNewFile(newPath);
         }
     };
 
@@ -332,18 +333,23 @@ ProfileCommandResult ProfileLibrary::rename(const QString& newName)
         names.append(newName);
     }
     if (!listWritten(names, m_names)) {
-        renameBack();
+        dropCopy();
         return fileFailed(productListPath());
     }
 
     QString& slotName = m_working.profileNames[static_cast<size_t>(currentSlot())];
     if (!slotNamesWritten(m_working, slotName, newName, oldName)) {
         writeProfileList(m_names);
-        renameBack();
+        dropCopy();
         return fileFailed(configIniPath());
     }
     m_names = names;
     currentRecord().ProfileName = newName;
+    if (hasFile) {
+        // A file that stays behind is harmless: no list entry or slot names it any more.
+        QFile::remove(oldPath);
+        forgetProfileFile(oldPath);
+    }
     return done();
 }
 
@@ -425,12 +431,8 @@ ProfileCommandResult ProfileLibrary::remove()
         forgetProfileFile(path);
     }
 
-    ProfileRecord record;
-    readProfileFile(record, profileFilePath(replacement));
-    record.ProfileName = replacement;
     m_names = names;
-    currentRecord() = record;
-    return done();
+    return showInCurrentSlot(replacement);
 }
 
 ProfileCommandResult ProfileLibrary::exportProfile(const QString& path, const QString& productName)
@@ -502,8 +504,8 @@ ProfileCommandResult ProfileLibrary::importProfile(const QString& path, const QS
         removeNewFile(target);
         return fileFailed(target);
     }
-    ProfileRecord record;
-    if (readProfileFile(record, target) == StorageResult::MalformedFile) {
+    // A damaged file is refused rather than replaced by defaults: the user chose this one.
+    if (inspectProfileFile(target) != ProfileFileState::Sound) {
         removeNewFile(target);
         return refused(kProfileUnreadableMessage, path);
     }
@@ -513,30 +515,33 @@ ProfileCommandResult ProfileLibrary::importProfile(const QString& path, const QS
         removeNewFile(target);
         return fileFailed(productListPath());
     }
-    record.ProfileName = name;
     m_names = names;
-    m_working.profileNames[static_cast<size_t>(currentSlot())] = name;
-    currentRecord() = record;
-    return done();
+    return showInCurrentSlot(name);
 }
 
-void ProfileLibrary::resetCurrent()
+void ProfileLibrary::resetCurrent(int pointerSpeed)
 {
     ProfileRecord& record = currentRecord();
     const QString name = record.ProfileName;
     makeDefaultProfile(record);
     record.ProfileName = name;
+    record.mousespeed = static_cast<quint8>(pointerSpeed);
 }
 
-void ProfileLibrary::resetAll()
+void ProfileLibrary::resetAll(int pointerSpeed)
 {
     makeDefaultConfiguration(m_working);
+    for (ProfileRecord& profile : m_working.profiles) {
+        profile.mousespeed = static_cast<quint8>(pointerSpeed);
+    }
 }
 
-void ProfileLibrary::reloadCurrent()
+QStringList ProfileLibrary::reloadCurrent()
 {
     const QString name = currentName();
-    if (isValidFileName(name)) {
-        readProfileFile(currentRecord(), profileFilePath(name));
+    if (!isValidFileName(name)) {
+        return {};
     }
+    ProfileRecord& record = currentRecord();
+    return loadProfileThroughGate(record, profileFilePath(name), currentRecordLimits());
 }

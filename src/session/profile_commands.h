@@ -51,6 +51,8 @@ struct ProfileCommandResult
     // The name field shows the current slot's name again (a refused rename of a default profile);
     // otherwise a refused rename keeps what the user typed.
     bool restoreNameField = false;
+    // What the gate in repaired or replaced in the profile the command loaded, one line each.
+    QStringList notices;
 
     bool ok() const { return status == ProfileCommandStatus::Done; }
     // The message in the current language with its argument; empty when there is none.
@@ -96,15 +98,19 @@ public:
     // Adds the file at path to the library under its base name and shows it in the current slot.
     // Refused for another product's file, a taken or invalid name, a full library.
     ProfileCommandResult importProfile(const QString& path, const QString& productName);
-    // The current slot's record back to the product defaults; the name is kept.
-    void resetCurrent();
-    // Every slot back to the factory defaults and names (Reset all).
-    void resetAll();
-    // Cancel: the current slot's record read back from its file, dropping unsent edits.
-    void reloadCurrent();
+    // The current slot's record back to the product defaults; the name is kept. speed is the
+    // desktop's pointer speed, which the reset profile keeps: nobody chose the factory one.
+    void resetCurrent(int pointerSpeed);
+    // Every slot back to the factory defaults and names (Reset all), keeping the desktop's speed.
+    void resetAll(int pointerSpeed);
+    // Cancel: the current slot's record read back from its file, dropping unsent edits. Returns what
+    // the gate in repaired.
+    QStringList reloadCurrent();
 
 private:
     ProfileRecord& currentRecord();
+    // Reads name's file through the gate into the current slot; the result carries the report.
+    ProfileCommandResult showInCurrentSlot(const QString& name);
     bool isShownInOtherSlot(const QString& name) const;
     bool isTaken(const QString& name) const;
 

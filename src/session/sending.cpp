@@ -32,6 +32,8 @@ SendOutcome runSendingSequence(ConfigRecord& working, ConfigRecord& lastUploaded
     SendOutcome outcome;
     saveWorking(outcome, working);
     if (isMouseOff()) {
+        // What the user asked for has still to reach the mouse, after a restart too.
+        noteSave(outcome, setPendingUploadFlag(1), configIniPath());
         outcome.result = kUploadMouseOff;
         return outcome;
     }
@@ -43,9 +45,12 @@ SendOutcome runSendingSequence(ConfigRecord& working, ConfigRecord& lastUploaded
     }
     saveWorking(outcome, working);
     outcome.sentFlags = flags;
+    // Set before the first report: an upload cut short, by a crash too, is sent whole next time.
+    noteSave(outcome, setPendingUploadFlag(1), configIniPath());
     outcome.result = uploadConfiguration(working, flags, monitor);
     lastUploaded = working;
-    noteSave(outcome, setPendingUploadFlag(outcome.result != 0 ? 1 : 0), configIniPath());
+    if (outcome.result == 0)
+        noteSave(outcome, setPendingUploadFlag(0), configIniPath());
     return outcome;
 }
 

@@ -2,6 +2,8 @@
 
 #include "device/discovery.h"
 #include "log_categories.h"
+#include "session/profile_loading.h"
+#include "session/record_gate.h"
 #include "storage/app_config.h"
 #include "storage/file_names.h"
 #include "storage/profile_files.h"
@@ -12,10 +14,15 @@
 namespace {
 
 const char kDamagedConfigMessage[] =
-    "The configuration file %1 was damaged (%2). It is kept as %3; the shipped defaults are used instead.";
+    "The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.";
 const char kDamagedConfigUnmovedMessage[] =
-    "The configuration file %1 is damaged (%2) and could not be set aside; fix or remove it.";
-const char kDamageReason[] = "no product name, or a profile slot without a name";
+    "The configuration file %1 could not be read and could not be set aside; fix or remove it.";
+const char kCompletedConfigMessage[] =
+    "The configuration file %1 was damaged: %2 filled in, everything else kept.";
+const char kUncompletedConfigMessage[] =
+    "The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be "
+    "repaired; fix or remove it.";
+const QString kConfigFileName = QStringLiteral("Config.ini");
 const char kProductFolderMessage[] = "Could not create the product folder %1; the profile library is not kept.";
 const char kInvalidSlotNameMessage[] = "A profile slot of %1 names no valid file; that slot starts from the defaults.";
 const char kDefaultProfileMessage[] = "Could not write the default profile file %1.";
@@ -44,13 +51,21 @@ bool seedMissingSlotProfiles(const ConfigRecord& names, QStringList& messages)
 
 QString checkConfigurationFile()
 {
+    const QString path = configIniPath();
+    if (configIniIsUnreadable()) {
+        if (replaceDamagedConfigIni() != StorageResult::Ok)
+            return QString::fromLatin1(kDamagedConfigUnmovedMessage).arg(path);
+        qCDebug(lcSession) << "unreadable configuration replaced:" << path;
+        return QString::fromLatin1(kDamagedConfigMessage).arg(path, damagedConfigIniPath());
+    }
     if (!configIniIsDamaged())
         return QString();
-    const QString path = configIniPath();
-    if (replaceDamagedConfigIni() != StorageResult::Ok)
-        return QString::fromLatin1(kDamagedConfigUnmovedMessage).arg(path, QLatin1String(kDamageReason));
-    qCDebug(lcSession) << "damaged configuration replaced:" << path;
-    return QString::fromLatin1(kDamagedConfigMessage).arg(path, QLatin1String(kDamageReason), damagedConfigIniPath());
+    QStringList filled;
+    if (completeConfigIni(&filled) != StorageResult::Ok)
+        return QString::fromLatin1(kUncompletedConfigMessage).arg(path);
+    qCDebug(lcSession) << "damaged configuration completed:" << path << filled;
+    const QString what = filled.isEmpty() ? QStringLiteral("unsafe values dropped,") : filled.join(QStringLiteral(", "));
+    return QString::fromLatin1(kCompletedConfigMessage).arg(path, what);
 }
 
 QStringList loadStartupConfiguration(ConfigurationPair& configuration)
@@ -61,10 +76,24 @@ QStringList loadStartupConfiguration(ConfigurationPair& configuration)
     const bool defaultsWritten = writeDefaultProfileFile() == StorageResult::Ok;
     if (!defaultsWritten)
         messages << QString::fromLatin1(kDefaultProfileMessage).arg(defaultProfileFilePath());
-    if (loadConfiguration(configuration.lastUploaded) == StorageResult::InvalidName)
+    ConfigRecord& loaded = configuration.lastUploaded;
+    if (loadConfiguration(loaded) == StorageResult::InvalidName)
         messages << QString::fromLatin1(kInvalidSlotNameMessage).arg(configIniPath());
-    if (defaultsWritten && seedMissingSlotProfiles(configuration.lastUploaded, messages))
-        loadConfiguration(configuration.lastUploaded);
+    if (defaultsWritten && seedMissingSlotProfiles(loaded, messages))
+        loadConfiguration(loaded);
+
+    const RecordLimits limits = currentRecordLimits();
+    messages << repairReport(kConfigFileName, repairDeviceOptions(loaded, limits));
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const QString& name = loaded.profileNames[size_t(slot)];
+        ProfileRecord& profile = loaded.profiles[size_t(slot)];
+        if (isValidFileName(name)) {
+            messages << gateReadProfile(profile, profileFilePath(name), limits);
+        } else {
+            profile = limits.defaults;
+            profile.ProfileName = name;
+        }
+    }
     configuration.working = configuration.lastUploaded;
     return messages;
 }

@@ -88,7 +88,7 @@ bool configIniIsDamaged()
     }
     const GuardedSettings file(configIniPath(), GuardedSettings::Mode::Read);
     const QSettings& settings = file.settings();
-    if (settings.value(kCurrentProductKey).toString().isEmpty()) {
+    if (file.wasDamaged() || settings.value(kCurrentProductKey).toString().isEmpty()) {
         return true;
     }
     for (int slot = 1; slot <= kProfileCount; ++slot) {
@@ -97,6 +97,54 @@ bool configIniIsDamaged()
         }
     }
     return false;
+}
+
+bool configIniIsUnreadable()
+{
+    const QString path = configIniPath();
+    if (!QFileInfo::exists(path)) {
+        return false;
+    }
+    QFile probe(path);
+    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    probe.close();
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
+    return file.settings().status() == QSettings::FormatError;
+}
+
+StorageResult completeConfigIni(QStringList* filled)
+{
+    GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+    QSettings& settings = file.settings();
+    const QString product = productName();
+    if (settings.value(kCurrentProductKey).toString().isEmpty() && isValidFileName(product)) {
+        file.setValue(kCurrentProductKey, product);
+        if (filled) {
+            *filled << kCurrentProductKey;
+        }
+    }
+    QStringList names;
+    for (int slot = 1; slot <= kProfileCount; ++slot) {
+        names << settings.value(kSlotNameKey.arg(slot)).toString();
+    }
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        if (!names.at(slot).isEmpty()) {
+            continue;
+        }
+        // The slot's own default name, unless another slot shows it already.
+        QString name = defaultProfileName(slot);
+        for (int n = 0; names.contains(name); ++n) {
+            name = defaultProfileName(n);
+        }
+        names[slot] = name;
+        file.setValue(kSlotNameKey.arg(slot + 1), name);
+        if (filled) {
+            *filled << kSlotNameKey.arg(slot + 1);
+        }
+    }
+    return file.sync() ? StorageResult::Ok : StorageResult::WriteFailed;
 }
 
 QString damagedConfigIniPath()

@@ -14,9 +14,16 @@ constexpr int kDefaultBatteryWarn2 = 5;
 
 QString configIniPath();
 
-// Config.ini that names no product or leaves a slot without a profile name cannot be worked
-// with: every save would write the empty names back and orphan the profile files.
+// Config.ini that names no product, leaves a slot without a profile name or holds unsafe values
+// cannot be worked with as it is: every save would write the empty names back and orphan the
+// profile files.
 bool configIniIsDamaged();
+// Config.ini that cannot be opened or parsed at all; only such a file is replaced whole.
+bool configIniIsUnreadable();
+// Fills in what a damaged Config.ini lacks (the product description's product name, a free
+// default name for each slot without one) and drops its unsafe values; everything else, the macro
+// list and the language among it, stays. *filled receives the keys written.
+StorageResult completeConfigIni(QStringList* filled = nullptr);
 // Where such a file is kept for the user: Config.ini + ".damaged", replacing an older one.
 QString damagedConfigIniPath();
 // Moves a damaged Config.ini aside and starts again from the shipped defaults; what the defaults

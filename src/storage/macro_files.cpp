@@ -244,12 +244,22 @@ MacroResult renameMacro(const QString& oldName, const QString& newName)
 
 MacroResult deleteMacro(const QString& name)
 {
+    const int index = indexInList(macroListEntries(), name);
     const MacroResult removed = removeMacroFromList(name);
     if (removed == MacroResult::FileError) {
         return removed;
     }
-    if (isValidFileName(name)) {
-        QFile::remove(macroFilePath(name));
+    if (!isValidFileName(name)) {
+        return removed;
+    }
+    const QString path = macroFilePath(name);
+    QFile::remove(path);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        // An immutable file or a read-only folder: the macro stays, and so does its entry.
+        if (index >= 0) {
+            writeListEntry(index, name);
+        }
+        return MacroResult::FileKept;
     }
     return removed;
 }
@@ -275,6 +285,9 @@ const char* macroResultMessage(MacroResult result)
             return QT_TRANSLATE_NOOP("TarqMessageBox", "This file holds no macro.");
         case MacroResult::Missing:
             return QT_TRANSLATE_NOOP("TarqMessageBox", "This macro has not been saved yet.");
+        case MacroResult::FileKept:
+            return QT_TRANSLATE_NOOP("TarqMessageBox", "The macro file could not be removed, so the macro stays in "
+                                                       "the library. Check that the folder may be written to.");
     }
     return "";
 }

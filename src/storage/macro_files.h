@@ -54,6 +54,7 @@ enum class MacroResult {
     FileError,
     NotAMacroFile, // an import whose file holds no macro
     Missing,       // the macro has no file yet
+    FileKept,      // a delete whose file could not be removed: the macro stays listed
 };
 
 // The message a refused or failed operation shows, a source text of the message box's catalogue;
@@ -90,7 +91,8 @@ MacroResult createMacro(QString* createdName = nullptr);
 // Renames the file (when it exists) and the list entry; refuses a name already in use.
 MacroResult renameMacro(const QString& oldName, const QString& newName);
 
-// Removes the list entry, then the file; a list that cannot be written keeps both.
+// Removes the list entry, then the file; a list that cannot be written keeps both, and a file that
+// cannot be removed keeps its entry (FileKept).
 MacroResult deleteMacro(const QString& name);
 
 // Copies a macro file into the macro folder under its own base name and lists it. A name already

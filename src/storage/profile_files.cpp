@@ -41,14 +41,23 @@ quint8 readProfileId(const QSettings& settings)
     return id >= 0 && id < kProfileCount ? static_cast<quint8>(id) : 0;
 }
 
+// A missing option takes its factory value: read as 0, key response 0 and angle snapping and
+// jitter filtering on would reach the mouse although nobody chose them.
+quint8 readOption(const QSettings& settings, const QString& key, quint8 factory)
+{
+    return settings.contains(key) ? readByte(settings, key) : factory;
+}
+
 void readOptions(const QSettings& settings, ConfigRecord& config)
 {
+    ConfigRecord factory;
+    makeDefaultDeviceOptions(factory);
     config.ProfileID = readProfileId(settings);
-    config.AngleValue = readByte(settings, kAngleValueKey);
-    config.LiftHigh = readByte(settings, kLiftHighKey);
-    config.Sync = readByte(settings, kSyncKey);
-    config.Jitter = readByte(settings, kJitterKey);
-    config.Debounce = readByte(settings, kDebounceKey);
+    config.AngleValue = readOption(settings, kAngleValueKey, factory.AngleValue);
+    config.LiftHigh = readOption(settings, kLiftHighKey, factory.LiftHigh);
+    config.Sync = readOption(settings, kSyncKey, factory.Sync);
+    config.Jitter = readOption(settings, kJitterKey, factory.Jitter);
+    config.Debounce = readOption(settings, kDebounceKey, factory.Debounce);
     config.Count = readByte(settings, kCountKey);
 }
 
@@ -111,6 +120,27 @@ void loadApplicationButtonMatrix()
     }
 }
 
+// A profile file that is a symbolic link is never written through: its target may be anything
+// the link's maker chose. The link becomes a regular file holding what the target held.
+bool detachSymbolicLink(const QString& path)
+{
+    if (!QFileInfo(path).isSymLink()) {
+        return true;
+    }
+    QByteArray content;
+    QFile target(path);
+    if (QFileInfo(path).isFile() && target.open(QIODevice::ReadOnly)) {
+        content = target.readAll();
+        target.close();
+    }
+    forgetProfileFile(path);
+    if (!QFile::remove(path)) {
+        return false;
+    }
+    QSaveFile copy(path);
+    return copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() && copy.commit();
+}
+
 } // namespace
 
 StorageResult readProfileFile(ProfileRecord& profile, const QString& path)
@@ -132,7 +162,7 @@ StorageResult writeProfileFile(const ProfileRecord& profile, const QString& path
     }
     forgetProfileFile(path);
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
+    if (!QDir().mkpath(folder) || !detachSymbolicLink(path)) {
         return StorageResult::WriteFailed;
     }
     GuardedSettings file(path, GuardedSettings::Mode::Write);
@@ -239,6 +269,9 @@ StorageResult saveProfileDpiStage(const QString& profileName, int stage)
     }
     const QString path = profileFilePath(profileName);
     forgetProfileFile(path);
+    if (!detachSymbolicLink(path)) {
+        return StorageResult::WriteFailed;
+    }
     GuardedSettings file(path, GuardedSettings::Mode::Write);
     file.settings().setValue(profileFileKeys().dpi, stage);
     return synced(file);
@@ -325,6 +358,9 @@ StorageResult importConfiguration(ConfigRecord& config, const QString& path)
 StorageResult writeProductTag(const QString& productName, const QString& path)
 {
     forgetProfileFile(path);
+    if (!detachSymbolicLink(path)) {
+        return StorageResult::WriteFailed;
+    }
     GuardedSettings file(path, GuardedSettings::Mode::Write);
     file.settings().setValue(kProductTagKey, productName);
     return synced(file);

@@ -255,7 +255,7 @@ void makeDefaultProfile(ProfileRecord& profile)
     makeDefaultProfileFrom(profile, known ? &product : nullptr);
 }
 
-void makeDefaultConfiguration(ConfigRecord& config)
+void makeDefaultDeviceOptions(ConfigRecord& config)
 {
     config.ProfileID = 0;
     config.AngleValue = 1;
@@ -263,6 +263,11 @@ void makeDefaultConfiguration(ConfigRecord& config)
     config.Jitter = 1;
     config.Debounce = kDebounceDefault;
     config.LiftHigh = productSync() == kSyncWithLiftDefault ? 1 : 0;
+}
+
+void makeDefaultConfiguration(ConfigRecord& config)
+{
+    makeDefaultDeviceOptions(config);
     ProductDescription product;
     const bool known = readProductDescription(product) == 0;
     for (ProfileRecord& profile : config.profiles) {

@@ -126,6 +126,10 @@ QString defaultProfileName(int slot);
 // Factory defaults from the product description, or built-in ones when it is missing.
 void makeDefaultProfile(ProfileRecord& profile);
 
+// The factory device-wide options: ProfileID 0, AngleValue 1, Sync 0, Jitter 1, Debounce 20, and
+// LiftHigh 1 for a product of sync mode 2, else 0. Profiles, names and `Count` are left alone.
+void makeDefaultDeviceOptions(ConfigRecord& config);
+
 // Every profile gets the factory defaults (a reset must not leave old slots to be saved under
 // the default names); `Count` is kept.
 void makeDefaultConfiguration(ConfigRecord& config);
