@@ -5,6 +5,7 @@
 #include "device/upload.h"
 #include "random_config.h"
 #include "session/configuration_files.h"
+#include "session/record_gate.h"
 #include "session/sending.h"
 #include "session/startup.h"
 #include "storage/app_config.h"
@@ -301,20 +302,30 @@ void TestSession::damagedConfigIniIsSetAsideAndDefaultsTakeOver()
     const QString exported = sandbox.path(QStringLiteral("saved.conf"));
     QVERIFY(exportConfigurationFile(sound.working, exported).ok());
 
-    // A file a crash left half-written: no product, two slots without names.
-    const QByteArray broken = "[Config]\nProfile1=Game\nProfile2=Work\nDiff=1\n";
+    // A file a crash left half-written: no product, three slots without names. What it still
+    // holds is kept, the rest filled in; a free default name never repeats one a slot shows.
+    const QByteArray broken = "[Config]\nProfile1=Game\nProfile2=Profile 3\nDiff=1\n";
     QVERIFY(writeBytes(configIniPath(), broken));
     const QString message = checkConfigurationFile();
-    QVERIFY(message.contains(damagedConfigIniPath()));
-    QCOMPARE(readBytes(damagedConfigIniPath()), broken);
+    QVERIFY2(message.contains(configIniPath()), qPrintable(message));
+    QVERIFY(!QFileInfo::exists(damagedConfigIniPath()));
+    QCOMPARE(pendingUploadFlag(), 1);
 
     ConfigurationPair loaded;
     loadStartupConfiguration(loaded);
     QVERIFY(!currentProductName().isEmpty());
+    const QStringList expected = { "Game", "Profile 3", "Profile 1", "Profile 4", "Profile 5" };
     for (int slot = 0; slot < kProfileCount; ++slot)
-        QCOMPARE(loaded.working.profileNames[size_t(slot)], defaultProfileName(slot));
+        QCOMPARE(loaded.working.profileNames[size_t(slot)], expected.at(slot));
     QVERIFY(importConfigurationFile(loaded.working, exported).ok());
     QVERIFY(checkConfigurationFile().isEmpty());
+
+    // Only a file that cannot be read at all is replaced whole, and kept beside.
+    QVERIFY(QFile::remove(configIniPath()));
+    QVERIFY(QDir().mkpath(configIniPath()));
+    QVERIFY(checkConfigurationFile().contains(damagedConfigIniPath()));
+    QVERIFY(QFileInfo(damagedConfigIniPath()).isDir());
+    QCOMPARE(currentProductName(), QStringLiteral("Tarq M1"));
 }
 
 void TestSession::aFirstStartFillsTheSlotsFromTheProductDefaults()
@@ -324,6 +335,7 @@ void TestSession::aFirstStartFillsTheSlotsFromTheProductDefaults()
     QVERIFY(initDirectories({ sandbox.appPath(), {} }));
     // Slot 2's file is the user's own and stays as it is.
     ProfileRecord own = randomProfile(21);
+    repairProfileRecord(own, currentRecordLimits());
     QVERIFY(writeProfileFile(own, profileFilePath(defaultProfileName(1))) == StorageResult::Ok);
 
     ConfigurationPair loaded;
