@@ -50,6 +50,7 @@ private slots:
     void virtualMouseLevelReadsBackAsItsMillivolts();
     void comparingForTheWindowLeavesAnEditedMacroToTheUpload();
     void aSaveThatFailsIsReportedAndTheMouseStillGetsTheSend();
+    void thePendingFlagStaysUntilAnUploadEnds();
     void exportTargets_data();
     void exportTargets();
     void exportReplacesTheOldFileWhole();
@@ -160,6 +161,36 @@ void TestSession::aSaveThatFailsIsReportedAndTheMouseStillGetsTheSend()
     QCOMPARE(off.result, kUploadMouseOff);
     QCOMPARE(off.saved, StorageResult::WriteFailed);
     QCOMPARE(sendingMessage(off), QString::fromLatin1(kMouseSleepingMessage));
+}
+
+void TestSession::thePendingFlagStaysUntilAnUploadEnds()
+{
+    UploadSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    ConfigRecord last = UploadSandbox::configuration();
+    ConfigRecord working = last;
+    QCOMPARE(setPendingUploadFlag(0), StorageResult::Ok);
+
+    // A send refused because the mouse sleeps still has to reach it, after a restart too.
+    working.profiles[0].pollrate = 2;
+    setMouseOff(true);
+    QCOMPARE(runSendingSequence(working, last, false).result, kUploadMouseOff);
+    setMouseOff(false);
+    QCOMPARE(pendingUploadFlag(), 1);
+
+    // Set before the first report: an upload cut short leaves it set.
+    QCOMPARE(setPendingUploadFlag(0), StorageResult::Ok);
+    working.profiles[0].pollrate = 4;
+    sandbox.mouse().failWritesAfter(3, 1000);
+    QVERIFY(runSendingSequence(working, last, false).result != 0);
+    QCOMPARE(pendingUploadFlag(), 1);
+    sandbox.mouse().failWritesAfter(0, 0);
+
+    // The next send, of nothing new, sends every section and clears it.
+    const SendOutcome next = runSendingSequence(working, last, false);
+    QCOMPARE(next.result, quint8(0));
+    QCOMPARE(next.sentFlags, ChangeFlag::All);
+    QCOMPARE(pendingUploadFlag(), 0);
 }
 
 void TestSession::exportTargets_data()
