@@ -31,6 +31,11 @@ if(MOUSECFG_GUI)
         SOURCES test_settings_apply.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestSettingsApply mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestWindowGates
+        SOURCES test_window_gates.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+                random_config.cpp random_config.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestWindowGates mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
     # Screenshots of the window land in the build's screens/ folder, to be looked at.

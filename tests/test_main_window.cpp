@@ -27,52 +27,12 @@
 
 namespace {
 
-constexpr int kSendTimeoutMs = 30000;
-
 QLineEdit* nameField(const MousecfgWidget& window)
 {
     for (QLineEdit* edit : window.findChildren<QLineEdit*>())
         if (edit->accessibleName() == QLatin1String("NAME"))
             return edit;
     return nullptr;
-}
-
-void click(const MousecfgWidget& window, const QString& name)
-{
-    TarqPushButton* button = buttonNamed(&window, name);
-    QVERIFY2(button, qPrintable(name));
-    button->click();
-}
-
-// Waits for a message box, checks its text, and closes it with its first answer.
-void expectMessage(const QString& text, bool accept = true)
-{
-    QTRY_VERIFY(visibleMessageBox());
-    TarqMessageBox* box = visibleMessageBox();
-    QVERIFY2(messageBoxText(box).contains(text), qPrintable(messageBoxText(box)));
-    accept ? box->accept() : box->reject();
-    QTRY_VERIFY(!visibleMessageBox());
-}
-
-// Triggers the menu entry of that text on the button that drops the menu down.
-void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry)
-{
-    TarqPushButton* button = buttonNamed(&window, buttonName);
-    QVERIFY(button && button->menu());
-    for (QAction* action : button->menu()->actions()) {
-        if (action->text() == entry) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no entry %1").arg(entry)));
-}
-
-void waitForSend(MousecfgWidget& window, int expectedResult)
-{
-    QSignalSpy finished(&window, &MousecfgWidget::sendFinished);
-    QVERIFY(finished.wait(kSendTimeoutMs));
-    QCOMPARE(finished.first().first().toInt(), expectedResult);
 }
 
 // A started program that keeps running once its window has painted.

@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QtTest>
 
 WindowSandbox::WindowSandbox()
 {
@@ -78,4 +81,44 @@ TarqPushButton* buttonNamed(const QWidget* window, const QString& accessibleName
         if (button->accessibleName() == accessibleName)
             return button;
     return nullptr;
+}
+
+namespace {
+constexpr int kSendTimeoutMs = 30000;
+} // namespace
+
+void click(const MousecfgWidget& window, const QString& name)
+{
+    TarqPushButton* button = buttonNamed(&window, name);
+    QVERIFY2(button, qPrintable(name));
+    button->click();
+}
+
+void expectMessage(const QString& text, bool accept)
+{
+    QTRY_VERIFY(visibleMessageBox());
+    TarqMessageBox* box = visibleMessageBox();
+    QVERIFY2(messageBoxText(box).contains(text), qPrintable(messageBoxText(box)));
+    accept ? box->accept() : box->reject();
+    QTRY_VERIFY(!visibleMessageBox());
+}
+
+void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry)
+{
+    TarqPushButton* button = buttonNamed(&window, buttonName);
+    QVERIFY(button && button->menu());
+    for (QAction* action : button->menu()->actions()) {
+        if (action->text() == entry) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no entry %1").arg(entry)));
+}
+
+void waitForSend(MousecfgWidget& window, int expectedResult)
+{
+    QSignalSpy finished(&window, &MousecfgWidget::sendFinished);
+    QVERIFY(finished.wait(kSendTimeoutMs));
+    QCOMPARE(finished.first().first().toInt(), expectedResult);
 }

@@ -46,3 +46,10 @@ TarqMessageBox* visibleMessageBox();
 QString messageBoxText(const TarqMessageBox* box);
 // The window's button that screen readers know by that name.
 TarqPushButton* buttonNamed(const QWidget* window, const QString& accessibleName);
+void click(const MousecfgWidget& window, const QString& name);
+// Waits for a message box, checks its text, and closes it with its first answer.
+void expectMessage(const QString& text, bool accept = true);
+// Triggers the menu entry of that text on the button that drops the menu down.
+void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry);
+// Waits for the window's next send to end with that result.
+void waitForSend(MousecfgWidget& window, int expectedResult);
