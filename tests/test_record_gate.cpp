@@ -126,7 +126,9 @@ private slots:
                 dropKeys(path, quint32(seed));
             const bool garbage = seed % 14 == 5;
             if (garbage)
-                QVERIFY(writeBytes(path, QByteArray("\x7f" "ELF\x01\x02 not a profile at all", 28)));
+                QVERIFY(writeBytes(path, QByteArray("\x7f"
+                                                    "ELF\x01\x02 not a profile at all",
+                                                    28)));
 
             ProfileRecord loaded;
             const QStringList report = loadProfileThroughGate(loaded, path, limits);
@@ -165,7 +167,8 @@ private slots:
         QCOMPARE(int(profile.dpiStages[2].x), limits.steps.maximum);
         QCOMPARE(profile.dpiStages[2].y, profile.dpiStages[2].x);
         QCOMPARE(profile.LedMoveOFF, quint8(0));
-        QVERIFY(reportText(repairReport(QStringLiteral("Game.prof"), repairs)).startsWith(QStringLiteral("Game.prof: ")));
+        QVERIFY(
+            reportText(repairReport(QStringLiteral("Game.prof"), repairs)).startsWith(QStringLiteral("Game.prof: ")));
     }
 
     void deviceOptionsTakeTheirFactoryValues()

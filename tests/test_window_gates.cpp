@@ -141,8 +141,8 @@ private slots:
         click(*window, QStringLiteral("Apply"));
         waitForSend(*window, 0);
         expectMouseHolds(sandbox.mouse(), window->workingConfiguration());
-        const DecodedButtons buttons =
-            decodeButtonSection(sandbox.mouse().onBoardSection(sandbox.mouse().activeProfile(), CommandCode::ButtonSection));
+        const DecodedButtons buttons = decodeButtonSection(
+            sandbox.mouse().onBoardSection(sandbox.mouse().activeProfile(), CommandCode::ButtonSection));
         QVERIFY(buttons.buttonSlots[0] != ButtonSlot{});
     }
 

@@ -239,6 +239,6 @@ int macroEventsKept(const MacroFile& macro)
 {
     const QVector<MacroTriple> triples = macroTriples(macro);
     const int kept = std::min<int>(triples.size(), kMacroTriplesPerSlot);
-    return static_cast<int>(std::count_if(triples.cbegin(), triples.cbegin() + kept,
-                                          [](const MacroTriple& triple) { return triple.own; }));
+    return static_cast<int>(
+        std::count_if(triples.cbegin(), triples.cbegin() + kept, [](const MacroTriple& triple) { return triple.own; }));
 }

@@ -44,7 +44,7 @@ bool isSwitch(int value)
 }
 
 // The product's own default when it is valid itself, else the first valid value.
-template <typename T, typename Valid>
+template<typename T, typename Valid>
 T validDefault(T productDefault, T fallback, Valid valid)
 {
     return valid(productDefault) ? productDefault : fallback;
@@ -54,7 +54,7 @@ class Repairs
 {
 public:
     // Replaces value by replacement when valid(value) fails, and says so.
-    template <typename T, typename Valid>
+    template<typename T, typename Valid>
     void check(T& value, Valid valid, T replacement, const char* text, std::initializer_list<QString> extra = {})
     {
         if (valid(value))
@@ -66,7 +66,7 @@ public:
         value = replacement;
     }
 
-    template <typename T>
+    template<typename T>
     void clamp(T& value, qint64 minimum, qint64 maximum, const char* text, std::initializer_list<QString> extra = {})
     {
         const qint64 current = qint64(value);
@@ -185,8 +185,7 @@ QStringList repairProfileRecord(ProfileRecord& profile, const RecordLimits& limi
     repairs.check(profile.LedMode, effectInRange, quint8(validDefault<int>(factory.LedMode, 0, effectInRange)),
                   QT_TRANSLATE_NOOP("RecordGate", "lighting effect %1 is not an effect; effect %2 used."));
     auto lightOffValue = [](int value) { return value == 0 || value == kLightOffWhileMoving; };
-    repairs.check(profile.LedMoveOFF, lightOffValue,
-                  quint8(validDefault<int>(factory.LedMoveOFF, 0, lightOffValue)),
+    repairs.check(profile.LedMoveOFF, lightOffValue, quint8(validDefault<int>(factory.LedMoveOFF, 0, lightOffValue)),
                   QT_TRANSLATE_NOOP("RecordGate", "move to light off %1 is not 0 or 255; %2 used."));
     repairs.clamp(profile.LedSleepTime, limits.sleepMinimum, limits.sleepMaximum,
                   QT_TRANSLATE_NOOP("RecordGate", "sleep time %1 is outside %2; %3 used."),

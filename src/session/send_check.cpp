@@ -90,8 +90,10 @@ QString macroWarning(const QString& name)
     const int kept = macroEventsKept(macro);
     const QStringList held = heldAfter(macro.events, kept);
     if (kept < macro.events.size()) {
-        QString text = tr("The macro \"%1\" is too long for the mouse and will be cut after %2 events").arg(name).arg(kept);
-        return held.isEmpty() ? text + QLatin1Char('.') : text + QStringLiteral("; ") + heldClause(held) + QLatin1Char('.');
+        QString text =
+            tr("The macro \"%1\" is too long for the mouse and will be cut after %2 events").arg(name).arg(kept);
+        return held.isEmpty() ? text + QLatin1Char('.')
+                              : text + QStringLiteral("; ") + heldClause(held) + QLatin1Char('.');
     }
     if (!held.isEmpty())
         return tr("The macro \"%1\" ends with a key or button pressed; %2.").arg(name, heldClause(held));

@@ -17,8 +17,7 @@ const char kDamagedConfigMessage[] =
     "The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.";
 const char kDamagedConfigUnmovedMessage[] =
     "The configuration file %1 could not be read and could not be set aside; fix or remove it.";
-const char kCompletedConfigMessage[] =
-    "The configuration file %1 was damaged: %2 filled in, everything else kept.";
+const char kCompletedConfigMessage[] = "The configuration file %1 was damaged: %2 filled in, everything else kept.";
 const char kUncompletedConfigMessage[] =
     "The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be "
     "repaired; fix or remove it.";
@@ -64,7 +63,8 @@ QString checkConfigurationFile()
     if (completeConfigIni(&filled) != StorageResult::Ok)
         return QString::fromLatin1(kUncompletedConfigMessage).arg(path);
     qCDebug(lcSession) << "damaged configuration completed:" << path << filled;
-    const QString what = filled.isEmpty() ? QStringLiteral("unsafe values dropped,") : filled.join(QStringLiteral(", "));
+    const QString what =
+        filled.isEmpty() ? QStringLiteral("unsafe values dropped,") : filled.join(QStringLiteral(", "));
     return QString::fromLatin1(kCompletedConfigMessage).arg(path, what);
 }
 
