@@ -73,6 +73,7 @@ private slots:
     void unwritableConfigDirIsNamedOnce();
     void failedSaveIsExitSixAfterSending();
     void damagedConfigIniIsKeptAndReplaced();
+    void importsPassTheGates();
 };
 
 void TestUploadCli::applyWritesExactlyTheSendingSequence()
@@ -223,6 +224,42 @@ void TestUploadCli::damagedConfigIniIsKeptAndReplaced()
         QCOMPARE(repaired.value(QStringLiteral("Config/Profile%1").arg(slot)).toString(),
                  QStringLiteral("Profile %1").arg(slot));
     }
+}
+
+// Values outside their ranges are repaired and said on stderr; a profile without a left click is
+// never sent.
+void TestUploadCli::importsPassTheGates()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("wild.conf"));
+    QCOMPARE(runCli(dir, { QStringLiteral("export-conf"), file }).exitCode, 0);
+    {
+        QSettings conf(file, QSettings::IniFormat);
+        conf.setValue(QStringLiteral("PROFILE_0/pollrate"), 231);
+        conf.setValue(QStringLiteral("Config/Debounce"), 0);
+    }
+    const CliResult repaired = runCli(dir, { QStringLiteral("import-conf"), file, QStringLiteral("--full") });
+    QCOMPARE(repaired.exitCode, 0);
+    QVERIFY2(
+        repaired.err.contains(QStringLiteral("wild.conf, profile 1: report rate 231 is not a rate; 1000 Hz used.")),
+        qPrintable(repaired.err));
+    QVERIFY(repaired.err.contains(QStringLiteral("wild.conf: key response 0 is outside 1..255; 1 used.")));
+    QVERIFY(!repaired.writtenCommands.isEmpty());
+
+    {
+        QSettings conf(file, QSettings::IniFormat);
+        conf.setValue(QStringLiteral("PROFILE_0/pollrate"), 1);
+        for (int slot = 0; slot < 42; ++slot) {
+            const QString key = QStringLiteral("PROFILE_0/BUTTON_INFO_%1_Fun").arg(slot);
+            if (conf.value(key).toInt() == 1)
+                conf.setValue(key, 2);
+        }
+    }
+    const CliResult refused = runCli(dir, { QStringLiteral("import-conf"), file, QStringLiteral("--full") });
+    QCOMPARE(refused.exitCode, 3);
+    QVERIFY2(refused.err.contains(QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")),
+             qPrintable(refused.err));
+    QVERIFY(refused.writtenCommands.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestUploadCli)
