@@ -172,8 +172,13 @@ void MousecfgWidget::SelectSlot(int index, bool reload)
     m_profileLabel->setText(m_slotActions[size_t(index)]->text());
     ConfigRecord& working = m_configuration.working;
     working.ProfileID = quint8(index);
-    if (reload)
+    if (reload) {
+        // No page edits the pointer speed: the one the slot holds (the desktop's, adopted at
+        // start) is no unsent edit, and reading the file must not make the next send change it.
+        const quint8 speed = working.profiles[size_t(index)].mousespeed;
         noteForUser(m_library.reloadCurrent());
+        working.profiles[size_t(index)].mousespeed = speed;
+    }
     m_nameEdit->setText(working.profileNames[size_t(index)]);
     RefreshPages();
     saveActiveProfileIndex(index);
