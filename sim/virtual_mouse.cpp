@@ -524,12 +524,14 @@ int VirtualMouse::dpiStageCount() const
 
 void VirtualMouse::takeGeneralSettings(const QByteArray& general)
 {
-    if (general.size() < kGeneralStageByte + 1)
+    if (general.size() <= kGeneralLightingByte)
         return;
-    const int profile = quint8(general.at(kGeneralProfileByte));
-    const int rate = profile < kOnBoardProfileCount ? quint8(general.at(kGeneralRateBytes + profile)) : 0;
+    // The section holds the rate of every profile, but the stage and lighting of one only.
+    const int rate = quint8(general.at(kGeneralRateBytes + m_activeProfile));
     if (std::find(std::begin(kRateCycle), std::end(kRateCycle), rate) != std::end(kRateCycle))
         m_rateCode = rate;
+    if (quint8(general.at(kGeneralProfileByte)) != m_activeProfile)
+        return;
     const int stage = quint8(general.at(kGeneralStageByte));
     if (stage < dpiStageCount())
         m_dpiStage = stage;

@@ -4,6 +4,7 @@
 #include "storage/paths.h"
 #include "storage_sandbox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -222,6 +223,14 @@ void TestMacroFiles::renameMovesFileAndEntry()
     QCOMPARE(deleteMacro("fresh"), MacroResult::Ok);
     QVERIFY(!QFile::exists(macroFilePath("fresh")));
     QCOMPARE(countMacros(), 1);
+
+    // A file that cannot be removed (here a folder with something in it) keeps its entry.
+    QCOMPARE(addMacroToList("stuck"), MacroResult::Ok);
+    QVERIFY(QDir().mkpath(macroFilePath("stuck") + QStringLiteral("/inside")));
+    const QStringList before = macroListEntries();
+    QCOMPARE(deleteMacro("stuck"), MacroResult::FileKept);
+    QCOMPARE(macroListEntries(), before);
+    QVERIFY(QString::fromUtf8(macroResultMessage(MacroResult::FileKept)).contains(QStringLiteral("stays")));
 }
 
 void TestMacroFiles::namesThatLeaveTheFolderAreRefused_data()

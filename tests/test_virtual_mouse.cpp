@@ -256,6 +256,39 @@ private slots:
         QCOMPARE(rates, QList<int>({ 4, 2, 1, 8 }));
     }
 
+    // A commit of the general section sets what the status reports tell: the rate of the active
+    // profile, and the stage and lighting when the section is that profile's.
+    void aCommitTakesTheSettingsItWasGiven()
+    {
+        DeviceSandbox sandbox;
+        VirtualMouse& mouse = sandbox.mouse();
+        mouse.plug(MouseLink::Receiver);
+        const HidHandle handle = openCommand(mouse, MouseLink::Receiver);
+        const QByteArray general = QByteArray::fromHex("0101010101"
+                                                       "01"
+                                                       "00"
+                                                       "00"
+                                                       "01"
+                                                       "14"
+                                                       "01"
+                                                       "0204080101"
+                                                       "1f"
+                                                       "03"
+                                                       "08");
+        writeSection(handle, CommandCode::GeneralSection, general);
+        writeRaw(handle, makeCommandReport(CommandCode::Commit, 0xF3, CommitBit::General));
+        QCOMPARE(mouse.rateCode(), 2);
+        QCOMPARE(mouse.dpiStage(), 3);
+        QCOMPARE(mouse.lightingMode(), 10);
+
+        // Switching to profile 1 takes its rate; the stage in the section is profile 0's.
+        writeRaw(handle, makeCommandReport(CommandCode::SelectProfile, 1));
+        writeRaw(handle, makeCommandReport(CommandCode::Commit, 0xF3, CommitBit::General));
+        QCOMPARE(mouse.activeProfile(), 1);
+        QCOMPARE(mouse.rateCode(), 4);
+        QCOMPARE(mouse.dpiStage(), 3);
+    }
+
     void unpluggedHandlesFail()
     {
         DeviceSandbox sandbox;

@@ -674,6 +674,128 @@
     </message>
 </context>
 <context>
+    <name>RecordGate</name>
+    <message>
+        <source>%1 is a symbolic link: it is read, but saved as a regular file in the profile folder.</source>
+        <translation>%1 ist ein symbolischer Link: Er wird gelesen, aber als normale Datei im Profilordner gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 fehlt; das Profil beginnt mit den Standardwerten des Produkts.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 kann nicht gelesen werden; das Profil beginnt mit den Standardwerten des Produkts.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it is kept as %2 and the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 ist beschädigt und wird als %2 aufbewahrt; das Profil beginnt mit den Standardwerten des Produkts.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be set aside; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden; das Profil beginnt mit den Standardwerten des Produkts.</translation>
+    </message>
+    <message>
+        <source>stage %2 enabled %1 is not 0 or 1; %3 used.</source>
+        <translation>Stufe %2: Aktivierung %1 ist nicht 0 oder 1; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>stage %2 link %1 is not 0 or 1; %3 used.</source>
+        <translation>Stufe %2: Kopplung %1 ist nicht 0 oder 1; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>stage %2 X step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>Stufe %2: X-Schritt %1 liegt außerhalb des Sensorbereichs %3; %4 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>stage %2 Y step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>Stufe %2: Y-Schritt %1 liegt außerhalb des Sensorbereichs %3; %4 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>stage %1 is linked but Y step %2 differs from X step %3; %3 used.</source>
+        <translation>Stufe %1 ist gekoppelt, aber Y-Schritt %2 weicht von X-Schritt %3 ab; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>button slot %2 runs %1 times, outside 1..255; %3 used.</source>
+        <translation>Tastenplatz %2: %1 Durchläufe liegen außerhalb von 1..255; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>report rate %1 is not a rate; %2 Hz used.</source>
+        <translation>Abfragerate %1 ist keine gültige Rate; %2 Hz werden verwendet.</translation>
+    </message>
+    <message>
+        <source>active stage %1 is not one of the %2 stages; stage %3 used.</source>
+        <translation>Aktive Stufe %1 ist keine der %2 Stufen; Stufe %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>lighting effect %1 is not an effect; effect %2 used.</source>
+        <translation>Lichteffekt %1 ist kein gültiger Effekt; Effekt %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>move to light off %1 is not 0 or 255; %2 used.</source>
+        <translation>„Aus bei Bewegung“ %1 ist nicht 0 oder 255; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>sleep time %1 is outside %2; %3 used.</source>
+        <translation>Ruhezeit %1 liegt außerhalb von %2; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>scroll speed %1 is outside 1..20; %2 used.</source>
+        <translation>Scrolltempo %1 liegt außerhalb von 1..20; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>active profile index %1 is outside 0..4; %2 used.</source>
+        <translation>Aktiver Profilindex %1 liegt außerhalb von 0..4; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>angle snapping %1 is not 0 or 1; %2 used.</source>
+        <translation>Winkelkorrektur %1 ist nicht 0 oder 1; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>jitter %1 is not 0 or 1; %2 used.</source>
+        <translation>Jitter-Filter %1 ist nicht 0 oder 1; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>sync %1 is not 0 or 1; %2 used.</source>
+        <translation>Sync %1 ist nicht 0 oder 1; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>key response %1 is outside 1..255; %2 used.</source>
+        <translation>Tastenreaktion %1 liegt außerhalb von 1..255; %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>lift-off distance %1 is outside %2..2; %3 used.</source>
+        <translation>Abhebehöhe %1 liegt außerhalb von %2..2; %3 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+</context>
+<context>
+    <name>SendCheck</name>
+    <message>
+        <source>%1 stays pressed</source>
+        <translation>%1 bleibt gedrückt</translation>
+    </message>
+    <message>
+        <source>%1 stay pressed</source>
+        <translation>%1 bleiben gedrückt</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has no file; its button will do nothing.</source>
+        <translation>Das Makro „%1“ hat keine Datei; seine Taste bewirkt nichts.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is too long for the mouse and will be cut after %2 events</source>
+        <translation>Das Makro „%1“ ist zu lang für die Maus und wird nach %2 Ereignissen abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; ends with a key or button pressed; %2.</source>
+        <translation>Das Makro „%1“ endet mit einer gedrückten Taste; %2.</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>
@@ -1300,6 +1422,18 @@
     <message>
         <source>The firmware updater %1 could not be started.</source>
         <translation>Das Firmware-Update-Programm %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
+        <translation>Die Makrodatei konnte nicht entfernt werden, daher bleibt das Makro in der Bibliothek. Prüfen Sie, ob der Ordner beschreibbar ist.</translation>
     </message>
 </context>
 <context>

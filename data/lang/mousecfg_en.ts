@@ -674,6 +674,128 @@
     </message>
 </context>
 <context>
+    <name>RecordGate</name>
+    <message>
+        <source>%1 is a symbolic link: it is read, but saved as a regular file in the profile folder.</source>
+        <translation>%1 is a symbolic link: it is read, but saved as a regular file in the profile folder.</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 is missing; the profile starts from the product&apos;s defaults.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 cannot be read; the profile starts from the product&apos;s defaults.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it is kept as %2 and the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 is damaged; it is kept as %2 and the profile starts from the product&apos;s defaults.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be set aside; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 is damaged and could not be set aside; the profile starts from the product&apos;s defaults.</translation>
+    </message>
+    <message>
+        <source>stage %2 enabled %1 is not 0 or 1; %3 used.</source>
+        <translation>stage %2 enabled %1 is not 0 or 1; %3 used.</translation>
+    </message>
+    <message>
+        <source>stage %2 link %1 is not 0 or 1; %3 used.</source>
+        <translation>stage %2 link %1 is not 0 or 1; %3 used.</translation>
+    </message>
+    <message>
+        <source>stage %2 X step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>stage %2 X step %1 is outside the sensor&apos;s %3; %4 used.</translation>
+    </message>
+    <message>
+        <source>stage %2 Y step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>stage %2 Y step %1 is outside the sensor&apos;s %3; %4 used.</translation>
+    </message>
+    <message>
+        <source>stage %1 is linked but Y step %2 differs from X step %3; %3 used.</source>
+        <translation>stage %1 is linked but Y step %2 differs from X step %3; %3 used.</translation>
+    </message>
+    <message>
+        <source>button slot %2 runs %1 times, outside 1..255; %3 used.</source>
+        <translation>button slot %2 runs %1 times, outside 1..255; %3 used.</translation>
+    </message>
+    <message>
+        <source>report rate %1 is not a rate; %2 Hz used.</source>
+        <translation>report rate %1 is not a rate; %2 Hz used.</translation>
+    </message>
+    <message>
+        <source>active stage %1 is not one of the %2 stages; stage %3 used.</source>
+        <translation>active stage %1 is not one of the %2 stages; stage %3 used.</translation>
+    </message>
+    <message>
+        <source>lighting effect %1 is not an effect; effect %2 used.</source>
+        <translation>lighting effect %1 is not an effect; effect %2 used.</translation>
+    </message>
+    <message>
+        <source>move to light off %1 is not 0 or 255; %2 used.</source>
+        <translation>move to light off %1 is not 0 or 255; %2 used.</translation>
+    </message>
+    <message>
+        <source>sleep time %1 is outside %2; %3 used.</source>
+        <translation>sleep time %1 is outside %2; %3 used.</translation>
+    </message>
+    <message>
+        <source>scroll speed %1 is outside 1..20; %2 used.</source>
+        <translation>scroll speed %1 is outside 1..20; %2 used.</translation>
+    </message>
+    <message>
+        <source>active profile index %1 is outside 0..4; %2 used.</source>
+        <translation>active profile index %1 is outside 0..4; %2 used.</translation>
+    </message>
+    <message>
+        <source>angle snapping %1 is not 0 or 1; %2 used.</source>
+        <translation>angle snapping %1 is not 0 or 1; %2 used.</translation>
+    </message>
+    <message>
+        <source>jitter %1 is not 0 or 1; %2 used.</source>
+        <translation>jitter %1 is not 0 or 1; %2 used.</translation>
+    </message>
+    <message>
+        <source>sync %1 is not 0 or 1; %2 used.</source>
+        <translation>sync %1 is not 0 or 1; %2 used.</translation>
+    </message>
+    <message>
+        <source>key response %1 is outside 1..255; %2 used.</source>
+        <translation>key response %1 is outside 1..255; %2 used.</translation>
+    </message>
+    <message>
+        <source>lift-off distance %1 is outside %2..2; %3 used.</source>
+        <translation>lift-off distance %1 is outside %2..2; %3 used.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+</context>
+<context>
+    <name>SendCheck</name>
+    <message>
+        <source>%1 stays pressed</source>
+        <translation>%1 stays pressed</translation>
+    </message>
+    <message>
+        <source>%1 stay pressed</source>
+        <translation>%1 stay pressed</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has no file; its button will do nothing.</source>
+        <translation>The macro &quot;%1&quot; has no file; its button will do nothing.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is too long for the mouse and will be cut after %2 events</source>
+        <translation>The macro &quot;%1&quot; is too long for the mouse and will be cut after %2 events</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; ends with a key or button pressed; %2.</source>
+        <translation>The macro &quot;%1&quot; ends with a key or button pressed; %2.</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>
@@ -1300,6 +1422,18 @@
     <message>
         <source>The firmware updater %1 could not be started.</source>
         <translation>The firmware updater %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>The settings could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>Send anyway?</translation>
+    </message>
+    <message>
+        <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
+        <translation>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</translation>
     </message>
 </context>
 <context>

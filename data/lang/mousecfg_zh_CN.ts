@@ -674,6 +674,128 @@
     </message>
 </context>
 <context>
+    <name>RecordGate</name>
+    <message>
+        <source>%1 is a symbolic link: it is read, but saved as a regular file in the profile folder.</source>
+        <translation>%1 是符号链接：可以读取，但会以普通文件形式保存到配置文件目录中。</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 不存在；配置文件将采用产品默认值。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; the profile starts from the product&apos;s defaults.</source>
+        <translation>无法读取 %1；配置文件将采用产品默认值。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; it is kept as %2 and the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 已损坏，已保留为 %2；配置文件将采用产品默认值。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be set aside; the profile starts from the product&apos;s defaults.</source>
+        <translation>%1 已损坏且无法另行保留；配置文件将采用产品默认值。</translation>
+    </message>
+    <message>
+        <source>stage %2 enabled %1 is not 0 or 1; %3 used.</source>
+        <translation>第 %2 档启用值 %1 不是 0 或 1；改用 %3。</translation>
+    </message>
+    <message>
+        <source>stage %2 link %1 is not 0 or 1; %3 used.</source>
+        <translation>第 %2 档联动值 %1 不是 0 或 1；改用 %3。</translation>
+    </message>
+    <message>
+        <source>stage %2 X step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>第 %2 档 X 步进值 %1 超出传感器范围 %3；改用 %4。</translation>
+    </message>
+    <message>
+        <source>stage %2 Y step %1 is outside the sensor&apos;s %3; %4 used.</source>
+        <translation>第 %2 档 Y 步进值 %1 超出传感器范围 %3；改用 %4。</translation>
+    </message>
+    <message>
+        <source>stage %1 is linked but Y step %2 differs from X step %3; %3 used.</source>
+        <translation>第 %1 档已联动，但 Y 步进值 %2 与 X 步进值 %3 不同；改用 %3。</translation>
+    </message>
+    <message>
+        <source>button slot %2 runs %1 times, outside 1..255; %3 used.</source>
+        <translation>按键槽位 %2 的循环次数 %1 超出 1..255；改用 %3。</translation>
+    </message>
+    <message>
+        <source>report rate %1 is not a rate; %2 Hz used.</source>
+        <translation>回报率 %1 不是有效值；改用 %2 Hz。</translation>
+    </message>
+    <message>
+        <source>active stage %1 is not one of the %2 stages; stage %3 used.</source>
+        <translation>当前档位 %1 不在 %2 个档位之内；改用第 %3 档。</translation>
+    </message>
+    <message>
+        <source>lighting effect %1 is not an effect; effect %2 used.</source>
+        <translation>灯光效果 %1 不是有效效果；改用效果 %2。</translation>
+    </message>
+    <message>
+        <source>move to light off %1 is not 0 or 255; %2 used.</source>
+        <translation>移动时关灯值 %1 不是 0 或 255；改用 %2。</translation>
+    </message>
+    <message>
+        <source>sleep time %1 is outside %2; %3 used.</source>
+        <translation>休眠时间 %1 超出 %2；改用 %3。</translation>
+    </message>
+    <message>
+        <source>scroll speed %1 is outside 1..20; %2 used.</source>
+        <translation>滚轮速度 %1 超出 1..20；改用 %2。</translation>
+    </message>
+    <message>
+        <source>active profile index %1 is outside 0..4; %2 used.</source>
+        <translation>当前配置文件索引 %1 超出 0..4；改用 %2。</translation>
+    </message>
+    <message>
+        <source>angle snapping %1 is not 0 or 1; %2 used.</source>
+        <translation>直线修正 %1 不是 0 或 1；改用 %2。</translation>
+    </message>
+    <message>
+        <source>jitter %1 is not 0 or 1; %2 used.</source>
+        <translation>防抖 %1 不是 0 或 1；改用 %2。</translation>
+    </message>
+    <message>
+        <source>sync %1 is not 0 or 1; %2 used.</source>
+        <translation>同步 %1 不是 0 或 1；改用 %2。</translation>
+    </message>
+    <message>
+        <source>key response %1 is outside 1..255; %2 used.</source>
+        <translation>按键响应 %1 超出 1..255；改用 %2。</translation>
+    </message>
+    <message>
+        <source>lift-off distance %1 is outside %2..2; %3 used.</source>
+        <translation>静默高度 %1 超出 %2..2；改用 %3。</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……另有 %1 条。</translation>
+    </message>
+</context>
+<context>
+    <name>SendCheck</name>
+    <message>
+        <source>%1 stays pressed</source>
+        <translation>%1 仍被按住</translation>
+    </message>
+    <message>
+        <source>%1 stay pressed</source>
+        <translation>%1 仍被按住</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has no file; its button will do nothing.</source>
+        <translation>宏“%1”没有文件，其按键将不起作用。</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is too long for the mouse and will be cut after %2 events</source>
+        <translation>宏“%1”超出鼠标容量，将在 %2 个事件后截断</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; ends with a key or button pressed; %2.</source>
+        <translation>宏“%1”结束时仍有按键被按下；%2。</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>
@@ -1300,6 +1422,18 @@
     <message>
         <source>The firmware updater %1 could not be started.</source>
         <translation>无法启动固件升级程序 %1。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>无法将设置保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
+    </message>
+    <message>
+        <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
+        <translation>无法删除宏文件，因此该宏仍保留在宏库中。请检查文件夹是否可写。</translation>
     </message>
 </context>
 <context>

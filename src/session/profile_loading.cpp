@@ -17,7 +17,7 @@ namespace {
 const QString kProfileGroup = QStringLiteral("PROFILE");
 const QString kDamagedSuffix = QStringLiteral(".damaged");
 
-QString tr(const char* source)
+QString translated(const char* source)
 {
     return QCoreApplication::translate("RecordGate", source);
 }
@@ -80,23 +80,39 @@ QStringList gateReadProfile(ProfileRecord& profile, const QString& path, const R
         case ProfileFileState::Sound:
             break;
         case ProfileFileState::SymbolicLink:
-            report << tr("%1 is a symbolic link: it is read, but saved as a regular file in the profile folder.")
+            report << translated(
+                          QT_TRANSLATE_NOOP(
+                              "RecordGate",
+                              "%1 is a symbolic link: it is read, but saved as a regular file in the profile folder."))
                           .arg(name);
             break;
         case ProfileFileState::Missing:
             if (missing == MissingFile::Report)
-                report << tr("%1 is missing; the profile starts from the product's defaults.").arg(name);
+                report << translated(
+                              QT_TRANSLATE_NOOP("RecordGate",
+                                                "%1 is missing; the profile starts from the product's defaults."))
+                              .arg(name);
             break;
         case ProfileFileState::Unreadable:
-            report << tr("%1 cannot be read; the profile starts from the product's defaults.").arg(name);
+            report << translated(
+                          QT_TRANSLATE_NOOP("RecordGate",
+                                            "%1 cannot be read; the profile starts from the product's defaults."))
+                          .arg(name);
             break;
         case ProfileFileState::Damaged:
             if (keepDamagedFile(path))
-                report << tr("%1 is damaged; it is kept as %2 and the profile starts from the product's defaults.")
-                              .arg(name, name + kDamagedSuffix);
+                report
+                    << translated(
+                           QT_TRANSLATE_NOOP(
+                               "RecordGate",
+                               "%1 is damaged; it is kept as %2 and the profile starts from the product's defaults."))
+                           .arg(name, name + kDamagedSuffix);
             else
-                report << tr("%1 is damaged and could not be set aside; the profile starts from the product's "
-                             "defaults.")
+                report << translated(
+                              QT_TRANSLATE_NOOP(
+                                  "RecordGate",
+                                  "%1 is damaged and could not be set aside; the profile starts from the product's "
+                                  "defaults."))
                               .arg(name);
             break;
     }

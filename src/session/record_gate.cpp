@@ -23,7 +23,7 @@ constexpr quint8 kLightOffWhileMoving = 255;
 constexpr int kSyncModeWithLift = 2;
 const int kRateCodes[] = { 1, 2, 4, 8 };
 
-QString tr(const char* source)
+QString translated(const char* source)
 {
     return QCoreApplication::translate("RecordGate", source);
 }
@@ -59,7 +59,7 @@ public:
     {
         if (valid(value))
             return;
-        QString line = tr(text).arg(qlonglong(value));
+        QString line = translated(text).arg(qlonglong(value));
         for (const QString& argument : extra)
             line = line.arg(argument);
         m_lines << line.arg(qlonglong(replacement));
@@ -106,8 +106,10 @@ void repairStages(ProfileRecord& profile, const RecordLimits& limits, Repairs& r
                       QT_TRANSLATE_NOOP("RecordGate", "stage %2 Y step %1 is outside the sensor's %3; %4 used."),
                       { name, range });
         if (stage.link == 1 && stage.y != stage.x) {
-            repairs.add(tr("stage %1 is linked but Y step %2 differs from X step %3; %3 used.")
-                            .arg(name, number(stage.y), number(stage.x)));
+            repairs.add(
+                translated(QT_TRANSLATE_NOOP("RecordGate",
+                                             "stage %1 is linked but Y step %2 differs from X step %3; %3 used."))
+                    .arg(name, number(stage.y), number(stage.x)));
             stage.y = stage.x;
         }
     }
@@ -172,7 +174,9 @@ QStringList repairProfileRecord(ProfileRecord& profile, const RecordLimits& limi
     if (!isRateCode(profile.pollrate)) {
         // Named in Hz, as the page shows a rate.
         const quint8 rate = quint8(validDefault<int>(factory.pollrate, 1, isRateCode));
-        repairs.add(tr("report rate %1 is not a rate; %2 Hz used.").arg(profile.pollrate).arg(rateHz(rate)));
+        repairs.add(translated(QT_TRANSLATE_NOOP("RecordGate", "report rate %1 is not a rate; %2 Hz used."))
+                        .arg(profile.pollrate)
+                        .arg(rateHz(rate)));
         profile.pollrate = rate;
     }
     const int stageCount = limits.stageCount;
@@ -232,6 +236,6 @@ QString reportText(const QStringList& lines)
     if (lines.size() <= kMaximumReportLines)
         return lines.join(QLatin1Char('\n'));
     QStringList shown = lines.mid(0, kMaximumReportLines - 1);
-    shown << tr("... and %1 more.").arg(lines.size() - shown.size());
+    shown << translated(QT_TRANSLATE_NOOP("RecordGate", "... and %1 more.")).arg(lines.size() - shown.size());
     return shown.join(QLatin1Char('\n'));
 }

@@ -16,7 +16,7 @@
 
 namespace {
 
-QString tr(const char* source)
+QString translated(const char* source)
 {
     return QCoreApplication::translate("SendCheck", source);
 }
@@ -79,24 +79,31 @@ QString heldClause(const QStringList& held)
 {
     if (held.isEmpty())
         return QString();
-    return (held.size() == 1 ? tr("%1 stays pressed") : tr("%1 stay pressed")).arg(held.join(QStringLiteral(", ")));
+    return (held.size() == 1 ? translated(QT_TRANSLATE_NOOP("SendCheck", "%1 stays pressed"))
+                             : translated(QT_TRANSLATE_NOOP("SendCheck", "%1 stay pressed")))
+        .arg(held.join(QStringLiteral(", ")));
 }
 
 QString macroWarning(const QString& name)
 {
     if (!QFileInfo(macroFilePath(name)).isFile())
-        return tr("The macro \"%1\" has no file; its button will do nothing.").arg(name);
+        return translated(QT_TRANSLATE_NOOP("SendCheck", "The macro \"%1\" has no file; its button will do nothing."))
+            .arg(name);
     const MacroFile macro = loadMacro(name);
     const int kept = macroEventsKept(macro);
     const QStringList held = heldAfter(macro.events, kept);
     if (kept < macro.events.size()) {
         QString text =
-            tr("The macro \"%1\" is too long for the mouse and will be cut after %2 events").arg(name).arg(kept);
+            translated(QT_TRANSLATE_NOOP("SendCheck",
+                                         "The macro \"%1\" is too long for the mouse and will be cut after %2 events"))
+                .arg(name)
+                .arg(kept);
         return held.isEmpty() ? text + QLatin1Char('.')
                               : text + QStringLiteral("; ") + heldClause(held) + QLatin1Char('.');
     }
     if (!held.isEmpty())
-        return tr("The macro \"%1\" ends with a key or button pressed; %2.").arg(name, heldClause(held));
+        return translated(QT_TRANSLATE_NOOP("SendCheck", "The macro \"%1\" ends with a key or button pressed; %2."))
+            .arg(name, heldClause(held));
     return QString();
 }
 
