@@ -64,6 +64,7 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
         m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Ok"));
     }
     connect(m_acceptButton, &QToolButton::clicked, this, &QDialog::accept);
+    fitTextHeight();
     layoutChildren();
 
     if (watchForPlugIn) {
@@ -102,6 +103,17 @@ QToolButton* TarqMessageBox::makeButton(const QString& objectName, const QString
     // The box keeps the focus itself, so Escape closes it wherever the pointer is.
     button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+// A long text (a report of several lines) makes the box taller rather than being cut.
+void TarqMessageBox::fitTextHeight()
+{
+    const int margin = scaled(DialogLook::Margin);
+    const int above = margin + scaled(kIconSize) + scaled(12);
+    const int below = margin + scaled(DialogLook::ButtonHeight) + scaled(12);
+    const int needed = m_textLabel->heightForWidth(width() - 2 * margin);
+    if (needed > height() - above - below)
+        setFixedSize(width(), above + needed + below);
 }
 
 void TarqMessageBox::layoutChildren()

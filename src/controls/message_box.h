@@ -36,6 +36,7 @@ protected:
 
 private:
     QToolButton* makeButton(const QString& objectName, const QString& imagePath, const QString& text);
+    void fitTextHeight();
     void layoutChildren();
 
     int m_kind;

@@ -25,7 +25,7 @@ QStringList repairImportedConfiguration(ConfigRecord& config, const QString& fil
     const RecordLimits limits = currentRecordLimits();
     QStringList report = repairReport(fileName, repairDeviceOptions(config, limits));
     for (int slot = 0; slot < kProfileCount; ++slot) {
-        const QString section = QStringLiteral("%1, profile %2").arg(fileName).arg(slot + 1);
+        const QString section = QStringLiteral("%1, profile %2").arg(fileName, QString::number(slot + 1));
         report << repairReport(section, repairProfileRecord(config.profiles[size_t(slot)], limits));
     }
     return report;

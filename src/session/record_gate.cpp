@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kMaximumReportLines = 12;
+constexpr int kMaximumReportLines = 8;
 constexpr int kScrollSpeedMinimum = 1;
 constexpr int kScrollSpeedMaximum = 20;
 constexpr int kDebounceMinimum = 1;
@@ -181,9 +181,14 @@ QStringList repairProfileRecord(ProfileRecord& profile, const RecordLimits& limi
     }
     const int stageCount = limits.stageCount;
     auto stageInRange = [stageCount](int stage) { return stage >= 0 && stage < stageCount; };
-    repairs.check(profile.dpi, stageInRange, quint8(validDefault<int>(factory.dpi, 0, stageInRange)),
-                  QT_TRANSLATE_NOOP("RecordGate", "active stage %1 is not one of the %2 stages; stage %3 used."),
-                  { number(stageCount) });
+    if (!stageInRange(profile.dpi)) {
+        // Counted from 1, as the DPI page numbers its stages.
+        const quint8 stage = quint8(validDefault<int>(factory.dpi, 0, stageInRange));
+        repairs.add(
+            translated(QT_TRANSLATE_NOOP("RecordGate", "active stage %1 is not one of the %2 stages; stage %3 used."))
+                .arg(number(profile.dpi + 1), number(stageCount), number(stage + 1)));
+        profile.dpi = stage;
+    }
     repairStages(profile, limits, repairs);
     auto effectInRange = [](int mode) { return mode >= 0 && mode < kLedEffectCount; };
     repairs.check(profile.LedMode, effectInRange, quint8(validDefault<int>(factory.LedMode, 0, effectInRange)),

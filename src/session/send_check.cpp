@@ -96,8 +96,7 @@ QString macroWarning(const QString& name)
         QString text =
             translated(QT_TRANSLATE_NOOP("SendCheck",
                                          "The macro \"%1\" is too long for the mouse and will be cut after %2 events"))
-                .arg(name)
-                .arg(kept);
+                .arg(name, QString::number(kept));
         return held.isEmpty() ? text + QLatin1Char('.')
                               : text + QStringLiteral("; ") + heldClause(held) + QLatin1Char('.');
     }
