@@ -38,7 +38,7 @@ if(MOUSECFG_GUI)
     add_dependencies(TestWindowGates mousecfg_skin mousecfg_translations)
     mousecfg_add_test(NAME TestWindowPointerSpeed
         SOURCES test_window_pointer_speed.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
-        LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL x11)
+        LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL gui)
     add_dependencies(TestWindowPointerSpeed mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
