@@ -77,7 +77,7 @@ void expectValid(const ProfileRecord& profile, const RecordLimits& limits)
     }
 }
 
-// Drops every key of the file's section whose name contains one of the words.
+// Drops about one key in eight, chosen by the seed.
 void dropKeys(const QString& path, quint32 seed)
 {
     QSettings settings(path, QSettings::IniFormat);

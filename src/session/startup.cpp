@@ -18,6 +18,8 @@ const char kDamagedConfigMessage[] =
 const char kDamagedConfigUnmovedMessage[] =
     "The configuration file %1 could not be read and could not be set aside; fix or remove it.";
 const char kCompletedConfigMessage[] = "The configuration file %1 was damaged: %2 filled in, everything else kept.";
+const char kCleanedConfigMessage[] =
+    "The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.";
 const char kUncompletedConfigMessage[] =
     "The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be "
     "repaired; fix or remove it.";
@@ -63,9 +65,9 @@ QString checkConfigurationFile()
     if (completeConfigIni(&filled) != StorageResult::Ok)
         return QString::fromLatin1(kUncompletedConfigMessage).arg(path);
     qCDebug(lcSession) << "damaged configuration completed:" << path << filled;
-    const QString what =
-        filled.isEmpty() ? QStringLiteral("unsafe values dropped,") : filled.join(QStringLiteral(", "));
-    return QString::fromLatin1(kCompletedConfigMessage).arg(path, what);
+    if (filled.isEmpty())
+        return QString::fromLatin1(kCleanedConfigMessage).arg(path);
+    return QString::fromLatin1(kCompletedConfigMessage).arg(path, filled.join(QStringLiteral(", ")));
 }
 
 QStringList loadStartupConfiguration(ConfigurationPair& configuration)
