@@ -1,5 +1,7 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 mousecfg_add_test(NAME TestGunPattern SOURCES test_gun_pattern.cpp LIBS mousecfg_core)
 mousecfg_add_test(NAME TestMacroRecorder SOURCES test_macro_recorder.cpp LIBS mousecfg_core)
+mousecfg_add_test(NAME TestMacroFit SOURCES test_macro_fit.cpp macro_event_printing.h LIBS mousecfg_core)
 if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestGunDialogs
         SOURCES test_gun_dialogs.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/gun_pattern.h"
 #include "macro/macro_events.h"
+#include "macro/macro_fit.h"
 #include "storage/profile_record.h"
 
 #include <QtTest>
@@ -39,13 +41,13 @@ private slots:
         QCOMPARE(maxGunBullets(kMaxGunPatternRows), 1);
         QCOMPARE(maxGunBullets(kMaxGunPatternRows + 1), 0);
 
-        // The most bullets fit a button's events; one more would not.
+        // Every count up to the most makes a gun file the mouse holds whole; one more would not fit.
         for (int rows = 0; rows <= kMaxGunPatternRows; ++rows) {
             const QVector<MacroEvent> pattern(rows, moveEvent(MoveDirection::Up, 2));
             const int most = maxGunBullets(rows);
-            QVERIFY(gunPatternEvents(most, 100, pattern, 10).size() <= kKeySlotCount);
-            QVERIFY2(gunPatternEvents(most + 1, 100, pattern, 10).size() > kKeySlotCount,
-                     qPrintable(QString::number(rows)));
+            for (int bullets = 1; bullets <= most; ++bullets)
+                QVERIFY(macroRefusal(gunPatternEvents(bullets, 100, pattern, 10)).isEmpty());
+            QVERIFY2(!macroFits(gunPatternEvents(most + 1, 100, pattern, 10)), qPrintable(QString::number(rows)));
         }
     }
 };

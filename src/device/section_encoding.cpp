@@ -26,9 +26,6 @@ constexpr quint8 kNoJitterFilterFlag = 0x20;
 constexpr quint8 kLightingRecordMarker = 0x80;
 constexpr int kLightingRecordSize = 8;
 
-constexpr int kMacroTripleSize = 3;
-constexpr int kMacroTriplesPerSlot = kMacroSlotSize / kMacroTripleSize;
-constexpr int kEventsBetweenDelays = 4;
 constexpr MacroEvent kShortDelay = { MacroKind::Delay, 0x01, 0x00 };
 
 quint8 low(qint64 value)
@@ -217,6 +214,7 @@ QVector<MacroTriple> macroTriples(const MacroFile& macro)
     if (!hasOwnDelays && !macro.events.isEmpty()) {
         triples.append({ kShortDelay, false });
     }
+    Q_ASSERT(triples.size() == macroTripleCount(macro.events.size(), hasOwnDelays));
     return triples;
 }
 

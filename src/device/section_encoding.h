@@ -20,6 +20,20 @@ constexpr int kButtonImageFirstSlot = 2;
 constexpr int kLightingTableSize = 80;
 constexpr int kMacroSlotCount = 20;
 constexpr int kMacroSlotSize = 200;
+constexpr int kMacroTripleSize = 3;
+constexpr int kMacroTriplesPerSlot = kMacroSlotSize / kMacroTripleSize;
+// A macro without delays of its own gets a short one after every fourth event and after its last,
+// so that the mouse does not run its events together.
+constexpr int kEventsBetweenDelays = 4;
+
+// The triples a macro of that many events takes before the slot cuts it.
+constexpr int macroTripleCount(int eventCount, bool hasOwnDelays)
+{
+    if (eventCount <= 0) {
+        return 0;
+    }
+    return hasOwnDelays ? eventCount : eventCount + eventCount / kEventsBetweenDelays + 1;
+}
 
 using GeneralSection = std::array<quint8, kGeneralSectionSize>;
 using DpiStageBlock = std::array<quint8, kDpiStageBlockSize>;

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/gun_pattern.h"
 
 #include "macro/macro_events.h"
-#include "storage/profile_record.h"
+#include "macro/macro_fit.h"
 
-static_assert(kMaxGunPatternRows + kGunRowsPerBullet == kKeySlotCount,
+// Every bullet closes with a pause, so a gun file always has delay rows and is sent as it stands.
+static_assert(kMaxGunPatternRows + kGunRowsPerBullet == kMaxMacroEventsWithDelays,
               "one bullet of the longest pattern fills a button");
 
 QVector<MacroEvent> gunPatternEvents(int bullets, int delayMs, const QVector<MacroEvent>& pattern, int unit)
@@ -24,5 +26,5 @@ int maxGunBullets(int patternRows)
 {
     if (patternRows < 0)
         return 0;
-    return kKeySlotCount / (kGunRowsPerBullet + patternRows);
+    return kMaxMacroEventsWithDelays / (kGunRowsPerBullet + patternRows);
 }

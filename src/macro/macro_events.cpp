@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/macro_events.h"
+
+#include "macro/macro_fit.h"
 
 #include <algorithm>
 
@@ -105,17 +108,7 @@ bool isPairedKind(const MacroEvent& event)
 
 bool allPressesReleased(const QVector<MacroEvent>& events)
 {
-    for (int i = 0; i < events.size(); ++i) {
-        const MacroEvent& press = events.at(i);
-        if (!isPairedKind(press) || !isPress(press)) {
-            continue;
-        }
-        const MacroEvent release{ static_cast<quint8>(press.kind & kKindMask), press.dataL, press.dataH };
-        if (std::find(events.cbegin() + i + 1, events.cend(), release) == events.cend()) {
-            return false;
-        }
-    }
-    return true;
+    return unreleasedPresses(events).isEmpty();
 }
 
 QVector<MacroEvent> modeDelayRows(int delayMode, int defaultDelayMs, int unit)

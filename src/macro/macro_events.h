@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/macro_files.h"
@@ -40,7 +41,8 @@ bool isPress(const MacroEvent& event);
 // Key, button and the other input kinds (1..4 without the press flag) come in press/release pairs.
 bool isPairedKind(const MacroEvent& event);
 
-// True when every press of a paired kind is followed, later, by the release of the same kind and value.
+// True when every press of a paired kind is followed, later, by the release of the same kind and
+// value (macro_fit.h says which are not).
 bool allPressesReleased(const QVector<MacroEvent>& events);
 
 // What a mouse-action entry inserts: a whole click, or only its press or its release, each

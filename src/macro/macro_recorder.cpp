@@ -1,14 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/macro_recorder.h"
 
 #include "buttons/key_capture_state.h"
 #include "log_categories.h"
 #include "macro/macro_events.h"
+#include "macro/macro_fit.h"
 #include "storage/key_names.h"
 
 namespace {
 
 constexpr int kRowsBeforeWithoutDelays = 39;
 constexpr int kRowsBeforeWithDelays = 61;
+// The last event added within a limit may bring its delay row along.
+static_assert(kRowsBeforeWithoutDelays + 1 <= kMaxMacroEventsWithoutDelays &&
+                  kRowsBeforeWithDelays + 2 <= kMaxMacroEventsWithDelays,
+              "a recording within the row limits fits a button");
 
 quint8 usageOf(int keyCode)
 {

@@ -4,75 +4,19 @@
 #include "buttons/function_catalogue.h"
 #include "buttons/function_rules.h"
 #include "device/section_encoding.h"
-#include "macro/macro_events.h"
-#include "storage/key_names.h"
+#include "macro/macro_fit.h"
 #include "storage/macro_files.h"
 #include "storage/product_description.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
-#include <algorithm>
 
 namespace {
 
 QString translated(const char* source)
 {
     return QCoreApplication::translate("SendCheck", source);
-}
-
-QString buttonName(quint8 bit)
-{
-    switch (bit) {
-        case MouseButtonBit::Left:
-            return QStringLiteral("LEFT");
-        case MouseButtonBit::Right:
-            return QStringLiteral("RIGHT");
-        case MouseButtonBit::Middle:
-            return QStringLiteral("MIDDLE");
-        case MouseButtonBit::Forward:
-            return QStringLiteral("FORWARD");
-        case MouseButtonBit::Backward:
-            return QStringLiteral("BACKWARD");
-        default:
-            return QStringLiteral("BUTTON %1").arg(bit);
-    }
-}
-
-QString pressedName(const MacroEvent& press)
-{
-    const quint8 kind = press.kind & ~MacroKind::PressFlag;
-    if (kind == (MacroKind::ButtonPress & ~MacroKind::PressFlag))
-        return buttonName(press.dataL);
-    int keyCode = 0;
-    if (kind == (MacroKind::KeyPress & ~MacroKind::PressFlag) && usageToScan(press.dataL, keyCode))
-        return keyName(unsigned(keyCode));
-    return QStringLiteral("0x%1").arg(press.dataL, 2, 16, QLatin1Char('0'));
-}
-
-// What is still held after the first count events, in the order it was pressed.
-QStringList heldAfter(const QVector<MacroEvent>& events, int count)
-{
-    QVector<MacroEvent> held;
-    for (int i = 0; i < count && i < events.size(); ++i) {
-        const MacroEvent& event = events.at(i);
-        if (!isPairedKind(event))
-            continue;
-        const quint8 kind = event.kind & ~MacroKind::PressFlag;
-        auto same = [&](const MacroEvent& press) {
-            return quint8(press.kind & ~MacroKind::PressFlag) == kind && press.dataL == event.dataL;
-        };
-        if (isPress(event)) {
-            if (std::none_of(held.cbegin(), held.cend(), same))
-                held << event;
-        } else {
-            held.erase(std::remove_if(held.begin(), held.end(), same), held.end());
-        }
-    }
-    QStringList names;
-    for (const MacroEvent& press : held)
-        names << pressedName(press);
-    return names;
 }
 
 QString heldClause(const QStringList& held)
@@ -91,7 +35,7 @@ QString macroWarning(const QString& name)
             .arg(name);
     const MacroFile macro = loadMacro(name);
     const int kept = macroEventsKept(macro);
-    const QStringList held = heldAfter(macro.events, kept);
+    const QStringList held = unreleasedNames(macro.events, kept);
     if (kept < macro.events.size()) {
         QString text =
             translated(QT_TRANSLATE_NOOP("SendCheck",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/macro_files.h"
 
 #include "storage/app_config.h"
@@ -77,11 +78,19 @@ MacroResult saveMacro(const QString& name, const MacroFile& macro)
 
 MacroFile loadMacro(const QString& name)
 {
+    if (!isValidFileName(name)) {
+        return MacroFile();
+    }
+    return loadMacroFile(macroFilePath(name));
+}
+
+MacroFile loadMacroFile(const QString& path)
+{
     MacroFile macro;
-    if (!isValidFileName(name) || !QFile::exists(macroFilePath(name))) {
+    if (!QFile::exists(path)) {
         return macro;
     }
-    const GuardedSettings file(macroFilePath(name), GuardedSettings::Mode::Read);
+    const GuardedSettings file(path, GuardedSettings::Mode::Read);
     const QSettings& settings = file.settings();
     macro.macroFilePath = settings.value(kMacroFilePathKey).toString();
     macro.defaultDelay = settings.value(kDefaultDelayKey).toInt();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -70,6 +71,8 @@ MacroResult saveMacro(const QString& name, const MacroFile& macro);
 
 // A missing or unreadable file loads as an empty macro.
 MacroFile loadMacro(const QString& name);
+// The same for a file anywhere, such as one about to be imported.
+MacroFile loadMacroFile(const QString& path);
 
 // Delay count of a recorded pause: whole units of the product's minimum delay, at least one.
 int macroDelayCount(int milliseconds, int minimumDelay);
