@@ -9,7 +9,7 @@ if(MOUSECFG_GUI)
         SOURCES test_macro_dialog.cpp macro_page_driver.h window_sandbox.cpp window_sandbox.h
                 storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
-    add_dependencies(TestMacroDialog mousecfg_skin)
+    add_dependencies(TestMacroDialog mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # Keys typed through the X server, recorded by the macro page.

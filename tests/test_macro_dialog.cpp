@@ -1,21 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mousecfg_widget.h"
+#include "buttons/button_page.h"
+#include "buttons/function_catalogue.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
+#include "device/commands.h"
+#include "device/section_encoding.h"
 #include "full_disk.h"
 #include "macro/macro_dialog.h"
 #include "macro/macro_events.h"
 #include "macro/macro_model.h"
 #include "macro_event_printing.h"
 #include "macro_page_driver.h"
+#include "screens_directory.h"
+#include "sim/section_decoder.h"
 #include "storage/app_config.h"
+#include "storage/languages.h"
 #include "storage/macro_files.h"
 #include "storage/paths.h"
+#include "storage/product_description.h"
+#include "storage/profile_files.h"
 #include "storage_sandbox.h"
 #include "window_sandbox.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -51,6 +62,44 @@ void closeMessage()
 {
     if (TarqMessageBox* box = visibleMessageBox())
         box->accept();
+}
+
+// A button that plays the macro once.
+ButtonEntry macroButton(const QString& name, qint32 function = FunctionCode::Macro)
+{
+    ButtonEntry entry;
+    entry.Fun = function;
+    entry.macroname = name;
+    entry.LoopNumber = 1;
+    return entry;
+}
+
+// Writes a macro file of count events by hand, as another program or a damaged copy may leave it.
+void writeMacroFileOf(const QString& path, int count, const QVector<MacroEvent>& events)
+{
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(QStringLiteral("Setting/Count"), count);
+    for (int j = 0; j < events.size(); ++j) {
+        file.setValue(QStringLiteral("Setting/Map_%1").arg(j), events.at(j).kind);
+        file.setValue(QStringLiteral("Setting/DataL_%1").arg(j), events.at(j).dataL);
+        file.setValue(QStringLiteral("Setting/DataH_%1").arg(j), events.at(j).dataH);
+    }
+}
+
+// Answers the next question box and keeps what it asked.
+void answerAndKeepQuestion(QObject* context, bool yes, QString* asked)
+{
+    whenWindowOpens<TarqMessageBox>(context, [yes, asked](TarqMessageBox& box) {
+        *asked = messageBoxText(&box);
+        box.findChild<QToolButton*>(yes ? QStringLiteral("msgBoxYesBtn") : QStringLiteral("msgBoxNoBtn"))->click();
+    });
+}
+
+ProfileRecord profileOnDisk(const QString& path)
+{
+    ProfileRecord profile;
+    readProfileFile(profile, path);
+    return profile;
 }
 
 } // namespace
@@ -413,6 +462,292 @@ private slots:
         window->selectTab(MousecfgWidget::DpiTab);
         QCOMPARE(window->currentTab(), int(MousecfgWidget::DpiTab));
         QCOMPARE(loadMacro(page->currentMacroName()).events.size(), 1);
+    }
+
+    void insertionStopsAtWhatAButtonHolds()
+    {
+        addMacro(QStringLiteral("clicks"), {});
+        makePage();
+        QTreeWidgetItem* left = treeEntry(*m_page, QStringLiteral("LEFT CLICK"));
+        m_page->TreeitemClick(left, 0);
+        for (int click = 0; click < 26; ++click)
+            m_page->TreeitemClick(left, 0);
+        QCOMPARE(rows().size(), 52);
+        QVERIFY(!visibleMessageBox());
+
+        // Without delay rows the 53rd row is refused, whole clicks and single presses alike.
+        m_page->TreeitemClick(left, 0);
+        expectMessage(QStringLiteral("A button holds at most 52 events: this macro has no room for more."));
+        m_page->TreeitemClick(treeEntry(*m_page, QStringLiteral("PRESS DOWN"), QStringLiteral("LEFT CLICK")), 0);
+        expectMessage(QStringLiteral("at most 52 events"));
+        m_page->TreeitemClick(treeEntry(*m_page, QStringLiteral("MOVE LEFT"), QStringLiteral("MOVEMENT")), 0);
+        expectMessage(QStringLiteral("at most 52 events"));
+        QCOMPARE(rows().size(), 52);
+
+        // A delay row makes the mouse take the macro as it stands: a button's 63 events.
+        for (int delay = 0; delay < 11; ++delay)
+            click(MacroDialog::InsertDelay);
+        QCOMPARE(rows().size(), 63);
+        QVERIFY(!visibleMessageBox());
+        click(MacroDialog::InsertDelay);
+        expectMessage(QStringLiteral("at most 63 events"));
+        QCOMPARE(rows().size(), 63);
+        click(MacroDialog::Save);
+        QVERIFY(!visibleMessageBox());
+        QCOMPARE(loadMacro(QStringLiteral("clicks")).events.size(), 63);
+    }
+
+    void editKeepsThePairAndSaveWantsItWhole()
+    {
+        addMacro(QStringLiteral("m"), { kADown, delayEventOfCount(2), kAUp });
+        makePage();
+        m_page->SelectRow(0);
+        click(MacroDialog::Edit);
+        QVERIFY(m_page->isEditingKey());
+        QTRY_VERIFY(m_page->isCaptureReady());
+        QWidget* focus = m_page->button(MacroDialog::Save);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Z);
+        const MacroEvent zDown = keyEvent(true, 29);
+        const MacroEvent zUp = keyEvent(false, 29);
+        QTRY_COMPARE(rows(), (QVector<MacroEvent>{ zDown, delayEventOfCount(2), zUp }));
+        click(MacroDialog::Save);
+        QVERIFY(!m_page->isEditingKey());
+        QVERIFY(!visibleMessageBox());
+        QCOMPARE(loadMacro(QStringLiteral("m")).events, rows());
+
+        // Without its release the macro would hold Z down on the mouse: SAVE asks for the fix.
+        const QByteArray saved = fileBytes(macroFilePath(QStringLiteral("m")));
+        m_page->SelectRow(2);
+        click(MacroDialog::DeleteRow);
+        click(MacroDialog::Save);
+        QTRY_VERIFY(visibleMessageBox());
+        QVERIFY(messageShown().contains(QLatin1String("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")));
+        QVERIFY2(messageShown().contains(QLatin1String(": Z")), qPrintable(messageShown()));
+        closeMessage();
+        QCOMPARE(fileBytes(macroFilePath(QStringLiteral("m"))), saved);
+        QVERIFY(m_page->hasUnsavedEdits());
+    }
+
+    void tooLongFilesAreOpenedCutAndNotImported()
+    {
+        // A file another program wrote with more events than a button holds opens with the first 63.
+        QVERIFY(QDir().mkpath(macroDirectory()));
+        QVector<MacroEvent> taps;
+        for (int i = 0; i < 70; ++i)
+            taps << (i % 2 == 0 ? kADown : kAUp);
+        writeMacroFileOf(macroFilePath(QStringLiteral("huge")), 100000, taps);
+        QCOMPARE(addMacroToList(QStringLiteral("huge")), MacroResult::Ok);
+        makePage();
+        expectMessage(QStringLiteral("only its first 63 are shown"));
+        QCOMPARE(rows(), taps.mid(0, 63));
+        QVERIFY(!m_page->hasUnsavedEdits());
+        // 63 events without delay rows still do not fit: SAVE says so and writes nothing.
+        const QByteArray before = fileBytes(macroFilePath(QStringLiteral("huge")));
+        click(MacroDialog::Save);
+        expectMessage(QStringLiteral("too long for a button"));
+        QCOMPARE(fileBytes(macroFilePath(QStringLiteral("huge"))), before);
+
+        // An import that does not fit, or leaves a key pressed, is refused with the reason.
+        QTemporaryDir outside;
+        const QString tooLong = outside.filePath(QStringLiteral("long.MSMACRO"));
+        writeMacroFileOf(tooLong, 53, taps.mid(0, 53));
+        const QString held = outside.filePath(QStringLiteral("held.MSMACRO"));
+        writeMacroFileOf(held, 1, { kADown });
+        const QByteArray listBefore = fileBytes(configIniPath());
+        chooseInFileDialog(m_page.get(), { tooLong });
+        click(MacroDialog::Import);
+        expectMessage(QStringLiteral("This macro is too long for a button, which holds at most 52 events without "
+                                     "delay rows and 63 with them."));
+        chooseInFileDialog(m_page.get(), { held });
+        click(MacroDialog::Import);
+        expectMessage(QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        QCOMPARE(fileBytes(configIniPath()), listBefore);
+        QCOMPARE(libraryNames(*m_page), QStringList{ "huge" });
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("long"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("held"))));
+    }
+
+    void renameAndDeleteFollowTheButtons()
+    {
+        addMacro(QStringLiteral("burst"), { kADown, kAUp });
+        addMacro(QStringLiteral("other"), { kADown, kAUp });
+        ConfigRecord config;
+        makeDefaultConfiguration(config);
+        for (int slot = 0; slot < kProfileCount; ++slot)
+            config.profileNames[size_t(slot)] = defaultProfileName(slot);
+        config.profiles[1].buttons[5] = macroButton(QStringLiteral("burst"));
+        config.profiles[3].buttons[2] = macroButton(QStringLiteral("burst"), FunctionCode::GunFile);
+        config.profiles[0].buttons[4] = macroButton(QStringLiteral("other"));
+        for (int slot = 0; slot < kProfileCount; ++slot)
+            QVERIFY(writeNamedProfile(config.profiles[size_t(slot)], config.profileNames[size_t(slot)]) ==
+                    StorageResult::Ok);
+        // A profile of the library that no slot holds.
+        QVERIFY(ensureProductFolder() == StorageResult::Ok);
+        QVERIFY(writeProfileList(readProfileList() << QStringLiteral("Arena")) == StorageResult::Ok);
+        QVERIFY(writeProfileFile(config.profiles[1], libraryProfileFilePath(QStringLiteral("Arena"))) ==
+                StorageResult::Ok);
+
+        makePage();
+        m_page->showProfile(config.profiles[0], config, productDpiStageCount());
+        QSignalSpy changed(m_page.get(), &MacroDialog::macroReferencesChanged);
+        selectMacro(*m_page, QStringLiteral("burst"));
+        fieldNamed(QStringLiteral("MACRO NAME"))->setText(QStringLiteral("volley"));
+        click(MacroDialog::ChangeName);
+        QVERIFY(!visibleMessageBox());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(config.profiles[1].buttons[5].macroname, QStringLiteral("volley"));
+        QCOMPARE(config.profiles[3].buttons[2].macroname, QStringLiteral("volley"));
+        QCOMPARE(config.profiles[0].buttons[4].macroname, QStringLiteral("other"));
+        QCOMPARE(profileOnDisk(profileFilePath(QStringLiteral("Profile 2"))).buttons[5].macroname,
+                 QStringLiteral("volley"));
+        QCOMPARE(profileOnDisk(profileFilePath(QStringLiteral("Profile 4"))).buttons[2].macroname,
+                 QStringLiteral("volley"));
+        QCOMPARE(profileOnDisk(libraryProfileFilePath(QStringLiteral("Arena"))).buttons[5].macroname,
+                 QStringLiteral("volley"));
+
+        // DELETE asks first and names every button that plays the macro; No changes nothing.
+        const ConfigRecord before = config;
+        const QByteArray slotFileBefore = fileBytes(profileFilePath(QStringLiteral("Profile 2")));
+        QString asked;
+        answerAndKeepQuestion(m_page.get(), false, &asked);
+        click(MacroDialog::DeleteMacro);
+        QVERIFY2(asked.contains(QLatin1String("Delete the macro \"volley\"?\nButton 6 of Profile 2 uses it.\n"
+                                              "Button 3 of Profile 4 uses it.\nButton 6 of Arena uses it.")),
+                 qPrintable(asked));
+        QVERIFY(QFile::exists(macroFilePath(QStringLiteral("volley"))));
+        QCOMPARE(libraryNames(*m_page), (QStringList{ "volley", "other" }));
+        QVERIFY(config == before);
+        QCOMPARE(fileBytes(profileFilePath(QStringLiteral("Profile 2"))), slotFileBefore);
+
+        // Yes: the macro goes, and its buttons take the product's default function again.
+        answerQuestion(m_page.get(), true);
+        click(MacroDialog::DeleteMacro);
+        QTRY_COMPARE(libraryNames(*m_page), QStringList{ "other" });
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("volley"))));
+        QCOMPARE(changed.count(), 2);
+        ProfileRecord defaults;
+        makeDefaultProfile(defaults);
+        QCOMPARE(config.profiles[1].buttons[5], defaults.buttons[5]);
+        QCOMPARE(config.profiles[3].buttons[2], defaults.buttons[2]);
+        QCOMPARE(profileOnDisk(profileFilePath(QStringLiteral("Profile 2"))).buttons[5], defaults.buttons[5]);
+        QCOMPARE(profileOnDisk(libraryProfileFilePath(QStringLiteral("Arena"))).buttons[5], defaults.buttons[5]);
+        QCOMPARE(config.profiles[0].buttons[4].macroname, QStringLiteral("other"));
+
+        // A macro no button plays is asked about plainly.
+        config.profiles[0].buttons[4] = defaults.buttons[4];
+        QVERIFY(writeNamedProfile(config.profiles[0], config.profileNames[0]) == StorageResult::Ok);
+        answerAndKeepQuestion(m_page.get(), true, &asked);
+        click(MacroDialog::DeleteMacro);
+        QVERIFY2(asked.endsWith(QLatin1String("\nDelete the macro \"other\"?")), qPrintable(asked));
+        QVERIFY(libraryNames(*m_page).isEmpty());
+    }
+
+    void renamedMacroIsSentUnderItsNewName()
+    {
+        m_sandbox.reset();
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        addMacro(QStringLiteral("burst"), { kADown, kAUp });
+        auto window = sandbox.makeWindow();
+        ConfigRecord& working = window->workingConfiguration();
+        const int slot = working.ProfileID;
+        working.profiles[size_t(slot)].buttons[5] = macroButton(QStringLiteral("burst"));
+        window->RefreshPages();
+        ::click(*window, QStringLiteral("Apply"));
+        waitForSend(*window, 0);
+        VirtualMouse& mouse = sandbox.mouse();
+        const int macroWrites = mouse.sectionWrites(CommandCode::MacroSection);
+        const int buttonWrites = mouse.sectionWrites(CommandCode::ButtonSection);
+        QVERIFY(macroWrites > 0);
+
+        window->selectTab(MousecfgWidget::MacroTab);
+        auto* page = window->findChild<MacroDialog*>();
+        QVERIFY(page);
+        selectMacro(*page, QStringLiteral("burst"));
+        for (QLineEdit* edit : page->findChildren<QLineEdit*>())
+            if (edit->accessibleName() == QLatin1String("MACRO NAME"))
+                edit->setText(QStringLiteral("volley"));
+        page->button(MacroDialog::ChangeName)->click();
+        QVERIFY(!visibleMessageBox());
+
+        // The working record, the slot's file and the button's label follow; the last upload stays.
+        QCOMPARE(working.profiles[size_t(slot)].buttons[5].macroname, QStringLiteral("volley"));
+        QCOMPARE(profileOnDisk(profileFilePath(working.profileNames[size_t(slot)])).buttons[5].macroname,
+                 QStringLiteral("volley"));
+        QCOMPARE(window->lastUploadedConfiguration().profiles[size_t(slot)].buttons[5].macroname,
+                 QStringLiteral("burst"));
+        const QString label = window->findChild<TarqBtnWindow*>()->label(5)->text();
+        QVERIFY2(label.contains(QLatin1String("volley")) && !label.contains(QLatin1String("burst")), qPrintable(label));
+
+        // The next Apply resends the buttons and, with them, the macro under its new name.
+        ::click(*window, QStringLiteral("Apply"));
+        waitForSend(*window, 0);
+        QCOMPARE(mouse.sectionWrites(CommandCode::ButtonSection), buttonWrites + 1);
+        QCOMPARE(mouse.sectionWrites(CommandCode::MacroSection), macroWrites + 1);
+        const DecodedButtons buttons =
+            decodeButtonSection(mouse.onBoardSection(mouse.activeProfile(), CommandCode::ButtonSection));
+        ButtonTable positions{};
+        QCOMPARE(loadButtonMatrix(positions), 0);
+        QCOMPARE(buttons.buttonSlots[positions[5]], (ButtonSlot{ 0x91, 0x00, 0x01, 0x00 }));
+        const MacroSlot expected = encodeMacroSlot(loadMacro(QStringLiteral("volley")));
+        QCOMPARE(decodeMacroSection(mouse.section(CommandCode::MacroSection))[0].bytes,
+                 QByteArray(reinterpret_cast<const char*>(expected.data()), kMacroSlotSize));
+    }
+
+    // The refused insertion as the user sees it, over the MACRO tab.
+    void refusedInsertionScreens_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("language");
+        const char* const languages[] = { "en", "de", "zh" };
+        for (const char* scale : { "1.0", "2.0" })
+            for (int language = 0; language < 3; ++language)
+                QTest::addRow("%s %s", scale, languages[language]) << QString::fromLatin1(scale) << language;
+    }
+
+    void refusedInsertionScreens()
+    {
+        QFETCH(QString, scale);
+        QFETCH(int, language);
+        m_sandbox.reset();
+        qputenv("MOUSECFG_SCALE_FACTOR", scale.toLatin1());
+        auto unset = qScopeGuard([] { qunsetenv("MOUSECFG_SCALE_FACTOR"); });
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        QVERIFY(saveChosenLanguage(language));
+        sandbox.mouse().plug(MouseLink::Receiver);
+        QVector<MacroEvent> clicks;
+        for (int click = 0; click < 26; ++click)
+            clicks << buttonEvent(true, MouseButtonBit::Left) << buttonEvent(false, MouseButtonBit::Left);
+        addMacro(QStringLiteral("clicks"), clicks);
+        auto window = sandbox.makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->selectTab(MousecfgWidget::MacroTab);
+        auto* page = window->findChild<MacroDialog*>();
+        QVERIFY(page);
+        page->SelectRow(51);
+        QTreeWidgetItem* left = page->findChild<QTreeWidget*>()->topLevelItem(0);
+        page->TreeitemClick(left, 0);
+        page->TreeitemClick(left, 0);
+        QTRY_VERIFY(visibleMessageBox());
+        TarqMessageBox* box = visibleMessageBox();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QVERIFY2(messageBoxText(box).contains(QLatin1String("52")), qPrintable(messageBoxText(box)));
+        QCOMPARE(page->eventModel()->rowCount(), 52);
+        QImage shot = window->grab().toImage();
+        {
+            QPainter painter(&shot);
+            const QPixmap boxShot = box->grab();
+            painter.drawPixmap((shot.width() - boxShot.width()) / 2, (shot.height() - boxShot.height()) / 2, boxShot);
+        }
+        const char* const languages[] = { "en", "de", "zh" };
+        QVERIFY(
+            shot.save(screensDirectory() +
+                      QStringLiteral("/window-macro-full-%1-%2.png").arg(scale, QLatin1String(languages[language]))));
+        box->accept();
     }
 
     void everyControlIsNamed()

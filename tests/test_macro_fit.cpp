@@ -129,9 +129,9 @@ private slots:
     {
         QVERIFY(macroRefusal(keyEvents(52)).isEmpty());
         const QString tooLong = macroRefusal(keyEvents(53));
-        QVERIFY2(tooLong.contains(QLatin1String("53")) && tooLong.contains(QLatin1String("52")) &&
-                     tooLong.contains(QLatin1String("63")),
-                 qPrintable(tooLong));
+        QVERIFY2(tooLong.contains(QLatin1String("52")) && tooLong.contains(QLatin1String("63")), qPrintable(tooLong));
+        // Too long is said first: a cut would change what is pressed anyway.
+        QVERIFY(!macroRefusal(keyEvents(53) + Rows{ kBPress }).contains(QLatin1String(kUnreleasedKeysMessage)));
         QVERIFY(macroRefusal({ kAPress }).startsWith(QLatin1String(kUnreleasedKeysMessage)));
     }
 

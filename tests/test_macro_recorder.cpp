@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/macro_events.h"
 #include "macro/macro_recorder.h"
 #include "macro_event_printing.h"
@@ -33,7 +34,7 @@ Rows recordAll(int delayMode, int defaultDelay, std::initializer_list<KeyStep> s
     recorder.start(delayMode, defaultDelay);
     Rows table;
     for (const KeyStep& step : steps)
-        table << recorder.record(step.keyCode, step.flags, step.ms, table.size());
+        table << recorder.record(step.keyCode, step.flags, step.ms, table);
     return table;
 }
 
@@ -85,15 +86,32 @@ private slots:
         recorder.start(0, 0);
         Rows table;
         for (int i = 0; i < 50; ++i)
-            table << recorder.record(kA, i % 2 ? kRelease : kPress, i, table.size());
+            table << recorder.record(kA, i % 2 ? kRelease : kPress, i, table);
         QCOMPARE(table.size(), 40);
         // With pauses, the delay and the key still fit when 61 rows are there: 63 at most.
         recorder.start(1, 0);
         table.clear();
         for (int i = 0; i < 50; ++i)
-            table << recorder.record(kA, i % 2 ? kRelease : kPress, i * 20, table.size());
+            table << recorder.record(kA, i % 2 ? kRelease : kPress, i * 20, table);
         QCOMPARE(table.size(), 63);
         QCOMPARE(table.last().kind, MacroKind::KeyRelease);
+    }
+
+    void recordingAfterRowsWithoutDelaysKeepsTheMacroFitting()
+    {
+        // 52 rows without delays fill a button; the first key recorded after them comes without a
+        // delay row, so it is dropped, and so is its release: nothing half is left.
+        const Rows full(52, { MacroKind::KeyPress, 5, 0 });
+        MacroRecorder recorder(kUnit);
+        recorder.start(1, 0);
+        QVERIFY(recorder.record(kA, kPress, 0, full).isEmpty());
+        QVERIFY(!recorder.isHeld(kA));
+        QVERIFY(recorder.record(kA, kRelease, 30, full).isEmpty());
+        // After 51 the press fits, and its release with the delay before it too.
+        Rows table = full.mid(1);
+        table << recorder.record(kA, kPress, 100, table);
+        table << recorder.record(kA, kRelease, 130, table);
+        QCOMPARE(table.mid(51), (Rows{ { MacroKind::KeyPress, 4, 0 }, delayOf(3), { MacroKind::KeyRelease, 4, 0 } }));
     }
 
     void editedKeyKeepsItsKind()

@@ -391,6 +391,8 @@ void MousecfgWidget::createPages()
     connect(m_buttonPage, &TarqPage::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_ratePage, &TarqPage::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     connect(m_macroPage, &TarqPage::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    connect(static_cast<MacroDialog*>(m_macroPage), &MacroDialog::macroReferencesChanged, m_buttonPage,
+            &TarqBtnWindow::relabel);
 }
 
 void MousecfgWidget::createBatteryDisplay()

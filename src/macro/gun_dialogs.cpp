@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/gun_dialogs.h"
 
 #include "controls/dialog_look.h"
@@ -9,6 +10,7 @@
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
 #include "macro/gun_pattern.h"
+#include "macro/macro_fit.h"
 #include "storage/file_names.h"
 #include "storage/macro_files.h"
 #include "storage/product_description.h"
@@ -565,6 +567,11 @@ const char* TarqGunsetDialog::refusal(const QString& name) const
     return nullptr;
 }
 
+QVector<MacroEvent> TarqGunsetDialog::gunEvents() const
+{
+    return gunPatternEvents(bullets(), delayMs(), m_pattern, m_unit);
+}
+
 const char* TarqGunsetDialog::save(const QString& name) const
 {
     MacroFile file;
@@ -572,7 +579,7 @@ const char* TarqGunsetDialog::save(const QString& name) const
     file.delayType = 0;
     file.loopType = 1;
     file.loopTime = 1;
-    file.events = gunPatternEvents(bullets(), delayMs(), m_pattern, m_unit);
+    file.events = gunEvents();
     // The name was free, so whatever a failure leaves under it is ours to take away.
     const MacroResult saved = saveMacro(name, file);
     if (saved != MacroResult::Ok) {
@@ -587,10 +594,9 @@ const char* TarqGunsetDialog::save(const QString& name) const
     return nullptr;
 }
 
-void TarqGunsetDialog::warn(const char* text)
+void TarqGunsetDialog::warn(const QString& text)
 {
-    auto* box = new TarqMessageBox(TarqMessageBox::Warning, QString(), QLatin1String(kWarningHeading),
-                                   QLatin1String(text), this);
+    auto* box = new TarqMessageBox(TarqMessageBox::Warning, QString(), QLatin1String(kWarningHeading), text, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->open();
@@ -600,10 +606,16 @@ void TarqGunsetDialog::accept()
 {
     const QString name = m_nameEdit->text().trimmed();
     const char* problem = refusal(name);
+    // A pattern set from outside the edit dialog may hold presses of its own.
+    const QString unfit = problem ? QString() : macroRefusal(gunEvents());
+    if (!unfit.isEmpty()) {
+        warn(unfit);
+        return;
+    }
     if (!problem)
         problem = save(name);
     if (problem) {
-        warn(problem);
+        warn(QLatin1String(problem));
         return;
     }
     m_savedName = name;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/skin_dialog.h"
@@ -98,9 +99,10 @@ private:
     void showBullets(int bullets);
     // The reason the gun file cannot be saved as it stands (a source text of the message box), or null.
     const char* refusal(const QString& name) const;
+    QVector<MacroEvent> gunEvents() const;
     // Saves and lists the gun file; the message of a failure (a source text), or null.
     const char* save(const QString& name) const;
-    void warn(const char* text);
+    void warn(const QString& text);
 
     QVector<MacroEvent> m_pattern;
     int m_unit;

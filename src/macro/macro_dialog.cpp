@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/macro_dialog.h"
 
 #include "buttons/key_listener.h"
@@ -10,6 +11,7 @@
 #include "log_categories.h"
 #include "macro/macro_delegate.h"
 #include "macro/macro_events.h"
+#include "macro/macro_fit.h"
 #include "macro/macro_list_item.h"
 #include "macro/macro_model.h"
 #include "macro/macro_row_text.h"
@@ -121,11 +123,12 @@ constexpr int kMaxDelayFieldMs = 60000;
 constexpr int kLoopTimeMinimum = 1;
 constexpr int kLoopTimeMaximum = 255;
 
-constexpr const char* kUnreleasedKeys = QT_TRANSLATE_NOOP("TarqMessageBox", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
 constexpr const char* kUnsavedQuestion =
     QT_TRANSLATE_NOOP("TarqMessageBox", "The macro \"%1\" has changes that are not saved. Save them now?");
 constexpr const char* kMacroFull =
     QT_TRANSLATE_NOOP("TarqMessageBox", "A button holds at most %1 events: this macro has no room for more.");
+constexpr const char* kMacroCut = QT_TRANSLATE_NOOP(
+    "TarqMessageBox", "The file of this macro holds more events than a button can: only its first %1 are shown.");
 
 QString listStyle()
 {
@@ -316,7 +319,10 @@ void MacroDialog::setTabOrder()
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void MacroDialog::showProfile(ProfileRecord&, ConfigRecord&, int) {}
+void MacroDialog::showProfile(ProfileRecord&, ConfigRecord& config, int)
+{
+    m_config = &config;
+}
 
 void MacroDialog::retranslate()
 {
@@ -524,13 +530,19 @@ void MacroDialog::loadSelectedMacro()
 {
     const QListWidgetItem* item = m_list->currentItem();
     m_loadedName = item ? static_cast<const TarqListItem*>(item)->name() : QString();
-    showEvents(m_loadedName.isEmpty() ? MacroFile() : loadMacro(m_loadedName));
+    MacroFile macro = m_loadedName.isEmpty() ? MacroFile() : loadMacro(m_loadedName);
+    const bool cut = macro.events.size() > kMaxMacroEventsWithDelays;
+    if (cut)
+        macro.events.resize(kMaxMacroEventsWithDelays);
+    showEvents(macro);
     // What the widgets show now is the saved state: a field that only tidies a stored value
     // (a loop count of 0 shown as 1) is no edit of the user's.
     m_loaded = currentMacro();
     const QSignalBlocker blockName(m_nameEdit);
     m_nameEdit->setText(m_loadedName);
     updateCommandStates();
+    if (cut)
+        showMessage(kWarning, kMacroCut, QString::number(kMaxMacroEventsWithDelays));
 }
 
 bool MacroDialog::saveCurrentMacro()
@@ -538,6 +550,12 @@ bool MacroDialog::saveCurrentMacro()
     if (m_loadedName.isEmpty())
         return false;
     const MacroFile macro = currentMacro();
+    // What the mouse could not hold whole is fixed here first, not found out at the next send.
+    const QString refusal = macroRefusal(macro.events);
+    if (!refusal.isEmpty()) {
+        showMessage(kWarning, kShownAsIs, refusal);
+        return false;
+    }
     const MacroResult result = saveMacro(m_loadedName, macro);
     if (result != MacroResult::Ok) {
         showMessage(kWarning, macroResultMessage(result));
@@ -711,8 +729,9 @@ void MacroDialog::stopRecording()
     if (!m_recording)
         return;
     endCapture();
-    if (!allPressesReleased(m_model->events()))
-        showMessage(kWarning, kUnreleasedKeys);
+    const QString unreleased = unreleasedMessage(m_model->events());
+    if (!unreleased.isEmpty())
+        showMessage(kWarning, kShownAsIs, unreleased);
 }
 
 void MacroDialog::startKeyEdit()
@@ -742,7 +761,7 @@ void MacroDialog::startKeyEdit()
 void MacroDialog::onKeyEvent(int keyCode, int flags)
 {
     if (m_recording) {
-        const QVector<MacroEvent> rows = m_recorder.record(keyCode, flags, m_clock.elapsed(), m_model->rowCount());
+        const QVector<MacroEvent> rows = m_recorder.record(keyCode, flags, m_clock.elapsed(), m_model->events());
         if (rows.isEmpty())
             return;
         m_model->insertEvents(m_insertRow, rows);
@@ -755,8 +774,14 @@ void MacroDialog::onKeyEvent(int keyCode, int flags)
     m_lastKeyCode = keyCode;
     m_lastKeyFlags = flags;
     const int row = selectedRow();
-    if (row >= 0 && (m_model->event(row).kind & 0x7F) == MacroKind::KeyRelease)
-        m_model->setEvent(row, withKey(m_model->event(row), keyCode));
+    if (row >= 0 && (m_model->event(row).kind & ~MacroKind::PressFlag) == MacroKind::KeyRelease) {
+        const QVector<MacroEvent> events = m_model->events();
+        const QVector<MacroEvent> edited = withPairRecoded(events, row, withKey(events.at(row), keyCode).dataL);
+        for (int i = 0; i < edited.size(); ++i) {
+            if (!(edited.at(i) == events.at(i)))
+                m_model->setEvent(i, edited.at(i));
+        }
+    }
     SelectRow(row);
 }
 
@@ -764,12 +789,14 @@ void MacroDialog::insertRows(const QVector<MacroEvent>& rows)
 {
     if (m_loadedName.isEmpty() || rows.isEmpty())
         return;
-    if (m_model->rowCount() + rows.size() > kKeySlotCount) {
-        showMessage(kWarning, kMacroFull, QString::number(kKeySlotCount));
-        return;
-    }
     const int selected = selectedRow();
     const int at = selected < 0 ? m_model->rowCount() : selected + 1;
+    // Where the rows go does not change whether they fit.
+    const QVector<MacroEvent> after = m_model->events() + rows;
+    if (!macroFits(after)) {
+        showMessage(kWarning, kMacroFull, QString::number(macroEventLimit(after)));
+        return;
+    }
     m_model->insertEvents(at, rows);
     SelectRow(at + rows.size() - 1);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "macro/macro_recorder.h"
@@ -79,6 +80,8 @@ public:
 
 signals:
     void captureReady();
+    // A rename or delete changed the buttons of the working record that named the macro.
+    void macroReferencesChanged();
 
 public slots:
     void TreeitemClick(QTreeWidgetItem* item, int column);
@@ -101,6 +104,8 @@ private:
     // Headings of the page's message boxes, translated by the box.
     static constexpr const char* kWarning = "Warning";
     static constexpr const char* kUpperWarning = "WARNING";
+    // For a text that is already in the current language.
+    static constexpr const char* kShownAsIs = "%1";
 
     void createControls();
     void createTree();
@@ -123,6 +128,9 @@ private:
     void newMacro();
     void deleteMacro();
     void renameMacro(QListWidgetItem* item, const QString& newName);
+    // The buttons that named the old name name the new one, in the working record and the files.
+    void carryRename(const QString& oldName, const QString& newName);
+    bool askToDelete(const QString& name);
     void importMacros();
     void exportMacros();
     void toggleBatch();
@@ -161,6 +169,8 @@ private:
     std::array<QCheckBox*, 3> m_loopBoxes{};
     TarqLineEdit* m_loopTimeEdit = nullptr;
     std::array<TarqPushButton*, CommandCount> m_buttons{};
+    // The window's working record, whose buttons name macros; null until the window shows a slot.
+    ConfigRecord* m_config = nullptr;
 
     QString m_loadedName;
     MacroFile m_loaded;

@@ -154,9 +154,9 @@ QString unreleasedMessage(const QVector<MacroEvent>& events)
 QString macroRefusal(const QVector<MacroEvent>& events)
 {
     if (!macroFits(events))
-        return translated(QT_TRANSLATE_NOOP("TarqMessageBox", "This macro has %1 events, but a button holds at most %2 "
-                                                              "events without delay rows and %3 with them."))
-            .arg(events.size())
+        return translated(QT_TRANSLATE_NOOP("TarqMessageBox",
+                                            "This macro is too long for a button, which holds at most "
+                                            "%1 events without delay rows and %2 with them."))
             .arg(kMaxMacroEventsWithoutDelays)
             .arg(kMaxMacroEventsWithDelays);
     return unreleasedMessage(events);

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
 #include "macro/gun_dialogs.h"
 #include "macro/macro_dialog.h"
+#include "macro/macro_fit.h"
 #include "macro/macro_list_item.h"
+#include "session/macro_references.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -68,11 +71,19 @@ void MacroDialog::deleteMacro()
     if (!item)
         return;
     const QString name = static_cast<const TarqListItem*>(item)->name();
+    if (!askToDelete(name))
+        return;
     const MacroResult result = ::deleteMacro(name);
     if (result == MacroResult::FileError || result == MacroResult::FileKept) {
         showMessage(kWarning, macroResultMessage(result));
         return;
     }
+    // Only once the macro is gone: a delete that fails leaves its buttons as they were.
+    if (m_config && resetMacroReferences(*m_config, name) > 0)
+        emit macroReferencesChanged();
+    QString failedPath;
+    if (resetMacroInProfileFiles(name, &failedPath) != StorageResult::Ok)
+        showMessage(kWarning, kShownAsIs, referencesNotWrittenText(failedPath));
     const int row = m_list->row(item);
     m_loadedName.clear();
     {
@@ -84,10 +95,29 @@ void MacroDialog::deleteMacro()
     loadSelectedMacro();
 }
 
+bool MacroDialog::askToDelete(const QString& name)
+{
+    TarqMessageBox box(TarqMessageBox::Question, QString(), QLatin1String(kWarning),
+                       deleteMacroQuestion(name, macroUsers(name, m_config)), this);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QDialog::Accepted;
+}
+
+void MacroDialog::carryRename(const QString& oldName, const QString& newName)
+{
+    if (m_config && renameMacroReferences(*m_config, oldName, newName) > 0)
+        emit macroReferencesChanged();
+    QString failedPath;
+    if (renameMacroInProfileFiles(oldName, newName, &failedPath) != StorageResult::Ok)
+        showMessage(kWarning, kShownAsIs, referencesNotWrittenText(failedPath));
+}
+
 void MacroDialog::renameMacro(QListWidgetItem* item, const QString& newName)
 {
     const QString oldName = static_cast<const TarqListItem*>(item)->name();
     const MacroResult result = newName == oldName ? MacroResult::Ok : ::renameMacro(oldName, newName);
+    if (result == MacroResult::Ok && newName != oldName)
+        carryRename(oldName, newName);
     const QString shown = result == MacroResult::Ok ? newName : oldName;
     {
         const QSignalBlocker block(m_list);
@@ -112,25 +142,29 @@ void MacroDialog::importMacros()
         return;
     QString last;
     QStringList problems;
-    MacroResult lastProblem = MacroResult::Ok;
+    QString lastProblem;
     for (const QString& path : dialog.selectedFiles()) {
-        QString name;
-        const MacroResult result = importMacroFile(path, &name);
-        if (result == MacroResult::Ok) {
-            last = name;
-            continue;
+        // A macro the mouse could not hold whole is not taken into the library at all.
+        QString problem = macroRefusal(loadMacroFile(path).events);
+        if (problem.isEmpty()) {
+            QString name;
+            const MacroResult result = importMacroFile(path, &name);
+            if (result == MacroResult::Ok) {
+                last = name;
+                continue;
+            }
+            problem = TarqMessageBox::tr(macroResultMessage(result));
         }
-        lastProblem = result;
-        problems << TarqMessageBox::tr(kImportOf).arg(QFileInfo(path).fileName(),
-                                                      TarqMessageBox::tr(macroResultMessage(result)));
+        lastProblem = problem;
+        problems << TarqMessageBox::tr(kImportOf).arg(QFileInfo(path).fileName(), problem);
     }
     if (!last.isEmpty())
         reloadLibrary(last);
     // One file refused reads as the refusal itself ("Macro Exist!"); several name each file.
     if (problems.size() == 1 && dialog.selectedFiles().size() == 1)
-        showMessage(kWarning, macroResultMessage(lastProblem));
+        showMessage(kWarning, kShownAsIs, lastProblem);
     else if (!problems.isEmpty())
-        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+        showMessage(kWarning, kShownAsIs, problems.join(QLatin1Char('\n')));
 }
 
 void MacroDialog::exportMacros()
@@ -174,7 +208,7 @@ void MacroDialog::exportMacros()
             problems << TarqMessageBox::tr(kImportOf).arg(name, TarqMessageBox::tr(macroResultMessage(result)));
     }
     if (!problems.isEmpty())
-        showMessage(kWarning, "%1", problems.join(QLatin1Char('\n')));
+        showMessage(kWarning, kShownAsIs, problems.join(QLatin1Char('\n')));
 }
 
 void MacroDialog::toggleBatch()

@@ -42,7 +42,7 @@ int MacroRecorder::rowsAllowedBefore(int delayMode)
     return delayMode == 0 ? kRowsBeforeWithoutDelays : kRowsBeforeWithDelays;
 }
 
-QVector<MacroEvent> MacroRecorder::record(int keyCode, int flags, qint64 nowMs, int rowsBefore)
+QVector<MacroEvent> MacroRecorder::record(int keyCode, int flags, qint64 nowMs, const QVector<MacroEvent>& table)
 {
     const bool press = isKeyPressFlags(flags);
     const bool held = m_held.contains(keyCode);
@@ -50,7 +50,7 @@ QVector<MacroEvent> MacroRecorder::record(int keyCode, int flags, qint64 nowMs, 
     if (held && press) {
         return {};
     }
-    if (rowsBefore > rowsAllowedBefore(m_delayMode)) {
+    if (table.size() > rowsAllowedBefore(m_delayMode)) {
         return {};
     }
     QVector<MacroEvent> rows;
@@ -61,12 +61,16 @@ QVector<MacroEvent> MacroRecorder::record(int keyCode, int flags, qint64 nowMs, 
             rows << delayEvent(m_defaultDelayMs, m_unit);
         }
     }
+    rows << keyEvent(press, usageOf(keyCode));
+    // Recorded after rows without delays, an event may keep to the row limit and still not fit.
+    if (!macroFits(table + rows)) {
+        return {};
+    }
     if (press) {
         m_held.insert(keyCode);
     } else {
         m_held.remove(keyCode);
     }
-    rows << keyEvent(press, usageOf(keyCode));
     m_lastEventMs = nowMs;
     return rows;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/macro_files.h"
@@ -17,10 +18,11 @@ public:
     // Forgets the held keys and the time of the last event.
     void start(int delayMode, int defaultDelayMs);
 
-    // One key event (program key code, capture flags) at nowMs on a steady clock, with rowsBefore
-    // rows in the table. Returns the rows to add: nothing for a repeat or beyond the limit, else
-    // the delay row the mode asks for (not before the first event) and the key row.
-    QVector<MacroEvent> record(int keyCode, int flags, qint64 nowMs, int rowsBefore);
+    // One key event (program key code, capture flags) at nowMs on a steady clock, to be added to
+    // table. Returns the rows to add: nothing for a repeat, beyond the row limit or when the macro
+    // would no longer fit a button (the event is then forgotten), else the delay row the mode asks
+    // for (not before the first event) and the key row.
+    QVector<MacroEvent> record(int keyCode, int flags, qint64 nowMs, const QVector<MacroEvent>& table);
 
     // The most rows a table may hold before an event is still added: 39 without delays, 61 with.
     static int rowsAllowedBefore(int delayMode);
