@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestDisplayScale SOURCES test_display_scale.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestPushButton SOURCES test_push_button.cpp LIBS mousecfg_ui LABEL gui)
@@ -36,6 +37,10 @@ if(MOUSECFG_GUI)
                 random_config.cpp random_config.h
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestWindowGates mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestUnsentEdits
+        SOURCES test_unsent_edits.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestUnsentEdits mousecfg_skin mousecfg_translations)
     mousecfg_add_test(NAME TestWindowPointerSpeed
         SOURCES test_window_pointer_speed.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL gui)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
@@ -84,17 +85,58 @@ private slots:
         // Stage 4 (enabled) is switched off.
         QTest::mouseClick(page.row(3)->enableBox(), Qt::LeftButton, {}, centreOf(page.row(3)->enableBox()));
 
-        ProfileRecord applied = before;
-        page.applyEdits(applied, config);
+        // Every edit is in the record the page was shown, and nothing else changed.
         ProfileRecord expected = before;
         expected.dpi = 2;
+        // Stage 3 was disabled: being made the active one switched it on.
+        expected.dpiStages[2].used = 1;
         expected.dpiStages[0].x = 12;
         expected.dpiStages[1].link = 1;
         expected.dpiStages[1].y = expected.dpiStages[1].x;
         expected.dpiStages[3].used = 0;
-        QCOMPARE(applied, expected);
-        // The window's record is untouched until Apply takes the page's copy.
-        QCOMPARE(profile, before);
+        QCOMPARE(profile, expected);
+        QVERIFY(page.row(3)->isDimmed());
+        QVERIFY(!page.row(2)->isDimmed());
+    }
+
+    void theActiveStageIsAlwaysAnEnabledOne()
+    {
+        TarqDPIWindow page;
+        page.setSensor(kSensor);
+        ProfileRecord profile = profileInRange(8);
+        for (int i = 0; i < kDpiStageCount; ++i)
+            profile.dpiStages[size_t(i)].used = quint8(i == 1 || i == 3 || i == 4 ? 1 : 0);
+        profile.dpi = 3;
+        ConfigRecord config;
+        page.showProfile(profile, config, 6);
+        showAt(page, 456, 386);
+        QVERIFY(page.row(0)->isDimmed());
+        QVERIFY(!page.row(3)->isDimmed());
+
+        const auto switchOff = [&](int stage) {
+            QCheckBox* box = page.row(stage)->enableBox();
+            QTest::mouseClick(box, Qt::LeftButton, {}, centreOf(box));
+        };
+        // Disabling the active stage 4: stages 3 and 5 are as near, the following one is taken.
+        switchOff(3);
+        QCOMPARE(profile.dpi, quint8(4));
+        QCOMPARE(page.stageGroup()->checkedId(), 4);
+        QVERIFY(page.row(3)->isDimmed());
+        // Then stage 5: stage 2 is the only one left and becomes active.
+        switchOff(4);
+        QCOMPARE(profile.dpi, quint8(1));
+        // The last enabled stage cannot be switched off.
+        switchOff(1);
+        QCOMPARE(profile.dpiStages[1].used, quint8(1));
+        QVERIFY(page.row(1)->enableBox()->isChecked());
+        QVERIFY(!page.row(1)->isDimmed());
+        QCOMPARE(profile.dpi, quint8(1));
+        // A disabled stage chosen as the active one is switched on and no longer dimmed.
+        QTest::mouseClick(page.row(5)->stageButton(), Qt::LeftButton, {}, centreOf(page.row(5)->stageButton()));
+        QCOMPARE(profile.dpi, quint8(5));
+        QCOMPARE(profile.dpiStages[5].used, quint8(1));
+        QVERIFY(page.row(5)->enableBox()->isChecked());
+        QVERIFY(!page.row(5)->isDimmed());
     }
 
     void stageButtonsFormOneExclusiveGroup()
@@ -140,6 +182,7 @@ private slots:
     {
         TarqDPIWindow page;
         ProfileRecord profile = profileInRange(5);
+        const ProfileRecord before = profile;
         ConfigRecord config;
         page.setSensor(3399);
         page.showProfile(profile, config, 6);
@@ -160,10 +203,8 @@ private slots:
         QTest::keyClick(xEntry, Qt::Key_Return);
         QCOMPARE(page.row(0)->slider()->firstValue(), 32); // 1650; 1600 is farther
         QCOMPARE(xEntry->value(), 1650);
-        ProfileRecord applied = profile;
-        page.applyEdits(applied, config);
-        QCOMPARE(applied.dpiStages[0].x, quint32(32));
-        QCOMPARE(applied.dpiStages[0].y, profile.dpiStages[0].y);
+        QCOMPARE(profile.dpiStages[0].x, quint32(32));
+        QCOMPARE(profile.dpiStages[0].y, before.dpiStages[0].y);
 
         // A sensor without a typed entry shows the labels instead.
         page.setSensor(3212);
@@ -201,7 +242,7 @@ private slots:
     {
         ProfileRecord profile = randomProfile(11);
         profile.pollrate = 4;
-        TarqReportRate page(profile);
+        TarqReportRate page(&profile);
         showAt(page, 149, 200);
         QCOMPARE(page.rateButton()->text(), QStringLiteral("250 HZ"));
         QCOMPARE(page.styleSheet(), QStringLiteral("background-color: rgba(33,35,35,0.5)"));
@@ -223,16 +264,12 @@ private slots:
         page.setProfileData(odd, 1);
         QCOMPARE(page.rateButton()->text(), QStringLiteral("250 HZ"));
 
+        // The choice goes into the record shown last, and only its rate changes.
+        ProfileRecord expected = odd;
+        expected.pollrate = 2;
         page.rateActions().at(2)->trigger();
         QCOMPARE(page.rateButton()->text(), QStringLiteral("500 HZ"));
-        ProfileRecord applied = profile;
-        ConfigRecord config;
-        const ConfigRecord configBefore = config;
-        page.applyEdits(applied, config);
-        ProfileRecord expected = profile;
-        expected.pollrate = 2;
-        QCOMPARE(applied, expected);
-        QCOMPARE(config, configBefore);
+        QCOMPARE(odd, expected);
 
         // The lift-off choice is announced every time, also for the one already chosen.
         QSignalSpy lift(&page, &TarqPage::RefreshLift);
@@ -250,7 +287,13 @@ private slots:
         profile.scrollspeed = 4;
         TarqPointSpeed page(&profile);
         showAt(page, 506, 77);
-        page.setData(&profile, 1, 0, 1, 0, 40);
+        ConfigRecord config;
+        config.Sync = 1;
+        config.LiftHigh = 0;
+        config.AngleValue = 1;
+        config.Jitter = 0;
+        config.Debounce = 40;
+        page.showProfile(profile, config, kDpiStageCount);
         QCOMPARE(page.lift(), quint8(0));
         QVERIFY(page.switchBox(1, 1)->isChecked()); // lift 0 shows 2mm
         QVERIFY(!page.switchBox(1, 0)->isChecked());
@@ -282,10 +325,7 @@ private slots:
         QCOMPARE(page.keyResponse(), quint8(1));
         QCOMPARE(page.keyResponseValue()->text(), QStringLiteral("1"));
 
-        ConfigRecord config;
-        ProfileRecord applied = profile;
-        page.applyEdits(applied, config);
-        QCOMPARE(applied, profile);
+        // The switches and the key response went straight into the device-wide options.
         QCOMPARE(int(config.Sync), 1);
         QCOMPARE(int(config.LiftHigh), 0);
         QCOMPARE(int(config.AngleValue), 0);

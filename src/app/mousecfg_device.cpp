@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the device: hot-plugging, the mouse list, the battery display, the
 // mouse's own buttons and the product pictures.
 #include "app/battery_notifier.h"
@@ -231,10 +232,12 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
 {
     if (iProfile < kProfileCount && iProfile != m_configuration.working.ProfileID)
         slotRefreshProfile(iProfile);
-    const ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
-    if (iDPI != current.dpi)
+    // Measured against what the mouse was known to hold, so a stage or rate chosen on a page and
+    // not sent yet is not taken back by the next report.
+    const ProfileRecord& held = m_configuration.lastUploaded.profiles[m_configuration.working.ProfileID];
+    if (iDPI != held.dpi)
         slotRefreshDPIStage(iDPI);
-    if (iRate != current.pollrate)
+    if (iRate != held.pollrate)
         slotRefreshRate(iRate);
 }
 
@@ -242,6 +245,8 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
     if (iProfile >= kProfileCount)
         return;
+    // The mouse's own buttons changed what it holds: no edit of the user's.
+    m_configuration.lastUploaded.ProfileID = iProfile;
     SelectSlot(iProfile, false);
     RebuildProfileMenu();
     applyPointerSpeed(iProfile);
@@ -251,6 +256,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 {
     ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
     current.dpi = iDPI;
+    m_configuration.lastUploaded.profiles[m_configuration.working.ProfileID].dpi = iDPI;
     m_dpiPage->showDpiStage(iDPI);
     saveProfileDpiStage(m_library.currentName(), iDPI);
     if (iDPI < kDpiStageCount)
@@ -260,12 +266,16 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
 {
     m_lightingPage->showLightMode(iBuff1);
+    const quint8 slot = m_configuration.working.ProfileID;
+    if (slot < kProfileCount)
+        m_configuration.lastUploaded.profiles[slot].LedMode = m_configuration.working.profiles[slot].LedMode;
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     ProfileRecord& current = m_configuration.working.profiles[m_configuration.working.ProfileID];
     current.pollrate = iRate;
+    m_configuration.lastUploaded.profiles[m_configuration.working.ProfileID].pollrate = iRate;
     m_ratePage->showReportRate(iRate);
     ShowOsdText(reportRateOsdText(iRate));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's profile commands, the slots and sending with progress; and its texts.
 #include "app/gui_thread_monitor.h"
 #include "app/mousecfg_widget.h"
@@ -130,7 +131,10 @@ void MousecfgWidget::rebuildSlotMenu()
     m_slotMenu->clear();
     for (int slot = 0; slot < kProfileCount; ++slot) {
         auto* action = new TarqAction(tr("Profile") + QStringLiteral(" %1").arg(slot + 1), m_slotMenu);
-        connect(action, &QAction::triggered, this, [this, slot] { onSlotActionTriggered(slot); });
+        connect(action, &QAction::triggered, this, [this, slot] {
+            if (slot != m_library.currentSlot())
+                settleUnsentEdits([this, slot] { onSlotActionTriggered(slot); });
+        });
         m_slotMenu->addAction(action);
         m_slotActions[size_t(slot)] = action;
     }
@@ -163,6 +167,7 @@ void MousecfgWidget::RefreshPages()
     const int dpiStageCount = productDpiStageCount();
     for (TarqPage* page : allPages())
         page->showProfile(profile, working, dpiStageCount);
+    markUnsentEdits();
 }
 
 void MousecfgWidget::SelectSlot(int index, bool reload)
@@ -191,7 +196,10 @@ void MousecfgWidget::onSlotActionTriggered(int slot)
     // The battery thread reads the same interface: it would take the switch's echoes.
     const bool monitoring = m_battery.hasThread();
     StopBatteryThread();
-    switchOnBoardProfile(quint8(slot));
+    // The mouse holds the slot now: being on another slot is no edit still to send.
+    if (switchOnBoardProfile(quint8(slot)) == 0)
+        m_configuration.lastUploaded.ProfileID = quint8(slot);
+    markUnsentEdits();
     if (monitoring)
         StartBatteryThread();
     applyPointerSpeed(slot);
@@ -220,10 +228,12 @@ void MousecfgWidget::afterSlotNameChange()
 
 void MousecfgWidget::onChooseProfile(QAction* action)
 {
-    const ProfileCommandResult result = m_library.choose(action->text());
-    showCommandResult(result);
-    if (result.ok())
-        afterSlotNameChange();
+    settleUnsentEdits([this, name = action->text()] {
+        const ProfileCommandResult result = m_library.choose(name);
+        showCommandResult(result);
+        if (result.ok())
+            afterSlotNameChange();
+    });
 }
 
 void MousecfgWidget::onCommandClicked()
@@ -331,15 +341,12 @@ void MousecfgWidget::resetAllProfiles()
 
 void MousecfgWidget::applyChanges()
 {
-    ConfigRecord& working = m_configuration.working;
-    ProfileRecord& profile = working.profiles[size_t(m_library.currentSlot())];
-    for (TarqPage* page : allPages())
-        page->applyEdits(profile, working);
     sendWithProgress(false);
 }
 
 void MousecfgWidget::okClicked()
 {
+    // The pages wrote every edit into the working record already: OK sends what Apply sends.
     sendWithProgress(false, [this](int) { hide(); });
 }
 
@@ -381,6 +388,11 @@ void MousecfgWidget::saveConfigurationFile()
 }
 
 void MousecfgWidget::loadConfigurationFile()
+{
+    settleUnsentEdits([this] { loadConfigurationFileNow(); });
+}
+
+void MousecfgWidget::loadConfigurationFileNow()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(), tr(kConfigFileFilter));
     if (path.isEmpty())
@@ -455,6 +467,7 @@ void MousecfgWidget::finishSend()
     m_lastSendResult = outcome.result;
     if (outcome.result == 0 && outcome.sentFlags != ChangeFlag::None)
         applyPointerSpeed(m_library.currentSlot());
+    markUnsentEdits();
     const QString message = sendingMessage(outcome);
     if (!message.isEmpty())
         showMessage(TarqMessageBox::Question,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/connection_display.h"
@@ -219,6 +220,7 @@ private:
     void importProfile();
     void saveConfigurationFile();
     void loadConfigurationFile();
+    void loadConfigurationFileNow();
     void showCommandResult(const ProfileCommandResult& result);
     void afterSlotNameChange();
     // Every send passes the gate out first: refused, or warned about with the choice to go on.
@@ -229,9 +231,21 @@ private:
     // Windows of the show-or-warn step and the message boxes (non-blocking, application modal).
     void showOrWarn();
     void showMessage(int kind, const QString& text, std::function<void(bool)> answered = {});
+    // Quits once the macro editor's and the pages' unsent work is settled.
+    void quitWhenSettled();
     void showNotes();
     // The desktop's pointer speed becomes the current slot's: nobody chose another yet.
     void adoptDesktopPointerSpeed();
+
+    // Unsent edits: what the pages changed that the mouse has not been sent.
+    bool hasUnsentEdits() const;
+    // Runs proceed at once without unsent edits; else asks whether to send them first (proceed
+    // follows a successful send), discard them (proceed follows) or stay.
+    void settleUnsentEdits(std::function<void()> proceed);
+    void discardUnsentEdits();
+    // The title's mark follows the unsent edits.
+    void markUnsentEdits();
+    void queueUnsentCheck(const QEvent* event);
 
     bool m_dragging = false;
     bool m_dragMoved = false;
@@ -340,4 +354,6 @@ private:
     OsdLink* m_osd = nullptr;
     std::function<void(int)> m_afterSend;
     QStringList m_notes;
+    bool m_unsentQuestionOpen = false;
+    bool m_unsentCheckQueued = false;
 };

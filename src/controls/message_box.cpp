@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/message_box.h"
 
 #include "controls/device_open_source.h"
@@ -56,12 +57,17 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
     }
     m_headingLabel->setStyleSheet(dialogHeadingStyle());
 
-    if (kind == Question) {
+    if (kind == Question || kind == Choice) {
         m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Yes"));
         m_refuseButton = makeButton(QStringLiteral("msgBoxNoBtn"), QLatin1String(EmbeddedImage::No), tr("No"));
         connect(m_refuseButton, &QToolButton::clicked, this, &QDialog::reject);
     } else {
         m_acceptButton = makeButton(QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), tr("Ok"));
+    }
+    if (kind == Choice) {
+        m_alternativeButton =
+            makeButton(QStringLiteral("msgBoxAlternativeBtn"), QLatin1String(EmbeddedImage::No), QString());
+        connect(m_alternativeButton, &QToolButton::clicked, this, [this] { done(AlternativeChosen); });
     }
     connect(m_acceptButton, &QToolButton::clicked, this, &QDialog::accept);
     fitTextHeight();
@@ -72,6 +78,19 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
         m_plugInTimer->setInterval(kPlugInPollMs);
         connect(m_plugInTimer, &QTimer::timeout, this, &TarqMessageBox::GetPlugInSignal);
         m_plugInTimer->start();
+    }
+}
+
+void TarqMessageBox::setChoiceTexts(const char* accept, const char* alternative, const char* refuse)
+{
+    if (!m_alternativeButton)
+        return;
+    const std::pair<QToolButton*, const char*> texts[] = { { m_acceptButton, accept },
+                                                           { m_alternativeButton, alternative },
+                                                           { m_refuseButton, refuse } };
+    for (const auto& [button, source] : texts) {
+        button->setText(tr(source));
+        button->setAccessibleName(button->text());
     }
 }
 
@@ -128,7 +147,12 @@ void TarqMessageBox::layoutChildren()
 
     const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
     const int gap = scaled(16);
-    if (m_refuseButton) {
+    if (m_alternativeButton) {
+        const int left = (width() - 3 * buttonSize.width() - 2 * gap) / 2;
+        QToolButton* const row[] = { m_acceptButton, m_alternativeButton, m_refuseButton };
+        for (int i = 0; i < 3; ++i)
+            row[i]->setGeometry(QRect(QPoint(left + i * (buttonSize.width() + gap), buttonTop), buttonSize));
+    } else if (m_refuseButton) {
         const int left = (width() - 2 * buttonSize.width() - gap) / 2;
         m_acceptButton->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
         m_refuseButton->setGeometry(QRect(QPoint(left + buttonSize.width() + gap, buttonTop), buttonSize));

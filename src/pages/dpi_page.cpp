@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/dpi_page.h"
 
 #include "controls/display_scale.h"
@@ -51,7 +52,7 @@ void TarqDPIWindow::setSensor(int sensorCode)
     for (TarqSingleDPI* row : m_rows)
         row->setSensor(sensorCode, range);
     for (int i = 0; i < kDpiStageCount; ++i)
-        m_rows[size_t(i)]->setStage(m_ProfileData.dpiStages[size_t(i)]);
+        showStage(i);
 }
 
 void TarqDPIWindow::setStageCount(int count)
@@ -62,7 +63,7 @@ void TarqDPIWindow::setStageCount(int count)
 
 void TarqDPIWindow::setActiveStage(int stage)
 {
-    m_ProfileData.dpi = quint8(stage);
+    m_profile->dpi = quint8(stage);
     for (int i = 0; i < kDpiStageCount; ++i)
         m_rows[size_t(i)]->setActive(i == stage);
     if (stage >= 0 && stage < kDpiStageCount)
@@ -71,17 +72,16 @@ void TarqDPIWindow::setActiveStage(int stage)
 
 void TarqDPIWindow::showProfile(ProfileRecord& profile, ConfigRecord&, int dpiStageCount)
 {
-    m_ProfileData = profile;
+    m_profile = &profile;
     for (int i = 0; i < kDpiStageCount; ++i)
-        m_rows[size_t(i)]->setStage(profile.dpiStages[size_t(i)]);
+        showStage(i);
     setActiveStage(profile.dpi);
     setStageCount(dpiStageCount);
 }
 
-void TarqDPIWindow::applyEdits(ProfileRecord& profile, ConfigRecord&) const
+void TarqDPIWindow::showStage(int stage)
 {
-    profile.dpi = m_ProfileData.dpi;
-    profile.dpiStages = m_ProfileData.dpiStages;
+    m_rows[size_t(stage)]->setStage(m_profile->dpiStages[size_t(stage)]);
 }
 
 void TarqDPIWindow::retranslate()
@@ -102,28 +102,56 @@ void TarqDPIWindow::onRadioChanged()
     const int checked = m_group->checkedId();
     if (checked < 0)
         return;
+    // The mouse skips a disabled stage: choosing one to be active means using it.
+    DpiStage& chosen = m_profile->dpiStages[size_t(checked)];
+    if (!chosen.used) {
+        chosen.used = 1;
+        showStage(checked);
+    }
     setActiveStage(checked);
-    qCDebug(lcUi, "m_ProfileData.dpi = %d", m_ProfileData.dpi);
+    qCDebug(lcUi, "m_profile->dpi = %d", m_profile->dpi);
 }
 
 void TarqDPIWindow::onSliderChanged(int x, int y, quint8 stage)
 {
     if (stage >= kDpiStageCount)
         return;
-    m_ProfileData.dpiStages[stage].x = quint32(x);
-    m_ProfileData.dpiStages[stage].y = quint32(y);
+    m_profile->dpiStages[stage].x = quint32(x);
+    m_profile->dpiStages[stage].y = quint32(y);
 }
 
 void TarqDPIWindow::onLinkChanged(quint8 link, quint8 stage)
 {
     if (stage < kDpiStageCount)
-        m_ProfileData.dpiStages[stage].link = link;
+        m_profile->dpiStages[stage].link = link;
 }
 
 void TarqDPIWindow::onEnableChanged(quint8 enabled, quint8 stage)
 {
-    if (stage < kDpiStageCount)
-        m_ProfileData.dpiStages[stage].used = enabled;
+    if (stage >= kDpiStageCount)
+        return;
+    m_profile->dpiStages[stage].used = enabled;
+    if (enabled || stage != m_profile->dpi)
+        return;
+    const int nearest = nearestEnabledStage(stage);
+    if (nearest < 0) {
+        // The mouse needs one stage to be in: the last enabled one stays so.
+        m_profile->dpiStages[stage].used = 1;
+        showStage(stage);
+        return;
+    }
+    setActiveStage(nearest);
+}
+
+int TarqDPIWindow::nearestEnabledStage(int stage) const
+{
+    for (int distance = 1; distance < m_stageCount; ++distance) {
+        for (const int candidate : { stage + distance, stage - distance }) {
+            if (candidate >= 0 && candidate < m_stageCount && m_profile->dpiStages[size_t(candidate)].used)
+                return candidate;
+        }
+    }
+    return -1;
 }
 
 void TarqDPIWindow::onStateChanged(int) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "pages/tarq_page.h"
@@ -10,8 +11,8 @@ class TarqLabel;
 class TarqSingleDPI;
 
 // The eight DPI stages of the current slot (as many rows as the product has stages): the active
-// stage, each stage's resolution, link and enable. The page edits its own copy of the record;
-// Apply takes the active stage and the eight stages back.
+// stage, each stage's resolution, link and enable. The page edits the slot's record in place, and
+// keeps the active stage among the enabled ones.
 class TarqDPIWindow final : public TarqPage
 {
     Q_OBJECT
@@ -27,11 +28,10 @@ public:
     void setActiveStage(int stage);
 
     void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
-    void applyEdits(ProfileRecord& profile, ConfigRecord& config) const override;
     void retranslate() override;
     void showDpiStage(int stage) override;
 
-    const ProfileRecord& profileData() const { return m_ProfileData; }
+    const ProfileRecord& profileData() const { return *m_profile; }
     TarqSingleDPI* row(int stage) const { return m_rows[size_t(stage)]; }
     QButtonGroup* stageGroup() const { return m_group; }
     int sensorCode() const { return m_sensor; }
@@ -53,8 +53,13 @@ protected:
 private:
     void layoutRows();
     void updateTabOrder();
+    // The enabled stage nearest to stage, the following one first on a tie; -1 when none is.
+    int nearestEnabledStage(int stage) const;
+    void showStage(int stage);
 
-    ProfileRecord m_ProfileData;
+    // What the page edits before the window shows it a slot.
+    ProfileRecord m_unshown;
+    ProfileRecord* m_profile = &m_unshown;
     int m_sensor = 0;
     int m_stageCount = kDpiStageCount;
     QWidget* m_rowsFrame;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/dpi_row.h"
 
 #include "controls/display_scale.h"
@@ -11,6 +12,7 @@
 #include "storage/profile_record.h"
 
 #include <QCheckBox>
+#include <QGraphicsOpacityEffect>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -30,6 +32,7 @@ constexpr QRect kLinkBox(366, 10, 90, 20);
 constexpr int kEndLabelFontSize = 9;
 constexpr int kEntryFontSize = 11;
 constexpr int kHighestDpi = 60000;
+constexpr qreal kDimmedOpacity = 0.35;
 
 // The catalogues keep the "%d" of these texts; the number goes where it stands.
 QString withNumber(const QString& text, int value)
@@ -116,6 +119,7 @@ void TarqSingleDPI::setStage(const DpiStage& stage)
     m_slider->setLinked(stage.link != 0);
     m_linkBox->setChecked(stage.link != 0);
     m_enableBox->setChecked(stage.used != 0);
+    showUsed(stage.used != 0);
     showLinked(stage.link != 0);
     showValues(int(stage.x), int(stage.y));
 }
@@ -178,6 +182,7 @@ void TarqSingleDPI::onStateChanged(int state)
             onSliderChanged(x, x);
         }
     } else if (sender() == m_enableBox) {
+        showUsed(on != 0);
         emit EnableSignal(on, m_stage);
     }
 }
@@ -234,6 +239,21 @@ void TarqSingleDPI::showLinked(bool linked)
     m_yEntry->setPrefix(QStringLiteral("Y "));
     m_xEntry->setAccessibleName(linked ? tr("Stage %1 DPI").arg(m_stage + 1) : tr("Stage %1 X DPI").arg(m_stage + 1));
     layoutChildren();
+}
+
+void TarqSingleDPI::showUsed(bool used)
+{
+    m_dimmed = !used;
+    for (QWidget* part : std::initializer_list<QWidget*>{ m_slider, m_minLabel, m_maxLabel, m_xLabel, m_yLabel,
+                                                          m_dpiLabel, m_xEntry, m_yEntry, m_linkBox }) {
+        if (used) {
+            part->setGraphicsEffect(nullptr);
+            continue;
+        }
+        auto* dim = new QGraphicsOpacityEffect(part);
+        dim->setOpacity(kDimmedOpacity);
+        part->setGraphicsEffect(dim);
+    }
 }
 
 void TarqSingleDPI::showValues(int x, int y)

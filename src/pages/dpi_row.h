@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "device/sensor_resolution.h"
@@ -41,6 +42,9 @@ public:
     TarqLabel* dpiLabel() const { return m_dpiLabel; }
     TarqLabel* minimumLabel() const { return m_minLabel; }
     TarqLabel* maximumLabel() const { return m_maxLabel; }
+    // A disabled stage's resolution controls are dimmed; they stay usable, to be set up before
+    // the stage is switched on.
+    bool isDimmed() const { return m_dimmed; }
     // The widgets in reading order, for the page's tab chain.
     QList<QWidget*> focusChain() const;
 
@@ -64,6 +68,7 @@ private:
     void showValues(int x, int y);
     void showLinked(bool linked);
     void onEntryFinished();
+    void showUsed(bool used);
 
     quint8 m_stage;
     int m_sensor = 0;
@@ -79,4 +84,5 @@ private:
     QSpinBox* m_xEntry;
     QSpinBox* m_yEntry;
     QCheckBox* m_linkBox;
+    bool m_dimmed = false;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/performance_page.h"
 
 #include "controls/display_scale.h"
@@ -105,20 +106,20 @@ void TarqPointSpeed::setData(ProfileRecord* profile, quint8 sync, quint8 lift, q
 
 void TarqPointSpeed::showProfile(ProfileRecord& profile, ConfigRecord& config, int)
 {
+    m_config = nullptr;
     setData(&profile, config.Sync, config.LiftHigh, config.AngleValue, config.Jitter, config.Debounce);
+    m_config = &config;
 }
 
-void TarqPointSpeed::applyEdits(ProfileRecord& profile, ConfigRecord& config) const
+void TarqPointSpeed::storeOptions()
 {
-    config.Sync = m_sync;
-    config.LiftHigh = m_lift;
-    config.AngleValue = m_angle;
-    config.Jitter = m_jitter;
-    config.Debounce = m_keyResponse;
-    if (m_profile && m_profile != &profile) {
-        profile.scrollspeed = m_profile->scrollspeed;
-        profile.mousespeed = m_profile->mousespeed;
-    }
+    if (!m_config)
+        return;
+    m_config->Sync = m_sync;
+    m_config->LiftHigh = m_lift;
+    m_config->AngleValue = m_angle;
+    m_config->Jitter = m_jitter;
+    m_config->Debounce = m_keyResponse;
 }
 
 void TarqPointSpeed::retranslate()
@@ -153,6 +154,7 @@ void TarqPointSpeed::onKeyResponseChanged(int value)
     qCDebug(lcUi, "slider_clicked 1 = %d", value);
     m_keyResponse = quint8(value);
     m_keyValue->setNumber(value);
+    storeOptions();
 }
 
 void TarqPointSpeed::checkbtn_clicked()
@@ -178,6 +180,7 @@ void TarqPointSpeed::checkbtn_clicked()
                     break;
             }
             showSwitch(Pair(pair), first);
+            storeOptions();
             return;
         }
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "pages/tarq_page.h"
@@ -9,9 +10,9 @@ class QSpinBox;
 class TarqLabel;
 class TarqSlider;
 
-// Options that are not per stage: key response, scroll speed (written straight into the record
-// the page was given), and the sync, lift-off, angle-snapping and jitter switches, which Apply
-// takes into the device-wide options.
+// Options that are not per stage: key response, scroll speed, and the sync, lift-off,
+// angle-snapping and jitter switches. Each edit goes straight into the records the window showed:
+// the scroll speed into the slot's, the rest into the device-wide options.
 class TarqPointSpeed final : public TarqPage
 {
     Q_OBJECT
@@ -23,7 +24,6 @@ public:
     void setData(ProfileRecord* profile, quint8 sync, quint8 lift, quint8 angle, quint8 jitter, quint8 keyResponse);
 
     void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
-    void applyEdits(ProfileRecord& profile, ConfigRecord& config) const override;
     void retranslate() override;
 
     quint8 sync() const { return m_sync; }
@@ -52,8 +52,10 @@ private:
     void onKeyResponseChanged(int value);
     void showSwitch(Pair pair, bool firstChecked);
     void updateTabOrder();
+    void storeOptions();
 
     ProfileRecord* m_profile;
+    ConfigRecord* m_config = nullptr;
     quint8 m_sync = 0;
     quint8 m_lift = 1;
     quint8 m_angle = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/report_rate_page.h"
 
 #include "controls/display_scale.h"
@@ -25,7 +26,7 @@ constexpr quint8 kRate1000 = 1;
 
 } // namespace
 
-TarqReportRate::TarqReportRate(const ProfileRecord& profile, QWidget* parent)
+TarqReportRate::TarqReportRate(ProfileRecord* profile, QWidget* parent)
     : TarqPage(parent)
     , m_profile(profile)
     , m_title(new TarqLabel(this))
@@ -66,7 +67,6 @@ TarqReportRate::TarqReportRate(const ProfileRecord& profile, QWidget* parent)
     connect(m_lift1, &QRadioButton::clicked, this, &TarqReportRate::onRadioChanged);
     connect(m_lift2, &QRadioButton::clicked, this, &TarqReportRate::onRadioChanged);
     retranslate();
-    showCaption(m_profile.pollrate);
 }
 
 QList<TarqAction*> TarqReportRate::rateActions() const
@@ -74,10 +74,10 @@ QList<TarqAction*> TarqReportRate::rateActions() const
     return { m_rate125, m_rate250, m_rate500, m_rate1000 };
 }
 
-void TarqReportRate::setProfileData(const ProfileRecord& profile, quint8 lift)
+void TarqReportRate::setProfileData(ProfileRecord& profile, quint8 lift)
 {
-    m_profile = profile;
-    showCaption(m_profile.pollrate);
+    m_profile = &profile;
+    showCaption(rateCode());
     m_iLift = lift == 1 || lift == 2 ? lift : 2;
     m_liftGroup->button(m_iLift - 1)->setChecked(true);
 }
@@ -87,15 +87,17 @@ void TarqReportRate::showProfile(ProfileRecord& profile, ConfigRecord& config, i
     setProfileData(profile, config.LiftHigh);
 }
 
-void TarqReportRate::applyEdits(ProfileRecord& profile, ConfigRecord&) const
-{
-    profile.pollrate = m_profile.pollrate;
-}
-
 void TarqReportRate::showReportRate(int rateCode)
 {
-    m_profile.pollrate = quint8(rateCode);
-    showCaption(m_profile.pollrate);
+    setRateCode(quint8(rateCode));
+}
+
+void TarqReportRate::setRateCode(quint8 code)
+{
+    m_rateCode = code;
+    if (m_profile)
+        m_profile->pollrate = code;
+    showCaption(code);
 }
 
 void TarqReportRate::retranslate()
@@ -110,7 +112,7 @@ void TarqReportRate::retranslate()
     m_lift2->setText(tr("2 mm"));
     m_rateButton->setAccessibleName(tr("REPORT RATE"));
     setAccessibleName(tr("REPORT RATE"));
-    showCaption(m_profile.pollrate);
+    showCaption(rateCode());
 }
 
 void TarqReportRate::showCaption(quint8 code)
@@ -149,8 +151,7 @@ void TarqReportRate::onRateAction()
         code = kRate1000;
     else
         return;
-    m_profile.pollrate = code;
-    showCaption(code);
+    setRateCode(code);
 }
 
 void TarqReportRate::onRadioChanged()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "pages/tarq_page.h"
@@ -20,17 +21,18 @@ class TarqReportRate final : public TarqPage
     Q_DISABLE_COPY(TarqReportRate)
 
 public:
-    explicit TarqReportRate(const ProfileRecord& profile = ProfileRecord(), QWidget* parent = nullptr);
+    // profile: the record the rate choice goes into, until the window shows another.
+    explicit TarqReportRate(ProfileRecord* profile = nullptr, QWidget* parent = nullptr);
 
-    void setProfileData(const ProfileRecord& profile, quint8 lift);
+    void setProfileData(ProfileRecord& profile, quint8 lift);
 
     void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
-    void applyEdits(ProfileRecord& profile, ConfigRecord& config) const override;
     void retranslate() override;
     void showReportRate(int rateCode) override;
 
     quint8 lift() const { return m_iLift; }
-    const ProfileRecord& profileData() const { return m_profile; }
+    // The code the caption shows: the record's, or the one chosen before any record was shown.
+    quint8 rateCode() const { return m_profile ? m_profile->pollrate : m_rateCode; }
     TarqPushButton* rateButton() const { return m_rateButton; }
     TarqMenu* rateMenu() const { return m_menu; }
     QList<TarqAction*> rateActions() const;
@@ -45,8 +47,10 @@ protected:
 private:
     void onRateAction();
     void showCaption(quint8 code);
+    void setRateCode(quint8 code);
 
-    ProfileRecord m_profile;
+    ProfileRecord* m_profile = nullptr;
+    quint8 m_rateCode = 0;
     quint8 m_iLift = 2;
     TarqLabel* m_title;
     QLabel* m_picture;

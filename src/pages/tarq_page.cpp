@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/tarq_page.h"
-
-void TarqPage::applyEdits(ProfileRecord&, ConfigRecord&) const {}
 
 void TarqPage::retranslate() {}
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -7,8 +8,8 @@ struct ProfileRecord;
 class TarqPushButton;
 
 // What the main window asks of every page it hosts (settings pages, button page, macro editor).
-// Pages edit the working records in place; Apply then asks each page for the values it keeps
-// apart from them. Signals a page does not raise are simply never emitted.
+// Pages edit the working records in place, so what the window holds is always what the next send
+// sends. Signals a page does not raise are simply never emitted.
 class TarqPage : public QWidget
 {
     Q_OBJECT
@@ -20,8 +21,6 @@ public:
     // Shows the current slot's record, the device-wide options and the product's DPI stage count. Both
     // records outlive the page's use of them: the window keeps them.
     virtual void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) = 0;
-    // Writes what the page keeps apart from the records into them (the window's Apply).
-    virtual void applyEdits(ProfileRecord& profile, ConfigRecord& config) const;
     // The language changed.
     virtual void retranslate();
     // The mouse's own buttons changed what the page shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/profile_commands.h"
 
 #include "log_categories.h"
@@ -202,7 +203,10 @@ ProfileCommandResult ProfileLibrary::showInCurrentSlot(const QString& name)
     ProfileCommandResult result;
     result.notices = loadProfileThroughGate(record, profileFilePath(name), currentRecordLimits());
     record.ProfileName = name;
-    m_working.profileNames[static_cast<size_t>(currentSlot())] = name;
+    QString& slotName = m_working.profileNames[static_cast<size_t>(currentSlot())];
+    if (!slotNamesWritten(m_working, slotName, name, QString(slotName))) {
+        return fileFailed(configIniPath());
+    }
     currentRecord() = record;
     return result;
 }
@@ -284,7 +288,10 @@ ProfileCommandResult ProfileLibrary::copy()
         return fileFailed(productListPath());
     }
     m_names = names;
-    m_working.profileNames[static_cast<size_t>(currentSlot())] = name;
+    QString& slotName = m_working.profileNames[static_cast<size_t>(currentSlot())];
+    if (!slotNamesWritten(m_working, slotName, name, QString(slotName))) {
+        return fileFailed(configIniPath());
+    }
     currentRecord().ProfileName = name;
     return done();
 }
@@ -534,6 +541,28 @@ void ProfileLibrary::resetAll(int pointerSpeed)
     for (ProfileRecord& profile : m_working.profiles) {
         profile.mousespeed = static_cast<quint8>(pointerSpeed);
     }
+}
+
+QStringList ProfileLibrary::discardEdits(const ConfigRecord& uploaded)
+{
+    m_working.AngleValue = uploaded.AngleValue;
+    m_working.LiftHigh = uploaded.LiftHigh;
+    m_working.Sync = uploaded.Sync;
+    m_working.Jitter = uploaded.Jitter;
+    m_working.Debounce = uploaded.Debounce;
+    QStringList notices;
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const QString& name = m_working.profileNames[static_cast<size_t>(slot)];
+        if (!isValidFileName(name)) {
+            continue;
+        }
+        ProfileRecord& record = m_working.profiles[static_cast<size_t>(slot)];
+        const quint8 speed = record.mousespeed;
+        notices << loadProfileThroughGate(record, profileFilePath(name), currentRecordLimits());
+        record.ProfileName = name;
+        record.mousespeed = speed;
+    }
+    return notices;
 }
 
 QStringList ProfileLibrary::reloadCurrent()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/profile_record.h"
@@ -76,13 +77,14 @@ public:
     static bool isDefaultName(const QString& name);
 
     // A menu entry: refused when another slot shows name; else the current slot shows it, read
-    // from its file. Nothing is written or sent.
+    // from its file, and Config.ini's slot assignment says so at once. Nothing is sent.
     ProfileCommandResult choose(const QString& name);
     // A new profile "Profile N" (the first N without a file) from the default profile file, shown
-    // in the current slot.
+    // in the current slot and written to the slot assignment.
     ProfileCommandResult add();
     // A copy of the current slot's file as "NAME copy", "NAME copy 2", ...; the current slot shows
-    // the copy's name and keeps its record (whose ProfileName becomes the copy's).
+    // the copy's name and keeps its record (whose ProfileName becomes the copy's); the slot
+    // assignment is written.
     ProfileCommandResult copy();
     // Renames the current slot's profile (list, slot name, record name, file) and writes the list
     // and the slot assignment.
@@ -106,6 +108,10 @@ public:
     // Cancel: the current slot's record read back from its file, dropping unsent edits. Returns what
     // the gate in repaired.
     QStringList reloadCurrent();
+    // Unsent edits dropped: every slot read back from its file (the files hold what the last send
+    // saved, or a profile chosen since) and the device-wide options back to uploaded's. The
+    // slots' pointer speeds stay: they are the desktop's, not edits. Returns what the gate repaired.
+    QStringList discardEdits(const ConfigRecord& uploaded);
 
 private:
     ProfileRecord& currentRecord();

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mousecfg_widget.h"
+#include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/sliders.h"
+#include "device/commands.h"
+#include "device/section_encoding.h"
+#include "device/upload.h"
+#include "pages/dpi_page.h"
+#include "pages/dpi_row.h"
+#include "sim/section_decoder.h"
+#include "storage/profile_files.h"
+#include "window_sandbox.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSlider>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+constexpr int kSixthStage = 5;
+const QString kSendFirst = QStringLiteral("Send the changes to the mouse first?");
+
+enum class Answer { Send, Discard, Cancel };
+
+// Waits for the unsent-edits question and answers it with one of its three buttons.
+void answerSendFirst(Answer answer)
+{
+    QTRY_VERIFY(visibleMessageBox());
+    TarqMessageBox* box = visibleMessageBox();
+    QVERIFY2(messageBoxText(box).contains(kSendFirst), qPrintable(messageBoxText(box)));
+    const char* names[] = { "msgBoxYesBtn", "msgBoxAlternativeBtn", "msgBoxNoBtn" };
+    auto* button = box->findChild<QToolButton*>(QLatin1String(names[int(answer)]));
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->accessibleName(), QStringList({ "Send", "Discard", "Cancel" }).at(int(answer)));
+    button->click();
+    QTRY_VERIFY(!visibleMessageBox());
+}
+
+// Steps the sixth stage's resolution bar from the keyboard, as a user would; returns the new step.
+quint32 editSixthStage(MousecfgWidget& window)
+{
+    auto* page = static_cast<TarqDPIWindow*>(window.page(MousecfgWidget::DpiTab));
+    window.selectTab(MousecfgWidget::DpiTab);
+    TarqTwoBarSlider* slider = page->row(kSixthStage)->slider();
+    QSlider* bar = slider->isLinked() ? slider->linkedBar() : slider->firstBar();
+    const quint32 before = page->profileData().dpiStages[kSixthStage].x;
+    bar->setFocus();
+    QTest::keyClick(bar, bar->value() < bar->maximum() ? Qt::Key_Right : Qt::Key_Left);
+    const quint32 after = page->profileData().dpiStages[kSixthStage].x;
+    if (after == before)
+        qWarning("the sixth stage did not change");
+    return after;
+}
+
+// The sixth stage's block as the mouse holds it in slot, against the record's encoding.
+QByteArray stageOnMouse(VirtualMouse& mouse, int slot)
+{
+    const DecodedDpiStage stage =
+        decodeDpiSection(mouse.onBoardSection(slot, CommandCode::DpiSection)).stages[kSixthStage];
+    const std::array<quint8, kDpiStageBlockSize> bytes = { stage.used, stage.xLow, stage.xFlag, stage.yLow,
+                                                           stage.yFlag };
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), kDpiStageBlockSize);
+}
+
+QByteArray stageEncoded(const ProfileRecord& profile)
+{
+    EncodingContext context = currentEncodingContext();
+    const DpiStageBlock block = encodeDpiStageBlock(profile, kSixthStage, context);
+    return QByteArray(reinterpret_cast<const char*>(block.data()), kDpiStageBlockSize);
+}
+
+bool titleMarked(const MousecfgWidget& window)
+{
+    return window.windowTitle().startsWith(QStringLiteral("\u2022 "));
+}
+
+} // namespace
+
+class TestUnsentEdits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A stage edit followed by a slot switch: the question comes, and each answer does what it
+    // says, on the window and on the mouse.
+    void aSlotSwitchAsksAboutUnsentEdits()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        window->setWindowTitle(QStringLiteral("Tarq M1"));
+        window->show();
+        const ProfileRecord before = window->workingConfiguration().profiles[0];
+        const QByteArray heldBefore = stageOnMouse(sandbox.mouse(), 0);
+
+        const quint32 edited = editSixthStage(*window);
+        QCOMPARE(window->workingConfiguration().profiles[0].dpiStages[kSixthStage].x, edited);
+        QTRY_VERIFY(titleMarked(*window));
+
+        // Cancel stays on slot 1 with the edit.
+        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 2"));
+        answerSendFirst(Answer::Cancel);
+        QCOMPARE(window->profileLibrary().currentSlot(), 0);
+        QCOMPARE(window->workingConfiguration().profiles[0].dpiStages[kSixthStage].x, edited);
+
+        // Discard drops it; the mouse never got it.
+        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 2"));
+        answerSendFirst(Answer::Discard);
+        QTRY_COMPARE(window->profileLibrary().currentSlot(), 1);
+        QCOMPARE(window->workingConfiguration().profiles[0].dpiStages, before.dpiStages);
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 0), heldBefore);
+        QCOMPARE(sandbox.mouse().activeProfile(), 1);
+        QVERIFY(!titleMarked(*window));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarq M1"));
+
+        // Send sends it first, then switches.
+        const quint32 secondEdit = editSixthStage(*window);
+        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+        answerSendFirst(Answer::Send);
+        waitForSend(*window, 0);
+        QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
+        const ProfileRecord& sent = window->workingConfiguration().profiles[1];
+        QCOMPARE(sent.dpiStages[kSixthStage].x, secondEdit);
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 1), stageEncoded(sent));
+        QCOMPARE(sandbox.mouse().activeProfile(), 2);
+        QVERIFY(!titleMarked(*window));
+
+        // Without edits a switch asks nothing.
+        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 1"));
+        QTRY_COMPARE(window->profileLibrary().currentSlot(), 0);
+        QVERIFY(!visibleMessageBox());
+    }
+
+    void okSendsThePagesEdits()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        window->show();
+        editSixthStage(*window);
+        click(*window, QStringLiteral("OK"));
+        waitForSend(*window, 0);
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 0), stageEncoded(window->workingConfiguration().profiles[0]));
+        QTRY_VERIFY(window->isHidden());
+        QCOMPARE(window->workingConfiguration(), window->lastUploadedConfiguration());
+    }
+
+    // The slot assignment of ADD is stored at once: quitting without a send keeps it.
+    void addIsStoredWithoutASend()
+    {
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+        QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
+        click(*window, QStringLiteral("ADD"));
+        const QString added = window->workingConfiguration().profileNames[2];
+        QVERIFY(added != QStringLiteral("Profile 3"));
+        QVERIFY(window->trayIcon() && window->trayIcon()->contextMenu());
+        QAction* quit = window->trayIcon()->contextMenu()->actions().constLast();
+        quit->trigger();
+        QVERIFY(!visibleMessageBox());
+        window.reset();
+        ConfigRecord stored;
+        loadConfiguration(stored);
+        QCOMPARE(stored.profileNames[2], added);
+    }
+};
+
+QTEST_MAIN(TestUnsentEdits)
+#include "test_unsent_edits.moc"
