@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mousecfg_widget.h"
 
 #include "app/battery_notifier.h"
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -103,6 +105,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     setAttribute(Qt::WA_TranslucentBackground);
 
     createHeader();
+    // Edits end with input anywhere in the window, its pages and its dialogs.
+    QCoreApplication::instance()->installEventFilter(this);
 
     // The device link for the product to show: the only connected one, else the stored one.
     loadDeviceTable();
@@ -379,7 +383,7 @@ void MousecfgWidget::createPages()
     // Made after the DPI page: it overlaps the lower edge of that page's rectangle.
     m_performancePage = new TarqPointSpeed(nullptr, this);
     place(m_performancePage, WindowLayout::PerformancePage);
-    m_ratePage = new TarqReportRate(ProfileRecord(), this);
+    m_ratePage = new TarqReportRate(nullptr, this);
     place(m_ratePage, WindowLayout::ReportRatePage);
     m_macroPage = new MacroDialog(this);
     place(m_macroPage, WindowLayout::MacroPage);
@@ -414,10 +418,7 @@ void MousecfgWidget::createTray()
     m_loadConfigAction = new TarqAction(this);
     m_quitAction = new TarqAction(this);
     connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
-    connect(m_quitAction, &QAction::triggered, this, [this] {
-        if (m_macroPage->settleUnsavedEdits())
-            QCoreApplication::quit();
-    });
+    connect(m_quitAction, &QAction::triggered, this, &MousecfgWidget::quitWhenSettled);
     m_trayMenu->addAction(m_loadConfigAction);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_quitAction);
@@ -508,7 +509,7 @@ void MousecfgWidget::selectTab(int tab)
     m_ratePage->setVisible(dpi);
     m_macroPage->setVisible(tab == MacroTab);
     m_frontButton->setVisible(customize);
-    m_sideButton->setVisible(customize);
+    m_sideButton->setVisible(customize && m_buttonPage->hasSideView());
     m_frontImage->setVisible(lighting || (customize && m_frontView));
     m_sideImage->setVisible(customize && !m_frontView);
     const int shownButtons = qBound(0, productButtonCount(), kHotSpotCount);
@@ -523,6 +524,10 @@ void MousecfgWidget::selectTab(int tab)
 
 void MousecfgWidget::showView(bool front)
 {
+    // The side view shows the buttons the side picture has hot-spots for; no picture, no side view.
+    const bool sidePicture = QFileInfo::exists(skinPath(sidePictureName(currentProductName())));
+    m_buttonPage->setSideButtons(sidePicture ? sideButtonIndices() : QVector<int>());
+    front = front || !m_buttonPage->hasSideView();
     m_frontView = front;
     m_frontButton->setChecked(front);
     m_sideButton->setChecked(!front);
@@ -598,17 +603,23 @@ void MousecfgWidget::closeEvent(QCloseEvent* event)
         return;
     }
     // Without a tray there would be no way back to a hidden window: closing then quits.
+    event->ignore();
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        event->ignore();
         hide();
         return;
     }
-    event->accept();
-    QCoreApplication::quit();
+    quitWhenSettled();
+}
+
+void MousecfgWidget::quitWhenSettled()
+{
+    if (m_macroPage->settleUnsavedEdits())
+        settleUnsentEdits([] { QCoreApplication::quit(); });
 }
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    queueUnsentCheck(event);
     if (watched == m_frontSpots[0]) {
         if (event->type() == QEvent::Enter)
             m_frontSpots[0]->setChecked(false);
