@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/profile_commands.h"
 #include "storage/app_config.h"
 #include "storage/paths.h"
@@ -206,6 +207,7 @@ private slots:
     void refusedRenamesChangeNothing_data();
     void refusedRenamesChangeNothing();
     void chooseShowsTheProfileInTheCurrentSlot();
+    void discardedEditsComeBackFromTheFiles();
     void chooseOfANameAnotherSlotShowsIsRefused();
     void importAddsTheFileUnderItsBaseName();
     void refusedImportsChangeNothing_data();
@@ -536,8 +538,35 @@ void TestProfileCommands::chooseShowsTheProfileInTheCurrentSlot()
     QCOMPARE(library.currentName(), QStringLiteral("Game"));
     QCOMPARE(m_working.profiles[1].mousespeed, markerOf("Game"));
     QCOMPARE(m_working.profiles[1].ProfileName, QStringLiteral("Game"));
-    // Nothing is written.
-    QCOMPARE(LibraryState::now(), state);
+    // Only the slot assignment is written, at once: a quit before any send keeps the choice.
+    const LibraryState after = LibraryState::now();
+    QCOMPARE(after.slotNames, QStringList({ "Profile 1", "Game", "Profile 3", "Profile 4", "Profile 5" }));
+    QCOMPARE(after.list, state.list);
+    QCOMPARE(after.productConfig, state.productConfig);
+    QCOMPARE(after.files, state.files);
+}
+
+void TestProfileCommands::discardedEditsComeBackFromTheFiles()
+{
+    QVERIFY(prepare({ "Game" }));
+    ProfileLibrary library(m_working);
+    QVERIFY(library.choose("Game").ok());
+    ConfigRecord uploaded = m_working;
+    uploaded.Debounce = 17;
+    const ProfileRecord stored = m_working.profiles[0];
+    // Edits in two slots and in the device-wide options; the desktop's pointer speed in slot 1.
+    m_working.profiles[0].dpiStages[2].x += 3;
+    m_working.profiles[0].mousespeed = 9;
+    m_working.profiles[3].pollrate = 2;
+    m_working.Debounce = 40;
+
+    QVERIFY(library.discardEdits(uploaded).isEmpty());
+    ProfileRecord expected = stored;
+    expected.mousespeed = 9;
+    QCOMPARE(m_working.profiles[0], expected);
+    QCOMPARE(m_working.profiles[3].pollrate, uploaded.profiles[3].pollrate);
+    QCOMPARE(m_working.Debounce, quint8(17));
+    QCOMPARE(m_working.profileNames[0], QStringLiteral("Game"));
 }
 
 void TestProfileCommands::chooseOfANameAnotherSlotShowsIsRefused()
