@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
@@ -79,6 +80,7 @@ private slots:
     void failedWriteLeavesNoFileAndNoEntry();
     void savesTheBulletsAroundThePatternMadeInTheEditor();
     void longerPatternLowersTheBullets();
+    void aPatternThatHoldsAButtonIsNotSaved();
     void editorDirectionsSliderAndRows();
     void everyTabStopHasAName();
 
@@ -226,6 +228,23 @@ void TestGunDialogs::longerPatternLowersTheBullets()
     // Not even one bullet of this fits a button: the present pattern stays.
     QVERIFY(!dialog.setPattern(QVector<MacroEvent>(kMaxGunPatternRows + 1, moveEvent(MoveDirection::Up, 1))));
     QCOMPARE(dialog.pattern().size(), 2);
+}
+
+void TestGunDialogs::aPatternThatHoldsAButtonIsNotSaved()
+{
+    TarqGunsetDialog dialog;
+    dialog.show();
+    // The edit dialog makes only movements and pauses; a pattern from elsewhere may press a button.
+    QVERIFY(dialog.setPattern({ moveEvent(MoveDirection::Down, 4), buttonEvent(true, MouseButtonBit::Right) }));
+    typeInto(named<QLineEdit>(&dialog, QStringLiteral("GUNFILE NAME")), QStringLiteral("spray"));
+    dialog.yesButton()->click();
+    QTRY_VERIFY(openBox(&dialog));
+    const QString text = boxLabel(openBox(&dialog), "msgBoxInfoLabel1");
+    QVERIFY2(text.startsWith(QLatin1String("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")) && text.endsWith(": RIGHT"),
+             qPrintable(text));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("spray"))));
+    QCOMPARE(countMacros(), 0);
 }
 
 void TestGunDialogs::editorDirectionsSliderAndRows()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/section_encoding.h"
 
 #include "buttons/function_catalogue.h"
