@@ -2,18 +2,22 @@
 #include "app/mousecfg_widget.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
+#include "controls/push_button.h"
 #include "controls/sliders.h"
 #include "device/commands.h"
 #include "device/section_encoding.h"
 #include "device/upload.h"
 #include "pages/dpi_page.h"
 #include "pages/dpi_row.h"
+#include "screens_directory.h"
 #include "sim/section_decoder.h"
+#include "storage/languages.h"
 #include "storage/profile_files.h"
 #include "window_sandbox.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 #include <QSlider>
 #include <QToolButton>
 #include <QtTest>
@@ -148,6 +152,56 @@ private slots:
         QCOMPARE(stageOnMouse(sandbox.mouse(), 0), stageEncoded(window->workingConfiguration().profiles[0]));
         QTRY_VERIFY(window->isHidden());
         QCOMPARE(window->workingConfiguration(), window->lastUploadedConfiguration());
+    }
+
+    void theQuestionReadsWhole_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("language");
+        const char* const languages[] = { "en", "de", "zh" };
+        for (const char* scale : { "1.0", "2.0" })
+            for (int language = 0; language < 3; ++language)
+                QTest::addRow("%s-%s", scale, languages[language]) << QString::fromLatin1(scale) << language;
+    }
+
+    // The question over the window, with every answer readable, saved to be looked at.
+    void theQuestionReadsWhole()
+    {
+        QFETCH(QString, scale);
+        QFETCH(int, language);
+        qputenv("MOUSECFG_SCALE_FACTOR", scale.toLatin1());
+        WindowSandbox sandbox;
+        QVERIFY(sandbox.isValid());
+        QVERIFY(saveChosenLanguage(language));
+        sandbox.mouse().plug(MouseLink::Receiver);
+        auto window = sandbox.makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        editSixthStage(*window);
+        TarqPushButton* slotLabel = buttonNamed(window.get(), QCoreApplication::translate("MousecfgWidget", "Profile"));
+        QVERIFY(slotLabel && slotLabel->menu());
+        slotLabel->menu()->actions().at(1)->trigger();
+        QTRY_VERIFY(visibleMessageBox());
+        TarqMessageBox* box = visibleMessageBox();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        const QList<QToolButton*> answers = box->findChildren<QToolButton*>();
+        QCOMPARE(answers.size(), 3);
+        for (const QToolButton* answer : answers) {
+            QVERIFY2(answer->sizeHint().width() <= answer->width(), qPrintable(answer->text()));
+            QVERIFY(box->rect().contains(answer->geometry()));
+        }
+        QImage shot = window->grab().toImage();
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap((shot.width() - box->width()) / 2, (shot.height() - box->height()) / 2, box->grab());
+        }
+        const char* const languages[] = { "en", "de", "zh" };
+        QVERIFY(shot.save(screensDirectory() +
+                          QStringLiteral("/unsent-question-%1-%2.png").arg(scale, QLatin1String(languages[language]))));
+        box->reject();
+        QTRY_VERIFY(!visibleMessageBox());
+        QCOMPARE(window->profileLibrary().currentSlot(), 0);
+        qunsetenv("MOUSECFG_SCALE_FACTOR");
     }
 
     // The slot assignment of ADD is stored at once: quitting without a send keeps it.

@@ -352,8 +352,10 @@ void MousecfgWidget::okClicked()
 
 void MousecfgWidget::cancelClicked()
 {
+    // Cancel drops every unsent edit, in each slot and in the device-wide options alike.
     hide();
-    SelectSlot(m_library.currentSlot(), true);
+    discardUnsentEdits();
+    saveActiveProfileIndex(m_library.currentSlot());
 }
 
 void MousecfgWidget::exportProfile()

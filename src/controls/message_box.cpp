@@ -92,6 +92,7 @@ void TarqMessageBox::setChoiceTexts(const char* accept, const char* alternative,
         button->setText(tr(source));
         button->setAccessibleName(button->text());
     }
+    layoutChildren();
 }
 
 void TarqMessageBox::GetPlugInSignal()
@@ -148,10 +149,15 @@ void TarqMessageBox::layoutChildren()
     const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
     const int gap = scaled(16);
     if (m_alternativeButton) {
-        const int left = (width() - 3 * buttonSize.width() - 2 * gap) / 2;
+        // Three answers share the row: each as wide as the longest needs, within the box.
         QToolButton* const row[] = { m_acceptButton, m_alternativeButton, m_refuseButton };
+        QSize size = buttonSize;
+        for (const QToolButton* button : row)
+            size.setWidth(qMax(size.width(), button->sizeHint().width()));
+        size.setWidth(qMin(size.width(), (width() - 2 * gap - 2 * scaled(DialogLook::Margin / 2)) / 3));
+        const int left = (width() - 3 * size.width() - 2 * gap) / 2;
         for (int i = 0; i < 3; ++i)
-            row[i]->setGeometry(QRect(QPoint(left + i * (buttonSize.width() + gap), buttonTop), buttonSize));
+            row[i]->setGeometry(QRect(QPoint(left + i * (size.width() + gap), buttonTop), size));
     } else if (m_refuseButton) {
         const int left = (width() - 2 * buttonSize.width() - gap) / 2;
         m_acceptButton->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
