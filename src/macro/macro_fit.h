@@ -32,7 +32,8 @@ constexpr int kMaxMacroEventsWithDelays = std::min(kKeySlotCount, kMacroTriplesP
 constexpr int kMaxMacroEventsWithoutDelays = MacroFit::mostEventsWithoutDelays();
 
 // Shown through TarqMessageBox (translation context "TarqMessageBox").
-constexpr const char* kUnreleasedKeysMessage = "ONE OR MORE KEYS HAS NOT BEEN RELEASED.";
+constexpr const char* kUnreleasedKeysMessage =
+    QT_TRANSLATE_NOOP("TarqMessageBox", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
 
 bool hasDelayRows(const QVector<MacroEvent>& events);
 // The most events a macro like this one fits: 52 without delay rows, 63 with them.
