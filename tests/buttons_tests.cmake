@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+mousecfg_add_test(NAME TestFunctionSummary SOURCES test_function_summary.cpp storage_sandbox.cpp storage_sandbox.h
+    LIBS mousecfg_core)
 if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestButtonPage
         SOURCES test_button_page.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)

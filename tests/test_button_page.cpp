@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button_page_driver.h"
 #include "buttons/button_page.h"
 #include "buttons/function_encoding.h"
@@ -15,6 +16,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,6 +52,37 @@ void setProductButtonCount(int buttons)
 void setLayoutEntry(int position, int value)
 {
     setProductValue(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix2").arg(position), value);
+}
+
+// A listed macro with the editor's loop settings.
+void addMacro(const QString& name, int loopType, int loopTime)
+{
+    MacroFile macro;
+    macro.loopType = loopType;
+    macro.loopTime = loopTime;
+    macro.events = { { MacroKind::KeyPress, 0x04, 0 }, { MacroKind::KeyRelease, 0x04, 0 } };
+    QCOMPARE(saveMacro(name, macro), MacroResult::Ok);
+    QCOMPARE(addMacroToList(name), MacroResult::Ok);
+}
+
+void clickBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+}
+
+// The labels of those placedSlots are shown, inside the page, and none covers another.
+void verifyPlacedInside(const TarqBtnWindow& page, const QVector<int>& placedSlots)
+{
+    for (int slot : placedSlots) {
+        const TarqPushButton* label = page.label(slot);
+        QVERIFY2(label->isVisibleTo(&page), qPrintable(QString::number(slot)));
+        QVERIFY2(page.rect().contains(label->geometry()), qPrintable(QString::number(slot)));
+        for (int other : placedSlots) {
+            if (other != slot)
+                QVERIFY2(!label->geometry().intersects(page.label(other)->geometry()),
+                         qPrintable(QStringLiteral("%1 and %2").arg(slot).arg(other)));
+        }
+    }
 }
 
 } // namespace
@@ -136,7 +170,9 @@ private slots:
             QCOMPARE(entry.KeyInfo[size_t(i)], expected[i]);
         QCOMPARE(entry.KeyInfo[6], KeyInfo());
         QCOMPARE(deviceBytes(entry, {}), (DeviceBytes{ 0x8F, 0x03, 0x04, 0x00 }));
-        QCOMPARE(m_page->label(2)->text(), QStringLiteral("COMBO KEY"));
+        // The label tells the combination, as the dialog showed it.
+        QCOMPARE(m_page->label(2)->text(), QStringLiteral("LShift + LCtr + A"));
+        QVERIFY(m_page->label(2)->toolTip().endsWith(QStringLiteral("LShift + LCtr + A")));
 
         // Opened again, the dialog shows the combination; Escape is a key to capture, not a way out,
         // and cancelling keeps the button.
@@ -202,6 +238,7 @@ private slots:
         QCOMPARE(entry.LoopNumber, 10);
         QCOMPARE(entry.KeyNumber, 35);
         QCOMPARE(deviceBytes(entry, {}), (DeviceBytes{ 0x99, 0x84, 0x0A, 0x03 }));
+        QCOMPARE(m_page->label(2)->text(), QStringLiteral("Fire: Middle ×10, 35 ms"));
 
         // A keyboard key: what is typed into the fields is not the key that fires.
         whenDialogOpens<TarqFireKeyWindow>(*m_page, [](TarqFireKeyWindow& dialog) {
@@ -224,6 +261,7 @@ private slots:
         choose(*m_page, 2, QStringLiteral("FIRE KEY"));
         QCOMPARE(int(buttons()[2].Res1), 0x09); // the HID usage of F
         QCOMPARE(buttons()[2].KeyNumber, 20);
+        QCOMPARE(m_page->label(2)->text(), QStringLiteral("Fire: F ×10, 20 ms"));
     }
 
     void macroSelection()
@@ -257,7 +295,8 @@ private slots:
         QCOMPARE(int(entry.Res1), 2);
         QCOMPARE(entry.KeyNumber, 3);
         QCOMPARE(entry.KeyInfo[1], (KeyInfo{ MacroKind::Delay, 10, 0 }));
-        QCOMPARE(m_page->label(3)->text(), QStringLiteral("beta"));
+        // Repeated until pressed again: no count to tell.
+        QCOMPARE(m_page->label(3)->text(), QStringLiteral("Macro: beta"));
 
         // Opened again on the same button, the selection shows the button's choice.
         whenDialogOpens<TarqMacroSelect>(*m_page, [](TarqMacroSelect& dialog) {
@@ -302,7 +341,7 @@ private slots:
         m_page->showProfile(m_config.profiles[0], m_config, 1);
         QVERIFY(!entryTexts(m_page->functionMenu()).contains(QStringLiteral("Macro Manager")));
         QVERIFY(!entryTexts(m_page->functionMenu()).contains(QStringLiteral("LED SWITCH")));
-        QCOMPARE(m_page->label(5)->text(), QStringLiteral("kept"));
+        QCOMPARE(m_page->label(5)->text(), QStringLiteral("Macro: kept (missing)"));
     }
 
     void labelsFollowTheLayoutList()
@@ -329,16 +368,234 @@ private slots:
             QCOMPARE(label->geometry(), QRect(56, gap + (gap + 30) * (number - 1), 220, 30));
         }
 
-        // Eleven labels: fixed margin and gap, and the page grows to hold them all.
+        // Eleven labels need more than one column of this page: two columns and the wheel pair,
+        // all inside the page, numbered down the columns.
         setProductButtonCount(11);
         setLayoutEntry(3, 3);
         setLayoutEntry(4, 4);
         for (int i = 8; i < 11; ++i)
             setLayoutEntry(i, i);
         makePage();
-        for (int position = 0; position < 11; ++position)
+        QVector<int> placedSlots{ kWheelFirstSlot, kWheelFirstSlot + 1 };
+        for (int position = 0; position < 11; ++position) {
+            placedSlots.append(position);
+            QCOMPARE(m_page->label(position)->badgeNumber(), position + 1);
+        }
+        verifyPlacedInside(*m_page, placedSlots);
+        QCOMPARE(m_page->label(5)->geometry().x(), m_page->label(0)->geometry().x());
+        QVERIFY(m_page->label(6)->geometry().x() > m_page->label(5)->geometry().right());
+        QVERIFY(m_page->minimumHeight() <= kPageHeight);
+
+        // Twenty would make columns too narrow to read: one column, and the page grows to hold it.
+        setProductButtonCount(20);
+        for (int i = 0; i < 16; ++i)
+            setLayoutEntry(i, i);
+        makePage();
+        for (int position = 0; position < 20; ++position)
             QCOMPARE(m_page->label(position)->geometry(), QRect(56, 30 + 50 * position, 220, 30));
-        QVERIFY(m_page->minimumHeight() >= m_page->label(10)->geometry().bottom() + 30);
+        QVERIFY(m_page->minimumHeight() >= m_page->label(19)->geometry().bottom() + 30);
+    }
+
+    // The page as the window hosts it, below the mouse picture: the product's six buttons and the
+    // wheel pair all fit, at every scale.
+    void everyButtonFitsThePage_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1.0") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2.0") << 2.0;
+    }
+
+    void everyButtonFitsThePage()
+    {
+        QFETCH(double, scale);
+        setDisplayScaleFactor(scale);
+        m_page.reset(new TarqBtnWindow(nullptr, scale));
+        m_page->resize(qRound(664 * scale), qRound(199 * scale));
+        m_page->showProfile(m_config.profiles[0], m_config, 1);
+        QCOMPARE(productButtonCount(), 6);
+        verifyPlacedInside(*m_page, { 0, 1, 2, 3, 4, 5, kWheelFirstSlot, kWheelFirstSlot + 1 });
+        QVERIFY(m_page->minimumHeight() <= m_page->height());
+        for (int slot = 6; slot < 20; ++slot)
+            QVERIFY(!m_page->label(slot)->isVisibleTo(m_page.data()));
+        // The placedSlots the upload never sends have no label at all.
+        for (int slot = 20; slot < kWheelFirstSlot; ++slot)
+            QVERIFY(!m_page->label(slot));
+    }
+
+    // A text longer than its label is cut short at the label and whole in its tooltip, and stays
+    // clear of the badge.
+    void longLabelsAreShortened()
+    {
+        setDisplayScaleFactor(1.0);
+        m_page->resize(664, 199);
+        addMacro(QStringLiteral("a macro name far longer than any label can show"), 1, 12);
+        ButtonEntry& entry = buttons()[1];
+        entry.Fun = FunctionCode::Macro;
+        entry.macroname = QStringLiteral("a macro name far longer than any label can show");
+        entry.LoopNumber = 12;
+        m_page->relabel();
+        TarqPushButton* label = m_page->label(1);
+        const QString full = QStringLiteral("Macro: a macro name far longer than any label can show ×12");
+        QCOMPARE(m_page->labelText(1), full);
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->toolTip().endsWith(full));
+        QVERIFY(label->accessibleName().endsWith(full));
+        QVERIFY(QFontMetrics(uiFont()).horizontalAdvance(label->text()) <= label->width() - 2 * label->height());
+    }
+
+    void macroSelectionNeedsAUsableCount()
+    {
+        addMacro(QStringLiteral("alpha"), 1, 5);
+        whenDialogOpens<TarqMacroSelect>(*m_page, [](TarqMacroSelect& dialog) {
+            QCOMPARE(dialog.runMode(), 0);
+            QLineEdit* runs = dialog.runsEdit();
+            for (const char* text : { "", "0", "256" }) {
+                runs->setText(QLatin1String(text));
+                QVERIFY2(!dialog.yesButton()->isEnabled(), text);
+                // Neither the yes button, Return in the field nor Enter accepts it.
+                dialog.yesButton()->click();
+                QTest::keyClick(runs, Qt::Key_Return);
+                QTest::keyClick(&dialog, Qt::Key_Enter);
+                QVERIFY2(dialog.isVisible(), text);
+            }
+            // The repeat modes run without a count.
+            runs->clear();
+            clickBox(dialog.modeBox(1));
+            QVERIFY(dialog.yesButton()->isEnabled());
+            clickBox(dialog.modeBox(0));
+            QVERIFY(!dialog.yesButton()->isEnabled());
+            for (const char* text : { "1", "255" }) {
+                runs->setText(QLatin1String(text));
+                QVERIFY2(dialog.yesButton()->isEnabled(), text);
+            }
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 3, QStringLiteral("Macro Manager"));
+        QCOMPARE(buttons()[3].Fun, FunctionCode::Macro);
+        QCOMPARE(buttons()[3].LoopNumber, 255);
+        QCOMPARE(int(buttons()[3].Res1), 0);
+        QCOMPARE(m_page->label(3)->text(), QStringLiteral("Macro: alpha ×255"));
+
+        // A refused count leaves the button as it was.
+        const ButtonEntry before = buttons()[3];
+        whenDialogOpens<TarqMacroSelect>(*m_page, [](TarqMacroSelect& dialog) {
+            QCOMPARE(dialog.runsEdit()->text(), QStringLiteral("255"));
+            dialog.runsEdit()->clear();
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 3, QStringLiteral("Macro Manager"));
+        QCOMPARE(buttons()[3], before);
+
+        // Its file gone, the button says so.
+        QVERIFY(QFile::remove(macroFilePath(QStringLiteral("alpha"))));
+        m_page->relabel();
+        QCOMPARE(m_page->label(3)->text(), QStringLiteral("Macro: alpha (missing)"));
+    }
+
+    void macroSelectionTakesTheMacrosOwnSettings()
+    {
+        addMacro(QStringLiteral("burst"), 1, 7);
+        addMacro(QStringLiteral("hold"), 2, 0);
+        addMacro(QStringLiteral("toggle"), 3, 40);
+        whenDialogOpens<TarqMacroSelect>(*m_page, [](TarqMacroSelect& dialog) {
+            QCOMPARE(dialog.selectedName(), QStringLiteral("burst"));
+            QCOMPARE(dialog.runMode(), 0);
+            QCOMPARE(dialog.runsEdit()->text(), QStringLiteral("7"));
+            QTest::keyClick(dialog.macroList(), Qt::Key_Down);
+            QCOMPARE(dialog.runMode(), 1);
+            QVERIFY(dialog.modeBox(1)->isChecked());
+            QVERIFY(!dialog.runsEdit()->isEnabled());
+            QTest::keyClick(dialog.macroList(), Qt::Key_Down);
+            QCOMPARE(dialog.selectedName(), QStringLiteral("toggle"));
+            QCOMPARE(dialog.runMode(), 2);
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 3, QStringLiteral("Macro Manager"));
+        QCOMPARE(buttons()[3].macroname, QStringLiteral("toggle"));
+        QCOMPARE(int(buttons()[3].Res1), 2);
+
+        // A button that already runs a macro keeps its own values for that macro; the others
+        // still bring theirs.
+        ButtonEntry& held = buttons()[4];
+        held.Fun = FunctionCode::Macro;
+        held.macroname = QStringLiteral("hold");
+        held.Res1 = 0;
+        held.LoopNumber = 9;
+        whenDialogOpens<TarqMacroSelect>(*m_page, [](TarqMacroSelect& dialog) {
+            QCOMPARE(dialog.selectedName(), QStringLiteral("hold"));
+            QCOMPARE(dialog.runMode(), 0);
+            QCOMPARE(dialog.runsEdit()->text(), QStringLiteral("9"));
+            QTest::keyClick(dialog.macroList(), Qt::Key_Up);
+            QCOMPARE(dialog.runsEdit()->text(), QStringLiteral("7"));
+            QTest::keyClick(dialog.macroList(), Qt::Key_Down);
+            QCOMPARE(dialog.runsEdit()->text(), QStringLiteral("9"));
+            QCOMPARE(dialog.runMode(), 0);
+            dialog.noButton()->click();
+        });
+        choose(*m_page, 4, QStringLiteral("Macro Manager"));
+        QCOMPARE(buttons()[4].LoopNumber, 9);
+    }
+
+    void fireKeyNeedsAKey()
+    {
+        whenDialogOpens<TarqFireKeyWindow>(*m_page, [](TarqFireKeyWindow& dialog) {
+            QVERIFY(dialog.yesButton()->isEnabled());
+            auto* keyboard = dialog.findChildren<QCheckBox*>().at(TarqFireKeyWindow::KeyboardKey);
+            clickBox(keyboard);
+            QVERIFY(!dialog.yesButton()->isEnabled());
+            const auto fields = dialog.findChildren<QLineEdit*>();
+            // Return in a field (keys typed there are not captured) accepts nothing either.
+            fields.at(0)->setFocus();
+            QTRY_VERIFY(fields.at(0)->hasFocus());
+            QTest::keyClick(fields.at(0), Qt::Key_Return);
+            dialog.yesButton()->click();
+            QVERIFY(dialog.isVisible());
+            keyboard->setFocus();
+            QTRY_VERIFY(keyboard->hasFocus());
+            sendKey(keyboard, QEvent::KeyPress, Qt::Key_G);
+            sendKey(keyboard, QEvent::KeyRelease, Qt::Key_G);
+            QVERIFY(dialog.yesButton()->isEnabled());
+            // Shots and delay must be 1..255 too.
+            for (QLineEdit* field : fields) {
+                for (const char* text : { "", "0" }) {
+                    field->setText(QLatin1String(text));
+                    QVERIFY2(!dialog.yesButton()->isEnabled(), text);
+                }
+                field->setText(QStringLiteral("255"));
+                QVERIFY(dialog.yesButton()->isEnabled());
+            }
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 2, QStringLiteral("FIRE KEY"));
+        QCOMPARE(int(buttons()[2].Res1), 0x0A); // the HID usage of G
+        QCOMPARE(m_page->label(2)->text(), QStringLiteral("Fire: G ×255, 255 ms"));
+    }
+
+    void keyDialogsWaitForAKey()
+    {
+        whenDialogOpens<TarqSingleKeyWindow>(*m_page, [](TarqSingleKeyWindow& dialog) {
+            QVERIFY(!dialog.yesButton()->isEnabled());
+            dialog.yesButton()->click();
+            QVERIFY(dialog.isVisible());
+            QTRY_VERIFY(dialog.isCaptureReady());
+            sendKey(dialog.focusWidget(), QEvent::KeyPress, Qt::Key_F5);
+            sendKey(dialog.focusWidget(), QEvent::KeyRelease, Qt::Key_F5);
+            QVERIFY(dialog.yesButton()->isEnabled());
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 5, QStringLiteral("SINGLE KEY"));
+        QCOMPARE(m_page->label(5)->text(), QStringLiteral("F5"));
+
+        whenDialogOpens<TarqComboKeyWindow>(*m_page, [](TarqComboKeyWindow& dialog) {
+            QVERIFY(!dialog.yesButton()->isEnabled());
+            QTRY_VERIFY(dialog.isCaptureReady());
+            typeCombination(&dialog, { Qt::Key_Control, Qt::Key_B });
+            QVERIFY(dialog.yesButton()->isEnabled());
+            dialog.yesButton()->click();
+        });
+        choose(*m_page, 4, QStringLiteral("COMBO KEY"));
+        QCOMPARE(m_page->label(4)->text(), QStringLiteral("LCtr + B"));
     }
 
     void rowsAndSelection()
@@ -353,19 +610,53 @@ private slots:
         QCOMPARE(m_page->selectedSlot(), 3);
         QVERIFY(m_page->label(kWheelFirstSlot)->isVisibleTo(m_page.data()));
 
+        // Without side buttons there is no side view.
+        QVERIFY(!m_page->hasSideView());
+        m_page->setFrontView(false);
+        QCOMPARE(m_page->selectedGroup(), 0);
+
+        // The side view: the thumb buttons of the front row, named and numbered as there.
+        buttons()[3].Fun = FunctionCode::Forward;
+        buttons()[4].Fun = FunctionCode::Back;
+        m_page->setSideButtons({ 3, 4 });
+        QVERIFY(m_page->hasSideView());
         m_page->setFrontView(false);
         QCOMPARE(m_page->selectedGroup(), 1);
-        QVERIFY(!m_page->label(kWheelFirstSlot)->isVisibleTo(m_page.data()));
-        QVERIFY(!m_page->label(kWheelFirstSlot + 1)->isVisibleTo(m_page.data()));
-        QVERIFY(!m_page->label(0)->isVisibleTo(m_page.data()));
-        QVERIFY(m_page->label(20)->isVisibleTo(m_page.data()));
-        QCOMPARE(m_page->label(20)->geometry(), m_page->label(0)->geometry());
+        for (int slot : { 0, 1, 2, 5, kWheelFirstSlot, kWheelFirstSlot + 1 })
+            QVERIFY(!m_page->label(slot)->isVisibleTo(m_page.data()));
+        verifyPlacedInside(*m_page, { 3, 4 });
+        QCOMPARE(m_page->label(3)->text(), QStringLiteral("Forward"));
+        QCOMPARE(m_page->label(4)->text(), QStringLiteral("Back"));
+        QCOMPARE(m_page->label(3)->badgeNumber(), 4);
+        QCOMPARE(m_page->label(4)->badgeNumber(), 5);
+        int row = -1;
+        int index = -1;
+        QVERIFY(m_page->findButton(m_page->label(4), row, index));
+        QCOMPARE(row, 1);
+        QCOMPARE(index, 4);
+
+        // The side row's hot-spots pick those buttons; other positions fall back to the first.
+        m_page->selectButton(1, 4);
+        QCOMPARE(m_page->selectedSlot(), 4);
+        m_page->selectButton(1, 0);
+        QCOMPARE(m_page->selectedSlot(), 3);
+        choose(*m_page, 4, QStringLiteral("DPI +"));
+        QCOMPARE(buttons()[4].Fun, 48);
+        QCOMPARE(m_page->label(4)->text(), QStringLiteral("DPI +"));
+        QCOMPARE(m_page->selectedGroup(), 1);
 
         m_page->selectButton(2, 1);
         QCOMPARE(m_page->selectedSlot(), kWheelFirstSlot + 1);
         QVERIFY(m_page->label(kWheelFirstSlot)->isVisibleTo(m_page.data()));
         QVERIFY(m_page->label(0)->isVisibleTo(m_page.data()));
         QVERIFY(m_page->label(0)->accessibleName().endsWith(QStringLiteral("Left")));
+        QVERIFY(m_page->label(4)->accessibleName().startsWith(QStringLiteral("Button 5: ")));
+
+        // A product without the side buttons loses the side view, also while it is shown.
+        m_page->setFrontView(false);
+        m_page->setSideButtons({});
+        QCOMPARE(m_page->selectedGroup(), 0);
+        QVERIFY(m_page->label(0)->isVisibleTo(m_page.data()));
     }
 };
 

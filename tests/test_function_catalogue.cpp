@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/function_catalogue.h"
 #include "buttons/function_encoding.h"
 #include "buttons/function_rules.h"
@@ -57,6 +58,8 @@ private slots:
     void gunFileNotOnTheFirstSlot();
     void macroSelectionNeedsALibrary();
     void macroAssignmentCopiesTheFileEvents();
+    void macroSelectionOfTheFileSettings_data();
+    void macroSelectionOfTheFileSettings();
     void menusOfferByGroupAndProductSwitches();
 
 private:
@@ -337,6 +340,37 @@ void TestFunctionCatalogue::macroAssignmentCopiesTheFileEvents()
     QCOMPARE(chooseMacro(buttons, 7, FunctionCode::Macro, "missing", 1, 0), FunctionChange::Applied);
     QCOMPARE(buttons[7].Fun, FunctionCode::Macro);
     QCOMPARE(buttons[7].KeyNumber, 0);
+}
+
+void TestFunctionCatalogue::macroSelectionOfTheFileSettings_data()
+{
+    QTest::addColumn<int>("loopType");
+    QTest::addColumn<int>("loopTime");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("counted runs") << 1 << 7 << 0 << 7;
+    QTest::newRow("no loop option chosen counts too") << 0 << 3 << 0 << 3;
+    QTest::newRow("repeat while held") << 2 << 9 << 1 << 9;
+    QTest::newRow("repeat until pressed again") << 3 << 0 << 2 << 1;
+    QTest::newRow("a count of 0 is one run") << 1 << 0 << 0 << 1;
+    QTest::newRow("the highest count") << 1 << 255 << 0 << 255;
+    QTest::newRow("a count above 255 is one run") << 1 << 256 << 0 << 1;
+    QTest::newRow("an unknown loop type counts") << 9 << 4 << 0 << 4;
+}
+
+void TestFunctionCatalogue::macroSelectionOfTheFileSettings()
+{
+    QFETCH(int, loopType);
+    QFETCH(int, loopTime);
+    QFETCH(int, mode);
+    QFETCH(int, runs);
+    MacroFile macro;
+    macro.loopType = loopType;
+    macro.loopTime = loopTime;
+    const MacroSelection selection = macroSelectionOfFile(QStringLiteral("burst"), macro);
+    QCOMPARE(selection.name, QStringLiteral("burst"));
+    QCOMPARE(selection.loopMode, mode);
+    QCOMPARE(selection.runs, runs);
 }
 
 void TestFunctionCatalogue::menusOfferByGroupAndProductSwitches()

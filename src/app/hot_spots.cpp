@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/hot_spots.h"
 
 #include <QStringList>
@@ -30,6 +31,19 @@ HotSpotPlace sideHotSpot(int index)
     if (side < 0 || side >= int(kSideCentres.size()))
         return {};
     return { true, kSideCentres[size_t(side)] };
+}
+
+QVector<int> sideButtonIndices()
+{
+    QVector<int> indices;
+    for (int side = 0; side < int(kSideCentres.size()); ++side)
+        indices.append(kFirstSideButton + side);
+    return indices;
+}
+
+QString sidePictureName(const QString& productName)
+{
+    return QStringLiteral("mouse/") + productName + QStringLiteral("_Side.png");
 }
 
 QPointF wheelHotSpot(int index)

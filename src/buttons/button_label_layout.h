@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/product_description.h"
 
 #include <QRect>
+#include <QSize>
+#include <QVector>
 #include <array>
 
-// Where the button page puts the labels of a button row. The product's layout list (one entry
-// per button, kHiddenButtonSlot for a button the page does not show) decides which positions
+// Where the button page puts its labels. The product's layout list (one entry per button,
+// kHiddenButtonSlot for a button the page does not show) decides which positions of the button row
 // are shown; the shown ones are numbered 1, 2, 3, ... without gaps.
 
 constexpr int kButtonRowSize = 20;
@@ -19,16 +22,25 @@ struct ButtonLabelPlace
 
 using ButtonRowPlaces = std::array<ButtonLabelPlace, kButtonRowSize>;
 
+struct ButtonPagePlaces
+{
+    ButtonRowPlaces row{};
+    std::array<QRect, 2> wheel{}; // empty in the side view
+    // The page height the labels need: no more than the page has whenever they can fit it.
+    int minimumHeight = 0;
+};
+
 // Positions of the row that are shown: those below the button count whose entry is not hidden.
 int shownButtonLabelCount(const ButtonTable& layout, int buttonCount);
 
-// More than nine labels stand 20 pixels apart below a 30-pixel margin; fewer are spread evenly
-// over the page height. Labels are 220 × 30 design pixels at x 56.
-ButtonRowPlaces buttonRowPlaces(const ButtonTable& layout, int buttonCount, int pageHeight, double scale);
+// The front view: every shown position and the two wheel positions. A single column of 220 × 30
+// design pixels at x 56 with the wheel pair in a column beside it, as long as it fits the page
+// height: more than nine labels 20 pixels apart below a 30-pixel margin, fewer spread evenly.
+// Labels that do not fit one column stand in as many columns as the page's width allows, the
+// wheel pair in the last; only labels that fit no way make the page taller than it is.
+ButtonPagePlaces frontViewPlaces(const ButtonTable& layout, int buttonCount, const QSize& page, double scale);
 
-// The two wheel positions stand in a second column, beside the first two shown labels of the row
-// (at the top of the page when the row shows fewer).
-std::array<QRect, 2> wheelLabelRects(const ButtonRowPlaces& rowPlaces, double scale);
-
-// The height the page needs so that its labels neither overlap nor leave it.
-int buttonRowMinimumHeight(int shownCount, double scale);
+// The side view: only the shown positions among sidePositions, numbered as in the front view, and
+// no wheel pair.
+ButtonPagePlaces sideViewPlaces(const ButtonTable& layout, int buttonCount, const QVector<int>& sidePositions,
+                                const QSize& page, double scale);

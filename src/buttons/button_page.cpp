@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/button_page.h"
 
+#include "buttons/function_summary.h"
 #include "buttons/key_capture.h"
 #include "buttons/macro_select.h"
 #include "buttons/param_dialogs.h"
@@ -14,12 +16,24 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QScrollArea>
 
 namespace {
 
-constexpr int kRowBase[] = { 0, 20, kWheelFirstSlot };
+// The side view (group 1) shows buttons of the front row, so both count their positions from slot 0.
+constexpr int kRowBase[] = { 0, 0, kWheelFirstSlot };
 constexpr int kWheelCount = 2;
+constexpr int kFrontRow = 0;
+constexpr int kSideRow = 1;
+constexpr int kWheelRow = 2;
+// The labels' own margin around their text.
+constexpr int kLabelTextPadding = 3;
+
+bool hasLabel(int slot)
+{
+    return slot < kButtonRowSize || slot >= kWheelFirstSlot;
+}
 
 QString functionText(const char* source)
 {
@@ -55,12 +69,14 @@ QMenu* TarqBtnWindow::wheelMenu() const
 void TarqBtnWindow::createLabels()
 {
     for (int slot = 0; slot < kLabelCount; ++slot) {
+        if (!hasLabel(slot))
+            continue;
         auto* label = new TarqPushButton(tabButtonImages(), this);
         m_labels[size_t(slot)] = label;
         // Selected before the menu opens, so the choice knows its button, by pointer or by Space.
         connect(label, &TarqPushButton::EnterSignal, this, &TarqBtnWindow::slotMouseEnter);
         connect(label, &TarqPushButton::OverSignal, this, &TarqBtnWindow::slotMouseOver);
-        label->setMenu(buttonGroupOfSlot(slot) == 2 ? m_wheelMenu : m_functionMenu);
+        label->setMenu(slot >= kWheelFirstSlot ? m_wheelMenu : m_functionMenu);
         label->installEventFilter(this);
     }
 }
@@ -86,37 +102,64 @@ void TarqBtnWindow::setScale(double scale)
     layoutLabels();
 }
 
+void TarqBtnWindow::setSideButtons(const QVector<int>& positions)
+{
+    if (positions == m_sidePositions)
+        return;
+    m_sidePositions = positions;
+    if (isSideView() && !hasSideView())
+        m_group = kFrontRow;
+    layoutLabels();
+    relabel();
+}
+
+QVector<int> TarqBtnWindow::shownSidePositions() const
+{
+    const ButtonPagePlaces side = sideViewPlaces(m_layout, m_buttonCount, m_sidePositions, size(), m_scale);
+    QVector<int> shown;
+    for (int position = 0; position < kButtonRowSize; ++position) {
+        if (side.row[size_t(position)].number > 0)
+            shown.append(position);
+    }
+    return shown;
+}
+
+bool TarqBtnWindow::hasSideView() const
+{
+    return !shownSidePositions().isEmpty();
+}
+
 void TarqBtnWindow::layoutLabels()
 {
-    // The scroll area around the page scrolls when the labels need more than it shows.
-    setMinimumHeight(buttonRowMinimumHeight(shownButtonLabelCount(m_layout, m_buttonCount), m_scale));
-    m_rowPlaces = buttonRowPlaces(m_layout, m_buttonCount, height(), m_scale);
-    for (int row = 0; row < 2; ++row) {
-        for (int position = 0; position < kButtonRowSize; ++position) {
-            TarqPushButton* label = m_labels[size_t(kRowBase[row] + position)];
-            const ButtonLabelPlace& place = m_rowPlaces[size_t(position)];
-            label->setGeometry(place.rect);
-            label->setBadgeNumber(place.number);
-        }
+    m_places = isSideView() ? sideViewPlaces(m_layout, m_buttonCount, m_sidePositions, size(), m_scale)
+                            : frontViewPlaces(m_layout, m_buttonCount, size(), m_scale);
+    // The scroll area around the page scrolls only when the labels fit the page no way.
+    setMinimumHeight(m_places.minimumHeight);
+    for (int position = 0; position < kButtonRowSize; ++position) {
+        TarqPushButton* label = m_labels[size_t(position)];
+        const ButtonLabelPlace& place = m_places.row[size_t(position)];
+        label->setGeometry(place.rect);
+        label->setBadgeNumber(place.number);
     }
-    const std::array<QRect, kWheelCount> wheelRects = wheelLabelRects(m_rowPlaces, m_scale);
     for (int wheel = 0; wheel < kWheelCount; ++wheel)
-        m_labels[size_t(kWheelFirstSlot + wheel)]->setGeometry(wheelRects[size_t(wheel)]);
+        m_labels[size_t(kWheelFirstSlot + wheel)]->setGeometry(m_places.wheel[size_t(wheel)]);
     updateVisibleRows();
+    for (int slot = 0; slot < kLabelCount; ++slot) {
+        if (hasLabel(slot))
+            fitLabelText(slot);
+    }
 }
 
 void TarqBtnWindow::updateVisibleRows()
 {
-    const bool sideRow = m_group == 1;
     for (int slot = 0; slot < kLabelCount; ++slot) {
-        const int row = buttonGroupOfSlot(slot);
-        TarqPushButton* label = m_labels[size_t(slot)];
-        if (row == 2) {
-            label->setVisible(!sideRow);
+        if (!hasLabel(slot))
             continue;
-        }
-        const bool placed = m_rowPlaces[size_t(slot - kRowBase[row])].number > 0;
-        label->setVisible(placed && (row == 1) == sideRow);
+        TarqPushButton* label = m_labels[size_t(slot)];
+        if (slot >= kWheelFirstSlot)
+            label->setVisible(!isSideView());
+        else
+            label->setVisible(m_places.row[size_t(slot)].number > 0);
     }
 }
 
@@ -141,11 +184,21 @@ void TarqBtnWindow::setRecord(ProfileButtons* buttons)
 
 void TarqBtnWindow::setSelection(int position, int group)
 {
+    const bool wasSide = isSideView();
     if (group != kKeepGroup)
-        m_group = quint8(qBound(0, group, 2));
-    const int positions = m_group == 2 ? kWheelCount : kButtonRowSize;
+        m_group = quint8(qBound(kFrontRow, group, kWheelRow));
+    const int positions = m_group == kWheelRow ? kWheelCount : kButtonRowSize;
     m_position = quint8(qBound(0, position, positions - 1));
-    updateVisibleRows();
+    if (isSideView()) {
+        // Only the side buttons can be chosen in the side view; without them there is none.
+        const QVector<int> side = shownSidePositions();
+        if (side.isEmpty())
+            m_group = kFrontRow;
+        else if (!side.contains(m_position))
+            m_position = quint8(side.first());
+    }
+    if (wasSide != isSideView())
+        layoutLabels();
     relabel();
 }
 
@@ -156,7 +209,7 @@ int TarqBtnWindow::selectedSlot() const
 
 void TarqBtnWindow::setFrontView(bool front)
 {
-    setSelection(m_position, front ? 0 : 1);
+    setSelection(m_group == kWheelRow ? 0 : m_position, front ? kFrontRow : kSideRow);
 }
 
 void TarqBtnWindow::selectButton(int row, int index)
@@ -166,24 +219,39 @@ void TarqBtnWindow::selectButton(int row, int index)
 
 void TarqBtnWindow::relabel()
 {
-    for (int slot = 0; slot < kLabelCount; ++slot)
-        relabelSlot(slot);
+    for (int slot = 0; slot < kLabelCount; ++slot) {
+        if (hasLabel(slot))
+            relabelSlot(slot);
+    }
 }
 
 void TarqBtnWindow::relabelSlot(int slot)
 {
     TarqPushButton* label = m_labels[size_t(slot)];
     const ButtonEntry* entry = m_buttons ? &(*m_buttons)[size_t(slot)] : nullptr;
-    const QString name = entry ? functionName(entry->Fun, *entry) : QString();
-    label->setText(name);
+    const QString text = entry ? functionSummary(*entry, macroFileMissing(*entry)) : QString();
+    m_labelTexts[size_t(slot)] = text;
     label->setChecked(slot == selectedSlot());
     QString accessible;
-    if (buttonGroupOfSlot(slot) == 2)
-        accessible = slot == kWheelFirstSlot ? tr("Wheel up: %1").arg(name) : tr("Wheel down: %1").arg(name);
+    if (slot >= kWheelFirstSlot)
+        accessible = slot == kWheelFirstSlot ? tr("Wheel up: %1").arg(text) : tr("Wheel down: %1").arg(text);
     else
-        accessible = tr("Button %1: %2").arg(label->badgeNumber()).arg(name);
+        accessible = tr("Button %1: %2").arg(QString::number(label->badgeNumber()), text);
     label->setAccessibleName(accessible);
     label->setToolTip(accessible);
+    fitLabelText(slot);
+}
+
+void TarqBtnWindow::fitLabelText(int slot)
+{
+    // The label centres its text and draws its badge at the left edge, one label height wide with
+    // its margin: a text that does not fit between the badge and the mirrored right edge at the
+    // label's font is cut short there, as the label would otherwise write over its badge.
+    TarqPushButton* label = m_labels[size_t(slot)];
+    const QString& text = m_labelTexts[size_t(slot)];
+    const int badgeRoom = label->badgeNumber() > 0 ? label->height() : scaled(kLabelTextPadding);
+    const int room = qMax(0, label->width() - 2 * badgeRoom);
+    label->setText(QFontMetrics(uiFont()).elidedText(text, Qt::ElideRight, room));
 }
 
 void TarqBtnWindow::rebuildFunctionMenu()
@@ -239,7 +307,7 @@ void TarqBtnWindow::retranslate()
 int TarqBtnWindow::slotOfLabel(const TarqPushButton* button) const
 {
     for (int slot = 0; slot < kLabelCount; ++slot) {
-        if (m_labels[size_t(slot)] == button)
+        if (button && m_labels[size_t(slot)] == button)
             return slot;
     }
     return -1;
@@ -250,7 +318,8 @@ bool TarqBtnWindow::findButton(const TarqPushButton* button, int& row, int& inde
     const int slot = slotOfLabel(button);
     if (slot < 0)
         return false;
-    row = buttonGroupOfSlot(slot);
+    // In the side view a label stands for the button's hot-spot on the side picture.
+    row = slot >= kWheelFirstSlot ? kWheelRow : (isSideView() ? kSideRow : kFrontRow);
     index = slot - kRowBase[row];
     return true;
 }
@@ -260,7 +329,7 @@ void TarqBtnWindow::OnMouseEnterSlot(int key)
     if (key < 0 || key >= kButtonRowSize)
         return;
     qCDebug(lcUi, "OnMouseEnterSlot %d", key);
-    setSelection(key, 0);
+    setSelection(key, kFrontRow);
 }
 
 void TarqBtnWindow::slotMouseOver(TarqPushButton* btn, bool bType)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/button_label_layout.h"
@@ -5,6 +6,7 @@
 #include "pages/tarq_page.h"
 
 #include <QPointer>
+#include <QVector>
 #include <array>
 
 class QMenu;
@@ -13,7 +15,9 @@ class TarqMenu;
 // The CUSTOMIZE page: one label per button slot showing its function. A label opens the function
 // menu (the wheel menu for the two wheel positions); a choice changes the working profile's
 // button at once, through the function-change rules. The page writes no file and sends nothing;
-// the window saves and uploads on Apply.
+// the window saves and uploads on Apply. The page shows the product's buttons and the wheel pair
+// (the front view), or only the buttons on the mouse's side (the side view); a label tells what
+// its button does, in as many words as fit, and whole in its tooltip and accessible name.
 class TarqBtnWindow final : public TarqPage
 {
     Q_OBJECT
@@ -28,6 +32,7 @@ public:
     // TarqPage
     void showProfile(ProfileRecord& profile, ConfigRecord& config, int dpiStageCount) override;
     void retranslate() override;
+    // The side view shows the front row's buttons at sidePositions: the same labels, re-placed.
     void setFrontView(bool front) override;
     void selectButton(int row, int index) override;
     bool findButton(const TarqPushButton* button, int& row, int& index) const override;
@@ -42,9 +47,15 @@ public:
     void rebuildFunctionMenu();
     // The product's layout list and menu switches, read again from its description file.
     void loadProductLayout();
+    // Which buttons of the front row the mouse has on its side; none: the page has no side view.
+    void setSideButtons(const QVector<int>& positions);
+    bool hasSideView() const;
 
-    // What tests and the window look at.
+    // What tests and the window look at. Only the front row and the wheel pair have labels (the
+    // upload sends no other slot); nullptr for slots 20..39.
     TarqPushButton* label(int slot) const { return m_labels[size_t(slot)]; }
+    // What the label of a slot says in full, however much of it fits the label.
+    QString labelText(int slot) const { return m_labelTexts[size_t(slot)]; }
     QMenu* functionMenu() const;
     QMenu* wheelMenu() const;
     int selectedGroup() const { return m_group; }
@@ -67,6 +78,9 @@ private:
     void layoutLabels();
     void updateVisibleRows();
     void relabelSlot(int slot);
+    void fitLabelText(int slot);
+    bool isSideView() const { return m_group == 1; }
+    QVector<int> shownSidePositions() const;
     void onFunctionChosen(int code);
     FunctionChange chooseWithDialog(int code, int slot);
     FunctionChange chooseMacroFile(int code, int slot);
@@ -78,7 +92,9 @@ private:
 
     double m_scale;
     std::array<TarqPushButton*, kLabelCount> m_labels{};
-    ButtonRowPlaces m_rowPlaces{};
+    std::array<QString, kLabelCount> m_labelTexts;
+    ButtonPagePlaces m_places;
+    QVector<int> m_sidePositions;
     ButtonTable m_layout{};
     int m_buttonCount = 0;
     bool m_macroDisabled = false;

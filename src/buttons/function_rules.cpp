@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/function_rules.h"
 
 #include "buttons/function_encoding.h"
@@ -153,6 +154,22 @@ MacroSelection macroSelectionPreset(const ButtonEntry& entry, int code)
         return {};
     }
     return { entry.macroname, entry.LoopNumber, entry.Res1 };
+}
+
+MacroSelection macroSelectionOfFile(const QString& name, const MacroFile& macro)
+{
+    // The file's loop types count from 1 ("none" is 0); the dialog's modes count from 0.
+    constexpr int kFileRepeatWhileHeld = 2;
+    constexpr int kFileRepeatUntilPressed = 3;
+    MacroSelection selection;
+    selection.name = name;
+    if (macro.loopType == kFileRepeatWhileHeld || macro.loopType == kFileRepeatUntilPressed) {
+        selection.loopMode = macro.loopType - 1;
+    }
+    if (macro.loopTime >= kMinimumMacroRuns && macro.loopTime <= kMaximumMacroRuns) {
+        selection.runs = macro.loopTime;
+    }
+    return selection;
 }
 
 FunctionChange chooseMacro(ProfileButtons& buttons, int slot, int code, const QString& name, int runs, int loopMode)

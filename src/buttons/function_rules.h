@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/function_catalogue.h"
@@ -5,6 +6,8 @@
 #include <QString>
 #include <QVector>
 #include <array>
+
+struct MacroFile;
 
 // What happens when the user picks a function for a button. Plain functions over a profile's
 // button entries: they change the entries and say what happened; the button page only shows it.
@@ -50,7 +53,7 @@ FunctionChange chooseSniper(ProfileButtons& buttons, int slot, int dpiIndex);
 FunctionChange checkMacroSelection(const ProfileButtons& buttons, int slot, int code, int macroCount);
 
 // What the macro selection dialog opens with: the button's own choice when it already has this
-// function, else no name, one run, counted loops.
+// function, else no name (the dialog then shows the settings of the macro the user picks).
 struct MacroSelection
 {
     QString name;
@@ -58,6 +61,15 @@ struct MacroSelection
     int loopMode = 0;
 };
 MacroSelection macroSelectionPreset(const ButtonEntry& entry, int code);
+
+// The macro editor's own loop settings of a macro file ("Setting/LoopType", "Setting/LoopTime"),
+// as the selection dialog's mode and count: LoopType 2 and 3 are the repeat modes, anything else
+// counted runs; a count outside 1..255 gives one run.
+MacroSelection macroSelectionOfFile(const QString& name, const MacroFile& macro);
+
+// The run counts a counted macro may have.
+constexpr int kMinimumMacroRuns = 1;
+constexpr int kMaximumMacroRuns = 255;
 
 // The accepted macro selection (code 200 or 510): stores the choice and copies the file's events.
 // A missing file still assigns the macro, with no events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/key_capture.h"
 
 #include "controls/dialog_look.h"
@@ -78,8 +79,9 @@ QString TarqKeyCaptureDialog::desktopKeysHint()
     return tr("Keys the desktop keeps for itself, such as Alt+Tab, cannot be captured here.");
 }
 
-void TarqKeyCaptureDialog::showKeyText(const QString& text)
+void TarqKeyCaptureDialog::showKeyText(const QString& text, bool sendable)
 {
+    yesButton()->setEnabled(sendable);
     m_keyText = text;
     m_keyLabel->setText(text.isEmpty() ? pressKeyText() : text);
     m_keyLabel->setAccessibleName(capturedKeyName());
@@ -107,13 +109,13 @@ TarqSingleKeyWindow::TarqSingleKeyWindow(QWidget* parent, int keyCode)
     , m_state(keyCode)
 {
     setTexts(tr("Single Key"), tr("OK"), tr("Cancel"));
-    showKeyText(m_state.text());
+    showKeyText(m_state.text(), m_state.isSendable());
 }
 
 void TarqSingleKeyWindow::onKeyEvent(int keyCode, int flags)
 {
     if (m_state.handle(keyCode, flags))
-        showKeyText(m_state.text());
+        showKeyText(m_state.text(), m_state.isSendable());
 }
 
 void TarqSingleKeyWindow::done(int result)
@@ -129,13 +131,13 @@ TarqComboKeyWindow::TarqComboKeyWindow(QWidget* parent, const std::array<KeyInfo
     setTexts(tr("Combo Key"), tr("OK"), tr("Cancel"));
     if (keyInfo)
         m_state.preset(*keyInfo);
-    showKeyText(m_state.text());
+    showKeyText(m_state.text(), m_state.isSendable());
 }
 
 void TarqComboKeyWindow::onKeyEvent(int keyCode, int flags)
 {
     if (m_state.handle(keyCode, flags))
-        showKeyText(m_state.text());
+        showKeyText(m_state.text(), m_state.isSendable());
 }
 
 void TarqComboKeyWindow::done(int result)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/key_capture_state.h"
@@ -8,7 +9,8 @@ class QLabel;
 
 // The dialogs that give a button a keyboard key by pressing it. They listen from the moment they
 // are shown until they close; every key is captured then, Enter, Escape and Tab included, so
-// they are answered with the pointer (or a screen reader's press action).
+// they are answered with the pointer (or a screen reader's press action). OK waits for a key the
+// mouse can send.
 class TarqKeyCaptureDialog : public TarqSkinDialog
 {
     Q_OBJECT
@@ -38,7 +40,8 @@ signals:
 protected:
     TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPrograms otherPrograms);
 
-    void showKeyText(const QString& text);
+    // sendable: whether what was captured is something the mouse can send; OK waits for it.
+    void showKeyText(const QString& text, bool sendable);
     virtual void onKeyEvent(int keyCode, int flags) = 0;
 
     void showEvent(QShowEvent* event) override;

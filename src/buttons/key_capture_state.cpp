@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/key_capture_state.h"
 
 #include "buttons/function_encoding.h"
 #include "storage/key_names.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +34,12 @@ int modifierSlot(int keyCode, bool& rightHand)
 bool isKeyPressFlags(int flags)
 {
     return flags == 0x00 || flags == 0x01 || flags == kPressFlagsAltDown;
+}
+
+bool hasKeyUsage(int keyCode)
+{
+    int usage = 0;
+    return keyCode > 0 && scanToUsage(static_cast<unsigned>(keyCode), usage) && usage != 0;
 }
 
 SingleKeyState::SingleKeyState(int keyCode)
@@ -147,4 +155,10 @@ QVector<int> ComboKeyState::keyCodes() const
         }
     }
     return codes;
+}
+
+bool ComboKeyState::isSendable() const
+{
+    const QVector<int> codes = keyCodes();
+    return std::any_of(codes.cbegin(), codes.cend(), hasKeyUsage);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/profile_record.h"
@@ -12,6 +13,9 @@
 // Hook flags that still count as a key press: plain, extended, and Alt held.
 bool isKeyPressFlags(int flags);
 
+// Whether the mouse can send the key: it has a HID keyboard usage (the mouse buttons have none).
+bool hasKeyUsage(int keyCode);
+
 // One key: the last key seen, press or release, becomes the result. A key code without a name
 // or HID usage (0) is not a key the mouse can send and is passed over.
 class SingleKeyState final
@@ -25,6 +29,8 @@ public:
 
     int keyCode() const { return m_keyCode; }
     QString text() const;
+    // A key the mouse can send has been captured.
+    bool isSendable() const { return hasKeyUsage(m_keyCode); }
 
 private:
     int m_keyCode;
@@ -63,6 +69,8 @@ public:
     QString text() const { return m_text; }
     // The keys of the result in slot order, each modifier as its left-hand key.
     QVector<int> keyCodes() const;
+    // The result holds at least one key the mouse can send.
+    bool isSendable() const;
 
 private:
     void clear();

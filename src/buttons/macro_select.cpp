@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/macro_select.h"
 
 #include "controls/dialog_look.h"
@@ -23,8 +24,6 @@ constexpr int kRowHeight = 28;
 constexpr int kRowGap = 10;
 constexpr int kRunsWidth = 64;
 constexpr int kRunsDigits = 3;
-constexpr int kRunsMinimum = 1;
-constexpr int kRunsMaximum = 255;
 constexpr const char* kSelectionMark = "profilesel.png";
 
 const char* const kModeTexts[] = { QT_TRANSLATE_NOOP("TarqMacroSelect", "LOOPS TIME(1-255)"),
@@ -59,8 +58,8 @@ TarqMacroSelect::TarqMacroSelect(const char* title, const QString& name, int run
         if (!entry.isEmpty())
             m_list->addItem(entry);
     }
-    connect(m_list, &QListWidget::currentRowChanged, this, &TarqMacroSelect::markSelection);
-    connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(m_list, &QListWidget::currentRowChanged, this, &TarqMacroSelect::onSelectionChanged);
+    connect(m_list, &QListWidget::itemActivated, this, &TarqMacroSelect::accept);
 
     const int left = content.left() + scaled(kListWidth) + scaled(kRowGap) * 2;
     const int width = content.right() + 1 - left;
@@ -77,18 +76,16 @@ TarqMacroSelect::TarqMacroSelect(const char* title, const QString& name, int run
     }
     m_runsEdit = new TarqLineEdit(this);
     m_runsEdit->setMaxLength(kRunsDigits);
-    m_runsEdit->setValidator(new QIntValidator(kRunsMinimum, kRunsMaximum, m_runsEdit));
+    m_runsEdit->setValidator(new QIntValidator(kMinimumMacroRuns, kMaximumMacroRuns, m_runsEdit));
     m_runsEdit->setAlignment(Qt::AlignCenter);
     m_runsEdit->setAccessibleName(tr("LOOPS TIME(1-255)"));
     m_runsEdit->setGeometry(left + scaled(24), content.top() + 3 * (row + scaled(kRowGap)), scaled(kRunsWidth), row);
-    connect(m_runsEdit, &QLineEdit::returnPressed, this, &QDialog::accept);
-    // The number of runs matters only for counted runs.
-    connect(m_modes, &QButtonGroup::idClicked, this, [this](int id) { m_runsEdit->setEnabled(id == 0); });
+    connect(m_runsEdit, &QLineEdit::returnPressed, this, &TarqMacroSelect::accept);
+    connect(m_runsEdit, &QLineEdit::textChanged, this, &TarqMacroSelect::updateYesButton);
+    connect(m_modes, &QButtonGroup::idClicked, this, &TarqMacroSelect::chooseMode);
 
-    m_runsEdit->setText(QString::number(runs));
-    if (mode >= 0 && mode < 3)
-        m_modeBoxes[mode]->setChecked(true);
-    m_runsEdit->setEnabled(runMode() == 0);
+    if (!name.isEmpty())
+        m_buttonChoice = { name, runs, mode };
     selectName(name);
 
     setTabOrder(m_list, m_modeBoxes[0]);
@@ -107,15 +104,38 @@ void TarqMacroSelect::selectName(const QString& name)
         m_list->setCurrentItem(found.first());
     else if (m_list->count() > 0)
         m_list->setCurrentRow(0);
-    markSelection();
+    onSelectionChanged();
 }
 
-void TarqMacroSelect::markSelection()
+void TarqMacroSelect::onSelectionChanged()
 {
     const QIcon mark(skinPath(QLatin1String(kSelectionMark)));
     for (int i = 0; i < m_list->count(); ++i)
         m_list->item(i)->setIcon(i == m_list->currentRow() ? mark : QIcon());
-    yesButton()->setEnabled(m_list->currentItem() != nullptr);
+    const QString name = selectedName();
+    if (!name.isEmpty())
+        showChoice(name == m_buttonChoice.name ? m_buttonChoice : macroSelectionOfFile(name, loadMacro(name)));
+    updateYesButton();
+}
+
+void TarqMacroSelect::showChoice(const MacroSelection& choice)
+{
+    m_runsEdit->setText(QString::number(choice.runs));
+    chooseMode(choice.loopMode >= 0 && choice.loopMode < 3 ? choice.loopMode : 0);
+}
+
+void TarqMacroSelect::chooseMode(int mode)
+{
+    m_modeBoxes[mode]->setChecked(true);
+    // The number of runs matters only for counted runs.
+    m_runsEdit->setEnabled(mode == 0);
+    updateYesButton();
+}
+
+void TarqMacroSelect::updateYesButton()
+{
+    const bool countUsable = runMode() != 0 || m_runsEdit->hasAcceptableInput();
+    yesButton()->setEnabled(m_list->currentItem() != nullptr && countUsable);
 }
 
 QString TarqMacroSelect::selectedName() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/param_dialogs.h"
 
 #include "buttons/function_catalogue.h"
@@ -128,7 +129,7 @@ void TarqFireKeyWindow::buildControls()
     m_delayEdit->setAccessibleName(tr("Delay:"));
     m_delayEdit->setGeometry(content.right() + 1 - scaled(kEditWidth), fieldTop, scaled(kEditWidth), row);
     for (QLineEdit* edit : { m_timesEdit, m_delayEdit }) {
-        connect(edit, &QLineEdit::textEdited, this, &TarqFireKeyWindow::OnEditDataChanged);
+        connect(edit, &QLineEdit::textChanged, this, &TarqFireKeyWindow::OnEditDataChanged);
         connect(edit, &QLineEdit::returnPressed, this, &TarqFireKeyWindow::onEditReturn);
     }
 
@@ -207,6 +208,7 @@ void TarqFireKeyWindow::chooseKind(int kind)
     m_pressedKeys.clear();
     m_lastCode = -1;
     m_lastFlags = -1;
+    updateYesButton();
 }
 
 void TarqFireKeyWindow::onStateChanged(int state)
@@ -224,15 +226,20 @@ void TarqFireKeyWindow::checkbtn_clicked()
 
 void TarqFireKeyWindow::OnEditDataChanged()
 {
-    // The validator lets an empty or zero field through while typing; the fields answer for
-    // themselves only when the dialog is accepted.
-    yesButton()->setEnabled(m_timesEdit->hasAcceptableInput() && m_delayEdit->hasAcceptableInput());
+    updateYesButton();
+}
+
+void TarqFireKeyWindow::updateYesButton()
+{
+    // The validators let an empty or zero field through while typing; a keyboard key without a
+    // key would be sent as the left button. Neither may be accepted.
+    const bool fieldsUsable = m_timesEdit->hasAcceptableInput() && m_delayEdit->hasAcceptableInput();
+    yesButton()->setEnabled(fieldsUsable && target() != 0);
 }
 
 void TarqFireKeyWindow::onEditReturn()
 {
-    if (yesButton()->isEnabled())
-        accept();
+    accept();
 }
 
 bool TarqFireKeyWindow::isCapturing(int keyCode) const
@@ -263,6 +270,7 @@ void TarqFireKeyWindow::showKey()
     const QString text = keyText();
     m_keyField->setText(text.isEmpty() ? TarqKeyCaptureDialog::pressKeyText() : text);
     m_keyField->setAccessibleDescription(m_keyField->text());
+    updateYesButton();
 }
 
 void TarqFireKeyWindow::showEvent(QShowEvent* event)

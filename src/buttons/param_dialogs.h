@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/skin_dialog.h"
@@ -12,7 +13,8 @@ class QLineEdit;
 class QSlider;
 struct ButtonEntry;
 
-// "FIRE KEY": what a button fires, how many times and how fast.
+// "FIRE KEY": what a button fires, how many times and how fast. OK needs shots and a delay of
+// 1..255 and, for "Keyboard Key", a captured key the mouse can send.
 class TarqFireKeyWindow final : public TarqSkinDialog
 {
     Q_OBJECT
@@ -58,6 +60,7 @@ private:
     bool isCapturing(int keyCode) const;
     void onKeyEvent(int keyCode, int flags);
     void showKey();
+    void updateYesButton();
 
     QButtonGroup* m_kinds = nullptr;
     QCheckBox* m_kindBoxes[4] = {};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/skin_dialog.h"
 
 #include "controls/dialog_look.h"
@@ -96,6 +97,12 @@ void TarqSkinDialog::paintEvent(QPaintEvent*)
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+}
+
+void TarqSkinDialog::accept()
+{
+    if (m_yesButton->isEnabled())
+        QDialog::accept();
 }
 
 void TarqSkinDialog::keyPressEvent(QKeyEvent* event)

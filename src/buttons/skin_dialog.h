@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -20,6 +21,10 @@ public:
 
     QToolButton* yesButton() const { return m_yesButton; }
     QToolButton* noButton() const { return m_noButton; }
+
+    // Accepts only while the yes button is enabled: a dialog disables it as long as its values are
+    // none the mouse can use, and Enter, a double click or a field's Return then accept nothing.
+    void accept() override;
 
 protected:
     void setTexts(const QString& title, const QString& yesText, const QString& noText);
