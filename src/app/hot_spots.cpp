@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/hot_spots.h"
 
+#include "controls/skin_paths.h"
+
+#include <QFileInfo>
 #include <QStringList>
 #include <array>
 
@@ -44,6 +47,11 @@ QVector<int> sideButtonIndices()
 QString sidePictureName(const QString& productName)
 {
     return QStringLiteral("mouse/") + productName + QStringLiteral("_Side.png");
+}
+
+QVector<int> sideViewButtons(const QString& productName)
+{
+    return QFileInfo::exists(skinPath(sidePictureName(productName))) ? sideButtonIndices() : QVector<int>();
 }
 
 QPointF wheelHotSpot(int index)

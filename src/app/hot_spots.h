@@ -23,6 +23,8 @@ HotSpotPlace frontHotSpot(int index);
 HotSpotPlace sideHotSpot(int index);
 // The front row's buttons that have a hot-spot on the side picture, in order.
 QVector<int> sideButtonIndices();
+// Those buttons when the product has a side picture in the skin, else none: the side view shows them.
+QVector<int> sideViewButtons(const QString& productName);
 
 // The side picture of a product, relative to the skin folder; a product without one has no side view.
 QString sidePictureName(const QString& productName);

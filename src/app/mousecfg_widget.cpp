@@ -32,7 +32,6 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -367,6 +366,7 @@ void MousecfgWidget::createMouseView()
 void MousecfgWidget::createPages()
 {
     m_buttonPage = new TarqBtnWindow(nullptr, m_scaleFactor);
+    m_buttonPage->setSideButtons(sideViewButtons(currentProductName()));
     m_buttonScroll = new QScrollArea(this);
     m_buttonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}") +
                                   scrollBarStyle());
@@ -524,9 +524,8 @@ void MousecfgWidget::selectTab(int tab)
 
 void MousecfgWidget::showView(bool front)
 {
-    // The side view shows the buttons the side picture has hot-spots for; no picture, no side view.
-    const bool sidePicture = QFileInfo::exists(skinPath(sidePictureName(currentProductName())));
-    m_buttonPage->setSideButtons(sidePicture ? sideButtonIndices() : QVector<int>());
+    // The product may have changed, and with it the side picture.
+    m_buttonPage->setSideButtons(sideViewButtons(currentProductName()));
     front = front || !m_buttonPage->hasSideView();
     m_frontView = front;
     m_frontButton->setChecked(front);

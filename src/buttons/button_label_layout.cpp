@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -47,9 +48,53 @@ int ceilDiv(int a, int b)
     return (a + b - 1) / b;
 }
 
-// The single column of the product's layout rule, the wheel pair beside it. Returns false when it
-// does not fit the page height; the places are then still set, and the minimum height says how tall
-// the page must be.
+// The page height the single column needs.
+int oneColumnHeight(int count, bool wheel, double scale)
+{
+    const int labelHeight = scaledLength(kLabelHeight, scale);
+    if (count > kFixedSpacingAbove) {
+        return 2 * kFixedTop + labelHeight * count + kFixedGap * (count - 1);
+    }
+    const int rows = wheel ? std::max(count, kWheelCount) : count;
+    return labelHeight * rows + scaledLength(kMinimumGap, scale) * (rows + 1);
+}
+
+// The page width the single column needs, with the wheel column beside it.
+int oneColumnWidth(bool wheel, double scale)
+{
+    return scaledLength(wheel ? kWheelColumnX + kLabelWidth : kLabelX + kLabelWidth, scale);
+}
+
+int columnWidth(int columns, int pageWidth, double scale)
+{
+    const int margin = scaledLength(kColumnMargin, scale);
+    const int columnGap = scaledLength(kColumnGap, scale);
+    return std::min(scaledLength(kLabelWidth, scale), (pageWidth - 2 * margin - (columns - 1) * columnGap) / columns);
+}
+
+int rowsHeight(int rows, double scale)
+{
+    return rows * scaledLength(kLabelHeight, scale) + (rows + 1) * scaledLength(kMinimumGap, scale);
+}
+
+// The lowest page in which the labels stand in columns no narrower than a label can be read in;
+// INT_MAX when the page is too narrow for that.
+int columnsHeight(int count, bool wheel, int pageWidth, double scale)
+{
+    if (count == 0) {
+        return std::numeric_limits<int>::max();
+    }
+    for (int rows = wheel ? kWheelCount : 1; rows <= std::max(count, kWheelCount); ++rows) {
+        const int columns = ceilDiv(count, rows) + (wheel ? 1 : 0);
+        if (columnWidth(columns, pageWidth, scale) >= scaledLength(kMinimumColumnWidth, scale)) {
+            return rowsHeight(rows, scale);
+        }
+    }
+    return std::numeric_limits<int>::max();
+}
+
+// The single column of the product's layout rule, the wheel pair beside it. False when it does
+// not fit the page height; the places are then still set.
 bool placeOneColumn(const QVector<Shown>& shown, bool wheel, const QSize& page, double scale, ButtonPagePlaces& places)
 {
     const int count = shown.size();
@@ -75,11 +120,7 @@ bool placeOneColumn(const QVector<Shown>& shown, bool wheel, const QSize& page, 
                 QRect(scaledLength(kWheelColumnX, scale), y, scaledLength(kLabelWidth, scale), labelHeight);
         }
     }
-    const int rows = wheel ? std::max(count, kWheelCount) : count;
-    const int needed = count > kFixedSpacingAbove ? 2 * kFixedTop + labelHeight * count + kFixedGap * (count - 1)
-                                                  : labelHeight * rows + scaledLength(kMinimumGap, scale) * (rows + 1);
-    places.minimumHeight = needed;
-    return needed <= page.height();
+    return oneColumnWidth(wheel, scale) <= page.width() && oneColumnHeight(count, wheel, scale) <= page.height();
 }
 
 // Columns filled top to bottom, the wheel pair in a column of its own after them. False when the
@@ -97,10 +138,8 @@ bool placeColumns(const QVector<Shown>& shown, bool wheel, const QSize& page, do
     const int labelColumns = ceilDiv(count, rowsFitting);
     const int rows = std::max(rowsNeeded, ceilDiv(count, labelColumns));
     const int columns = labelColumns + (wheel ? 1 : 0);
-    const int margin = scaledLength(kColumnMargin, scale);
     const int columnGap = scaledLength(kColumnGap, scale);
-    const int width =
-        std::min(scaledLength(kLabelWidth, scale), (page.width() - 2 * margin - (columns - 1) * columnGap) / columns);
+    const int width = columnWidth(columns, page.width(), scale);
     if (width < scaledLength(kMinimumColumnWidth, scale)) {
         return false;
     }
@@ -119,19 +158,28 @@ bool placeColumns(const QVector<Shown>& shown, bool wheel, const QSize& page, do
             places.wheel[static_cast<size_t>(w)] = cell(labelColumns, w);
         }
     }
-    places.minimumHeight = rows * labelHeight + (rows + 1) * minimumGap;
     return true;
 }
 
 ButtonPagePlaces placeLabels(const QVector<Shown>& shown, bool wheel, const QSize& page, double scale)
 {
+    // The minimum follows the page's width alone, the lowest arrangement that holds the labels: a
+    // page that fits keeps fitting down to it, and one that does not grows only that far. A page
+    // too narrow for any (as a scroll area's page is before it is placed) asks for no height: more
+    // would not help it.
+    constexpr int kNone = std::numeric_limits<int>::max();
+    const int oneColumn =
+        oneColumnWidth(wheel, scale) <= page.width() ? oneColumnHeight(shown.size(), wheel, scale) : kNone;
+    const int lowest = std::min(oneColumn, columnsHeight(shown.size(), wheel, page.width(), scale));
     ButtonPagePlaces places;
-    if (placeOneColumn(shown, wheel, page, scale, places)) {
-        return places;
+    // Until the page has grown, the single column stands as it is, running off the page.
+    if (!placeOneColumn(shown, wheel, page, scale, places)) {
+        ButtonPagePlaces columns;
+        if (placeColumns(shown, wheel, page, scale, columns))
+            places = columns;
     }
-    ButtonPagePlaces columns;
-    // Nothing fits without scrolling: the single column, on a page grown to hold it.
-    return placeColumns(shown, wheel, page, scale, columns) ? columns : places;
+    places.minimumHeight = lowest == kNone ? 0 : lowest;
+    return places;
 }
 
 QVector<Shown> frontLabels(const ButtonTable& layout, int buttonCount)

@@ -129,12 +129,27 @@ bool TarqBtnWindow::hasSideView() const
     return !shownSidePositions().isEmpty();
 }
 
+QScrollArea* TarqBtnWindow::hostingScrollArea() const
+{
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* scroll = qobject_cast<QScrollArea*>(up))
+            return scroll;
+    }
+    return nullptr;
+}
+
 void TarqBtnWindow::layoutLabels()
 {
     m_places = isSideView() ? sideViewPlaces(m_layout, m_buttonCount, m_sidePositions, size(), m_scale)
                             : frontViewPlaces(m_layout, m_buttonCount, size(), m_scale);
     // The scroll area around the page scrolls only when the labels fit the page no way.
-    setMinimumHeight(m_places.minimumHeight);
+    if (minimumHeight() != m_places.minimumHeight) {
+        setMinimumHeight(m_places.minimumHeight);
+        // The scroll area sizes the page on its own layout requests only: a page that needs less
+        // height now (it is wider than when it was first laid out) is given the view's height again.
+        if (QScrollArea* scroll = hostingScrollArea())
+            QCoreApplication::postEvent(scroll, new QEvent(QEvent::LayoutRequest));
+    }
     for (int position = 0; position < kButtonRowSize; ++position) {
         TarqPushButton* label = m_labels[size_t(position)];
         const ButtonLabelPlace& place = m_places.row[size_t(position)];
@@ -251,7 +266,8 @@ void TarqBtnWindow::fitLabelText(int slot)
     const QString& text = m_labelTexts[size_t(slot)];
     const int badgeRoom = label->badgeNumber() > 0 ? label->height() : scaled(kLabelTextPadding);
     const int room = qMax(0, label->width() - 2 * badgeRoom);
-    label->setText(QFontMetrics(uiFont()).elidedText(text, Qt::ElideRight, room));
+    // Cut in the middle: the kind of function and its end (a count, "(missing)") stay in view.
+    label->setText(QFontMetrics(uiFont()).elidedText(text, Qt::ElideMiddle, room));
 }
 
 void TarqBtnWindow::rebuildFunctionMenu()
@@ -354,12 +370,8 @@ bool TarqBtnWindow::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::FocusIn) {
             slotMouseEnter(label);
             emit SelBtnControl(label, true);
-            for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
-                if (auto* scroll = qobject_cast<QScrollArea*>(up)) {
-                    scroll->ensureWidgetVisible(label);
-                    break;
-                }
-            }
+            if (QScrollArea* scroll = hostingScrollArea())
+                scroll->ensureWidgetVisible(label);
         } else if (event->type() == QEvent::FocusOut) {
             emit SelBtnControl(label, false);
         }

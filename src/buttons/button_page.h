@@ -10,6 +10,7 @@
 #include <array>
 
 class QMenu;
+class QScrollArea;
 class TarqMenu;
 
 // The CUSTOMIZE page: one label per button slot showing its function. A label opens the function
@@ -76,6 +77,7 @@ protected:
 private:
     void createLabels();
     void layoutLabels();
+    QScrollArea* hostingScrollArea() const;
     void updateVisibleRows();
     void relabelSlot(int slot);
     void fitLabelText(int slot);
