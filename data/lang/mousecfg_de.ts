@@ -270,6 +270,34 @@
         <source>Windows</source>
         <translation>Windows</translation>
     </message>
+    <message>
+        <source>Fire: %1 ×%2, %3 ms</source>
+        <translation>Feuer: %1 ×%2, %3 ms</translation>
+    </message>
+    <message>
+        <source>Sniper: level %1</source>
+        <translation>Sniper: Stufe %1</translation>
+    </message>
+    <message>
+        <source>Gun: %1 ×%2</source>
+        <translation>Waffe: %1 ×%2</translation>
+    </message>
+    <message>
+        <source>Macro: %1 ×%2</source>
+        <translation>Makro: %1 ×%2</translation>
+    </message>
+    <message>
+        <source>Gun: %1</source>
+        <translation>Waffe: %1</translation>
+    </message>
+    <message>
+        <source>Macro: %1</source>
+        <translation>Makro: %1</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (fehlt)</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -1434,6 +1462,46 @@
     <message>
         <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
         <translation>Die Makrodatei konnte nicht entfernt werden, daher bleibt das Makro in der Bibliothek. Prüfen Sie, ob der Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse first?</source>
+        <translation>Die Änderungen zuerst an die Maus senden?</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The file of this macro holds more events than a button can: only its first %1 are shown.</source>
+        <translation>Die Datei dieses Makros enthält mehr Ereignisse, als eine Taste aufnehmen kann: Nur die ersten %1 werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>Still pressed at the end: %1</source>
+        <translation>Am Ende noch gedrückt: %1</translation>
+    </message>
+    <message>
+        <source>This macro is too long for a button, which holds at most %1 events without delay rows and %2 with them.</source>
+        <translation>Dieses Makro ist zu lang für eine Taste; sie nimmt höchstens %1 Ereignisse ohne Verzögerungszeilen auf und %2 mit ihnen.</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>Das Makro &quot;%1&quot; löschen?</translation>
+    </message>
+    <message>
+        <source>Button %1 of %2 uses it.</source>
+        <translation>Taste %1 von %2 verwendet es.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its buttons still name the macro as before.</source>
+        <translation>%1 konnte nicht geschrieben werden: Seine Tasten nennen das Makro weiterhin wie zuvor.</translation>
     </message>
 </context>
 <context>

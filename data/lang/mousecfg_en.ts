@@ -270,6 +270,34 @@
         <source>Windows</source>
         <translation>Windows</translation>
     </message>
+    <message>
+        <source>Fire: %1 ×%2, %3 ms</source>
+        <translation>Fire: %1 ×%2, %3 ms</translation>
+    </message>
+    <message>
+        <source>Sniper: level %1</source>
+        <translation>Sniper: level %1</translation>
+    </message>
+    <message>
+        <source>Gun: %1 ×%2</source>
+        <translation>Gun: %1 ×%2</translation>
+    </message>
+    <message>
+        <source>Macro: %1 ×%2</source>
+        <translation>Macro: %1 ×%2</translation>
+    </message>
+    <message>
+        <source>Gun: %1</source>
+        <translation>Gun: %1</translation>
+    </message>
+    <message>
+        <source>Macro: %1</source>
+        <translation>Macro: %1</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (missing)</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -1434,6 +1462,46 @@
     <message>
         <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
         <translation>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse first?</source>
+        <translation>Send the changes to the mouse first?</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The file of this macro holds more events than a button can: only its first %1 are shown.</source>
+        <translation>The file of this macro holds more events than a button can: only its first %1 are shown.</translation>
+    </message>
+    <message>
+        <source>Still pressed at the end: %1</source>
+        <translation>Still pressed at the end: %1</translation>
+    </message>
+    <message>
+        <source>This macro is too long for a button, which holds at most %1 events without delay rows and %2 with them.</source>
+        <translation>This macro is too long for a button, which holds at most %1 events without delay rows and %2 with them.</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>Delete the macro &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Button %1 of %2 uses it.</source>
+        <translation>Button %1 of %2 uses it.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its buttons still name the macro as before.</source>
+        <translation>%1 could not be written: its buttons still name the macro as before.</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,34 @@
         <source>Windows</source>
         <translation>Windows</translation>
     </message>
+    <message>
+        <source>Fire: %1 ×%2, %3 ms</source>
+        <translation>连发：%1 ×%2，%3 毫秒</translation>
+    </message>
+    <message>
+        <source>Sniper: level %1</source>
+        <translation>狙击：%1 档</translation>
+    </message>
+    <message>
+        <source>Gun: %1 ×%2</source>
+        <translation>枪械：%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Macro: %1 ×%2</source>
+        <translation>宏：%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Gun: %1</source>
+        <translation>枪械：%1</translation>
+    </message>
+    <message>
+        <source>Macro: %1</source>
+        <translation>宏：%1</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1（缺失）</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -1434,6 +1462,46 @@
     <message>
         <source>The macro file could not be removed, so the macro stays in the library. Check that the folder may be written to.</source>
         <translation>无法删除宏文件，因此该宏仍保留在宏库中。请检查文件夹是否可写。</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse first?</source>
+        <translation>先把更改发送到鼠标吗？</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The file of this macro holds more events than a button can: only its first %1 are shown.</source>
+        <translation>此宏文件包含的事件多于一个按键能容纳的数量：只显示前 %1 个。</translation>
+    </message>
+    <message>
+        <source>Still pressed at the end: %1</source>
+        <translation>结束时仍按下：%1</translation>
+    </message>
+    <message>
+        <source>This macro is too long for a button, which holds at most %1 events without delay rows and %2 with them.</source>
+        <translation>此宏对按键来说太长：不含延时行时最多 %1 个事件，含延时行时最多 %2 个。</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>删除宏“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Button %1 of %2 uses it.</source>
+        <translation>%2 的按键 %1 使用了它。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: its buttons still name the macro as before.</source>
+        <translation>无法写入 %1：其按键仍使用原来的宏名称。</translation>
     </message>
 </context>
 <context>
