@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/function_encoding.h"
 #include "buttons/key_capture_state.h"
 #include "storage/key_names.h"
@@ -111,6 +112,26 @@ private slots:
         QCOMPARE(state.keyCode(), 48);
         QVERIFY(!state.handle(0, 0));
         QCOMPARE(state.keyCode(), 48);
+    }
+
+    // Only what the mouse can send lets a capture dialog accept: a key with a HID usage; the mouse
+    // buttons' codes have none.
+    void sendableCaptures()
+    {
+        QVERIFY(!SingleKeyState().isSendable());
+        QVERIFY(SingleKeyState(30).isSendable());
+        QVERIFY(!SingleKeyState(240).isSendable());
+        SingleKeyState mouseButton;
+        QVERIFY(mouseButton.handle(241, 0));
+        QVERIFY(!mouseButton.isSendable());
+
+        ComboKeyState combo;
+        QVERIFY(!combo.isSendable());
+        QVERIFY(combo.handle(29, 0)); // a modifier alone is sent as that modifier
+        QVERIFY(combo.isSendable());
+        ComboKeyState buttonOnly;
+        QVERIFY(buttonOnly.handle(242, 0));
+        QVERIFY(!buttonOnly.isSendable());
     }
 };
 
