@@ -559,7 +559,6 @@ QStringList ProfileLibrary::discardEdits(const ConfigRecord& uploaded)
         ProfileRecord& record = m_working.profiles[static_cast<size_t>(slot)];
         const quint8 speed = record.mousespeed;
         notices << loadProfileThroughGate(record, profileFilePath(name), currentRecordLimits());
-        record.ProfileName = name;
         record.mousespeed = speed;
     }
     return notices;
