@@ -697,15 +697,7 @@ private slots:
     }
 
     // The refused insertion as the user sees it, over the MACRO tab.
-    void refusedInsertionScreens_data()
-    {
-        QTest::addColumn<QString>("scale");
-        QTest::addColumn<int>("language");
-        const char* const languages[] = { "en", "de", "zh" };
-        for (const char* scale : { "1.0", "2.0" })
-            for (int language = 0; language < 3; ++language)
-                QTest::addRow("%s %s", scale, languages[language]) << QString::fromLatin1(scale) << language;
-    }
+    void refusedInsertionScreens_data() { addScaleAndLanguageRows(); }
 
     void refusedInsertionScreens()
     {
@@ -743,10 +735,8 @@ private slots:
             const QPixmap boxShot = box->grab();
             painter.drawPixmap((shot.width() - boxShot.width()) / 2, (shot.height() - boxShot.height()) / 2, boxShot);
         }
-        const char* const languages[] = { "en", "de", "zh" };
-        QVERIFY(
-            shot.save(screensDirectory() +
-                      QStringLiteral("/window-macro-full-%1-%2.png").arg(scale, QLatin1String(languages[language]))));
+        QVERIFY(shot.save(screensDirectory() +
+                          QStringLiteral("/window-macro-full-%1-%2.png").arg(scale, languageCode(language))));
         box->accept();
     }
 

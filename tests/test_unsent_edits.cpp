@@ -154,15 +154,7 @@ private slots:
         QCOMPARE(window->workingConfiguration(), window->lastUploadedConfiguration());
     }
 
-    void theQuestionReadsWhole_data()
-    {
-        QTest::addColumn<QString>("scale");
-        QTest::addColumn<int>("language");
-        const char* const languages[] = { "en", "de", "zh" };
-        for (const char* scale : { "1.0", "2.0" })
-            for (int language = 0; language < 3; ++language)
-                QTest::addRow("%s-%s", scale, languages[language]) << QString::fromLatin1(scale) << language;
-    }
+    void theQuestionReadsWhole_data() { addScaleAndLanguageRows(); }
 
     // The question over the window, with every answer readable, saved to be looked at.
     void theQuestionReadsWhole()
@@ -195,9 +187,8 @@ private slots:
             QPainter painter(&shot);
             painter.drawPixmap((shot.width() - box->width()) / 2, (shot.height() - box->height()) / 2, box->grab());
         }
-        const char* const languages[] = { "en", "de", "zh" };
         QVERIFY(shot.save(screensDirectory() +
-                          QStringLiteral("/unsent-question-%1-%2.png").arg(scale, QLatin1String(languages[language]))));
+                          QStringLiteral("/unsent-question-%1-%2.png").arg(scale, languageCode(language))));
         box->reject();
         QTRY_VERIFY(!visibleMessageBox());
         QCOMPARE(window->profileLibrary().currentSlot(), 0);

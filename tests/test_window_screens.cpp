@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mousecfg_widget.h"
 #include "buttons/button_page.h"
 #include "buttons/function_encoding.h"
@@ -179,11 +180,7 @@ void TestWindowScreens::cleanup()
 
 void TestWindowScreens::everyTabInEveryLanguage_data()
 {
-    QTest::addColumn<QString>("scale");
-    QTest::addColumn<int>("language");
-    for (const char* scale : { "1.0", "2.0" })
-        for (int language = 0; language < 3; ++language)
-            QTest::addRow("%s %s", scale, kLanguageNames[language]) << QString::fromLatin1(scale) << language;
+    addScaleAndLanguageRows();
 }
 
 void TestWindowScreens::everyTabInEveryLanguage()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_sandbox.h"
 
 #include "app/mousecfg_widget.h"
@@ -16,6 +17,24 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+const char* const kLanguageCodes[] = { "en", "de", "zh" };
+} // namespace
+
+void addScaleAndLanguageRows()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<int>("language");
+    for (const char* scale : { "1.0", "2.0" })
+        for (int language = 0; language < 3; ++language)
+            QTest::addRow("%s %s", scale, kLanguageCodes[language]) << QString::fromLatin1(scale) << language;
+}
+
+QString languageCode(int language)
+{
+    return QLatin1String(kLanguageCodes[language]);
+}
 
 WindowSandbox::WindowSandbox()
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "device/hid_backend.h"
@@ -39,6 +40,12 @@ private:
     std::unique_ptr<ScopedHidBackend> m_installed;
     bool m_valid = false;
 };
+
+// Screenshot tests run once per scale and language: rows "1.0 en" .. "2.0 zh" with the columns
+// scale (QString) and language (int, the language list's index).
+void addScaleAndLanguageRows();
+// "en", "de" or "zh" for a language index of those rows, as screenshot names use it.
+QString languageCode(int language);
 
 // The visible message box, if any.
 TarqMessageBox* visibleMessageBox();
