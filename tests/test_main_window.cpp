@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/connection_display.h"
 #include "app/mousecfg_widget.h"
 #include "app/startup_probe.h"
@@ -380,7 +381,7 @@ void TestMainWindow::applySendsTheSlotAndSurvivesARestart()
         slot3.dpiStages[1].used = 1;
         slot3.LedMode = 11;
         slot3.buttons[5].Fun = 48;
-        // Apply takes the DPI page's stages, so the page must show the edited record first.
+        // The record was edited behind the pages: they show it before the send, as after any change.
         window->RefreshPages();
         click(*window, QStringLiteral("Apply"));
         waitForSend(*window, 0);
