@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/function_encoding.h"
 
 #include "device/dpi_encoding.h"
@@ -7,8 +8,6 @@
 namespace {
 
 constexpr int kComboTriplesLooked = 10;
-constexpr quint8 kFireDefaultButton = 0x81;
-constexpr quint8 kFireDefaultShots = 0x03;
 constexpr quint8 kSniperKind = 0x01;
 constexpr quint8 kLoopForever = 0xFF;
 constexpr int kFireIntervalUnitMs = 10;
@@ -45,8 +44,8 @@ DeviceBytes comboBytes(const ButtonEntry& entry, DeviceBytes bytes)
 DeviceBytes fireBytes(const ButtonEntry& entry, DeviceBytes bytes)
 {
     if (entry.Res1 == 0) {
-        bytes[1] = kFireDefaultButton;
-        bytes[2] = kFireDefaultShots;
+        bytes[1] = FireTarget::Left;
+        bytes[2] = FireTarget::UntargetedShots;
         bytes[3] = 0;
         return bytes;
     }

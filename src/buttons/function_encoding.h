@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "buttons/function_catalogue.h"
@@ -17,6 +18,15 @@ constexpr int Count = 0;      // run `LoopNumber` times
 constexpr int WhileHeld = 1;  // flag 0x80 on the slot byte
 constexpr int UntilPress = 2; // flag 0x40 on the slot byte
 } // namespace MacroLoopMode
+
+// What a fire key fires (`Res1`): a mouse button, else a HID keyboard usage. A fire key with
+// nothing chosen (0) fires the left button three times without a pause.
+namespace FireTarget {
+constexpr int Left = 0x81;
+constexpr int Right = 0x82;
+constexpr int Middle = 0x84;
+constexpr int UntargetedShots = 3;
+} // namespace FireTarget
 
 // Triple bytes of a combo key event: (usage, 0x05, 0x80) presses, (usage, 0x05, 0x00) releases.
 constexpr quint8 kComboEventCode = 0x05;

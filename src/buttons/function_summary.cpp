@@ -2,6 +2,7 @@
 #include "buttons/function_summary.h"
 
 #include "buttons/function_catalogue.h"
+#include "buttons/function_encoding.h"
 #include "buttons/key_capture_state.h"
 #include "storage/file_names.h"
 #include "storage/key_names.h"
@@ -11,12 +12,6 @@
 #include <QFileInfo>
 
 namespace {
-
-constexpr int kFireLeft = 0x81;
-constexpr int kFireRight = 0x82;
-constexpr int kFireMiddle = 0x84;
-// A fire key without a target is sent as the left button, three shots, no pause.
-constexpr int kUntargetedShots = 3;
 
 QString text(const char* source)
 {
@@ -45,11 +40,11 @@ QString comboSummary(const ButtonEntry& entry)
 QString fireTargetName(int target)
 {
     switch (target) {
-        case kFireLeft:
+        case FireTarget::Left:
             return catalogueName(FunctionCode::Left);
-        case kFireRight:
+        case FireTarget::Right:
             return catalogueName(FunctionCode::Right);
-        case kFireMiddle:
+        case FireTarget::Middle:
             return catalogueName(FunctionCode::Middle);
         default:
             break;
@@ -61,11 +56,11 @@ QString fireTargetName(int target)
 QString fireSummary(const ButtonEntry& entry)
 {
     const bool untargeted = entry.Res1 == 0;
-    const QString target = fireTargetName(untargeted ? kFireLeft : entry.Res1);
+    const QString target = fireTargetName(untargeted ? FireTarget::Left : entry.Res1);
     if (target.isEmpty())
         return QString();
     return text(QT_TRANSLATE_NOOP("ButtonFunction", "Fire: %1 ×%2, %3 ms"))
-        .arg(target, QString::number(untargeted ? kUntargetedShots : entry.LoopNumber),
+        .arg(target, QString::number(untargeted ? FireTarget::UntargetedShots : entry.LoopNumber),
              QString::number(untargeted ? 0 : entry.KeyNumber));
 }
 

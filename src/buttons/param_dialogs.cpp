@@ -2,6 +2,7 @@
 #include "buttons/param_dialogs.h"
 
 #include "buttons/function_catalogue.h"
+#include "buttons/function_encoding.h"
 #include "buttons/key_capture.h"
 #include "buttons/key_listener.h"
 #include "controls/dialog_look.h"
@@ -34,7 +35,7 @@ constexpr int kFieldMinimum = 1;
 constexpr int kFieldMaximum = 255;
 constexpr int kTabKey = 15;
 
-constexpr int kFireTargets[] = { 0x81, 0x82, 0x84 };
+constexpr int kFireTargets[] = { FireTarget::Left, FireTarget::Right, FireTarget::Middle };
 constexpr int kSniperMinimum = 1;
 constexpr int kSniperMaximum = 10;
 
