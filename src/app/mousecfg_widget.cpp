@@ -6,6 +6,8 @@
 #include "app/hot_spots.h"
 #include "app/window_layout.h"
 #include "buttons/button_page.h"
+#include "controls/accessibility.h"
+#include "controls/focus_ring.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/progress.h"
@@ -79,6 +81,10 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     , m_hotplug(std::move(hotplug))
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
+    Accessibility::install();
+    FocusRing::install();
+    // A frameless top-level widget would otherwise read as a filler.
+    Accessibility::setRole(this, QAccessible::Window);
     m_backgroundLoad =
         std::async(std::launch::async, [path = skinPath(QLatin1String(Skin::MainBackground))] { return QImage(path); });
     m_batteryFrame.load(skinPath(QStringLiteral("bat1.png")));
@@ -250,10 +256,17 @@ void MousecfgWidget::createHeader()
 
 void MousecfgWidget::createTabsAndSlots()
 {
+    // The tabs sit in a list of their own, so screen readers meet them as one set of page tabs.
+    const QRect tabList =
+        WindowLayout::Tab.united(WindowLayout::Tab.translated(0, WindowLayout::kTabPitch * (int(m_tabs.size()) - 1)));
+    m_tabList = new QWidget(this);
+    Accessibility::setRole(m_tabList, QAccessible::PageTabList);
+    place(m_tabList, tabList);
     for (int tab = 0; tab < int(m_tabs.size()); ++tab) {
-        auto* button = new TarqPushButton(tabButtonImages(), this);
+        auto* button = new TarqPushButton(tabButtonImages(), m_tabList);
         button->setCheckable(true);
-        place(button, WindowLayout::Tab.translated(0, WindowLayout::kTabPitch * tab));
+        Accessibility::setRole(button, QAccessible::PageTab);
+        place(button, WindowLayout::Tab.translated(0, WindowLayout::kTabPitch * tab).translated(-tabList.topLeft()));
         // A press switches at once, as a click does for the keyboard.
         connect(button, &QPushButton::pressed, this, [this, tab] { selectTab(tab); });
         connect(button, &QPushButton::clicked, this, [this, tab] { selectTab(tab); });
@@ -344,7 +357,8 @@ void MousecfgWidget::createMouseView()
     place(m_sideButton, WindowLayout::SideButton);
     connect(m_sideButton, &QPushButton::clicked, this, [this] { showView(false); });
 
-    const QStringList spotImages{ skinPath(QStringLiteral("btn_1.png")), skinPath(QStringLiteral("btn_2.png")) };
+    // Unchecked is the lit look (the selected or pointed-at button), checked the plain one.
+    const QStringList spotImages{ skinPath(QStringLiteral("btn_2.png")), skinPath(QStringLiteral("btn_1.png")) };
     auto makeSpot = [this, &spotImages](int row, int index) {
         auto* spot = new TarqPushButton(spotImages, this);
         spot->setCheckable(true);
@@ -360,7 +374,6 @@ void MousecfgWidget::createMouseView()
     }
     for (int i = 0; i < 2; ++i)
         m_extraSpots[size_t(i)] = makeSpot(2, i);
-    m_frontSpots[0]->installEventFilter(this);
 }
 
 void MousecfgWidget::createPages()
@@ -433,18 +446,10 @@ void MousecfgWidget::createTray()
 
 void MousecfgWidget::setTabOrder()
 {
-    // Top to bottom, left to right, as the window reads.
-    QList<QWidget*> order{ m_mouseSelector, m_languageButton, m_minimiseButton, m_closeButton };
-    for (TarqPushButton* tab : m_tabs)
-        order << tab;
-    order << m_profileLabel << m_nameEdit << m_profileMenuButton << m_addButton << m_copyButton << m_deleteButton
-          << m_resetButton << m_exportButton << m_importButton << m_frontButton << m_sideButton << m_buttonScroll
-          << m_dpiPage << m_ratePage << m_performancePage << m_lightingPage << m_macroPage << m_firmwareButton
-          << m_loadButton << m_saveButton << m_resetAllButton << m_okButton << m_cancelButton << m_applyButton;
-    for (int i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    // Tab walks keyboardOrder(); these take no part in it.
     for (TarqPushButton* slot : m_slotButtons)
         slot->setFocusPolicy(Qt::NoFocus); // they only mark the current slot
+    m_buttonScroll->setFocusPolicy(Qt::NoFocus);
 }
 
 void MousecfgWidget::relayout()
@@ -619,12 +624,6 @@ void MousecfgWidget::quitWhenSettled()
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
     queueUnsentCheck(event);
-    if (watched == m_frontSpots[0]) {
-        if (event->type() == QEvent::Enter)
-            m_frontSpots[0]->setChecked(false);
-        else if (event->type() == QEvent::Leave)
-            m_frontSpots[0]->setChecked(true);
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -636,27 +635,6 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         showOrWarn();
     else if (!m_warningOpen)
         hide();
-}
-
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
-{
-    m_selectedRow = iType;
-    m_selectedButton = iBtn;
-    for (auto* spots : { &m_frontSpots, &m_sideSpots })
-        for (TarqPushButton* spot : *spots)
-            spot->setChecked(true);
-    for (TarqPushButton* spot : m_extraSpots)
-        spot->setChecked(true);
-    TarqPushButton* selected = nullptr;
-    if (iType == 0 && iBtn < kHotSpotCount)
-        selected = m_frontSpots[iBtn];
-    else if (iType == 1 && iBtn < kHotSpotCount)
-        selected = m_sideSpots[iBtn];
-    else if (iType == 2 && iBtn < 2)
-        selected = m_extraSpots[iBtn];
-    if (selected)
-        selected->setChecked(false);
-    m_buttonPage->selectButton(iType, iBtn);
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 tab)
@@ -682,35 +660,6 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 void MousecfgWidget::slotLiftChange(quint8 iLift)
 {
     m_configuration.working.LiftHigh = iLift;
-}
-
-void MousecfgWidget::slotMouseOver(TarqPushButton* btn, bool bType)
-{
-    // A label of the button page stands for the hot-spot of its button.
-    int row = 0;
-    int index = -1;
-    if (m_buttonPage && m_buttonPage->findButton(btn, row, index)) {
-        if (row == 2) {
-            if (index >= 0 && index < int(m_extraSpots.size()))
-                m_extraSpots[size_t(index)]->setChecked(!bType);
-            return;
-        }
-        if (index < 0 || index >= kHotSpotCount)
-            return;
-        btn = row == 0 ? m_frontSpots[size_t(index)] : m_sideSpots[size_t(index)];
-    } else {
-        for (int i = 0; i < kHotSpotCount; ++i)
-            if (m_frontSpots[size_t(i)] == btn || m_sideSpots[size_t(i)] == btn)
-                index = i;
-    }
-    if (index < 0)
-        return;
-    btn->setChecked(!bType);
-    // Pictures are loaded with the product images; hovering only swaps them.
-    if (bType && index < int(m_hoverPictures.size()) && !m_hoverPictures[size_t(index)].isNull())
-        m_frontImage->setPixmap(m_hoverPictures[size_t(index)]);
-    else
-        m_frontImage->setPixmap(m_frontPicture);
 }
 
 void MousecfgWidget::showOrWarn()

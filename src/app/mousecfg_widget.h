@@ -154,6 +154,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Backtab walk keyboardOrder().
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Placed
@@ -173,6 +175,12 @@ private:
     void createBatteryDisplay();
     void createTray();
     void setTabOrder();
+    // What Tab walks, as the window reads: the header, the tabs, the profile controls, the page
+    // (view switches, hot-spots, the page's own controls) and the bottom row. Only what is shown.
+    QList<QWidget*> keyboardOrder() const;
+    // The hot-spot of row (0 front, 1 side, 2 the wheel pair) and index, or nullptr.
+    TarqPushButton* spotOf(int row, int index) const;
+    void showSpotLooks();
     TarqPushButton* makeTextButton(const QRect& design, const QStringList& images);
     void place(QWidget* widget, const QRect& design);
     void relayout();
@@ -297,6 +305,7 @@ private:
     TarqPushButton* m_languageButton = nullptr;
     TarqMenu* m_languageMenu = nullptr;
 
+    QWidget* m_tabList = nullptr;
     std::array<TarqPushButton*, 4> m_tabs{};
     std::array<TarqPushButton*, kProfileCount> m_slotButtons{};
     TarqPushButton* m_profileLabel = nullptr;
@@ -328,6 +337,8 @@ private:
     std::array<TarqPushButton*, kHotSpotCount> m_frontSpots{};
     std::array<TarqPushButton*, kHotSpotCount> m_sideSpots{};
     std::array<TarqPushButton*, 2> m_extraSpots{};
+    // The hot-spot the pointer (or a label, by pointer or focus) points at.
+    TarqPushButton* m_hoveredSpot = nullptr;
     QPixmap m_frontPicture;
     QPixmap m_sidePicture;
     std::vector<QPixmap> m_hoverPictures;

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QScrollArea>
 
 namespace {
@@ -374,9 +375,32 @@ bool TarqBtnWindow::eventFilter(QObject* watched, QEvent* event)
                 scroll->ensureWidgetVisible(label);
         } else if (event->type() == QEvent::FocusOut) {
             emit SelBtnControl(label, false);
+        } else if (event->type() == QEvent::KeyPress && focusNeighbour(label, static_cast<QKeyEvent*>(event))) {
+            return true;
         }
     }
     return TarqPage::eventFilter(watched, event);
+}
+
+bool TarqBtnWindow::focusNeighbour(const TarqPushButton* label, const QKeyEvent* event)
+{
+    int step = 0;
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right)
+        step = 1;
+    else if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left)
+        step = -1;
+    if (step == 0 || event->modifiers() != Qt::NoModifier)
+        return false;
+    QVector<TarqPushButton*> shown;
+    for (TarqPushButton* each : m_labels)
+        if (each && each->isVisible() && each->isEnabled())
+            shown.append(each);
+    const int index = shown.indexOf(const_cast<TarqPushButton*>(label));
+    if (index < 0 || shown.size() < 2)
+        return false;
+    // Round the labels, as a menu goes round its entries.
+    shown.at((index + step + shown.size()) % shown.size())->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TarqBtnWindow::onFunctionChosen(int code)

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <array>
 
+class QKeyEvent;
 class QMenu;
 class QScrollArea;
 class TarqMenu;
@@ -91,6 +92,8 @@ private:
     template<typename Dialog, typename Accepted>
     FunctionChange runDialog(Dialog* dialog, Accepted onAccepted);
     int slotOfLabel(const TarqPushButton* button) const;
+    // Arrow keys move the focus to the label before or after; true when the key was taken.
+    bool focusNeighbour(const TarqPushButton* label, const QKeyEvent* event);
 
     double m_scale;
     std::array<TarqPushButton*, kLabelCount> m_labels{};

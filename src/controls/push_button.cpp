@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/push_button.h"
 
 #include "controls/display_scale.h"
 #include "controls/theme.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -116,7 +119,21 @@ void TarqPushButton::mousePressEvent(QMouseEvent* event)
         m_skipNextLeave = true;
         pressWithLeftButton();
     }
+    QPointer<TarqPushButton> self(this);
     QPushButton::mousePressEvent(event);
+    if (self)
+        endHoverAfterMenu();
+}
+
+void TarqPushButton::endHoverAfterMenu()
+{
+    // A menu the press opened has closed again: the pointer may have left while the menu held it,
+    // and no leave will come for that.
+    if (!menu() || !isEnabled() || rect().contains(mapFromGlobal(QCursor::pos())))
+        return;
+    m_skipNextLeave = false;
+    emit OverSignal(this, false);
+    showRestingState();
 }
 
 void TarqPushButton::keyPressEvent(QKeyEvent* event)
@@ -131,11 +148,15 @@ void TarqPushButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Space works like a click, so a focused button toggles as it does under the pointer.
-    if (isEnabled() && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    const bool space = isEnabled() && event->key() == Qt::Key_Space && !event->isAutoRepeat();
+    if (space) {
         pressWithLeftButton();
         showRestingState();
     }
+    QPointer<TarqPushButton> self(this);
     QPushButton::keyPressEvent(event);
+    if (self && space)
+        endHoverAfterMenu();
 }
 
 void TarqPushButton::keyReleaseEvent(QKeyEvent* event)
@@ -216,11 +237,6 @@ void TarqPushButton::paintEvent(QPaintEvent*)
     }
     if (m_badge > 0)
         paintBadge(painter);
-    if (hasFocus()) {
-        painter.setPen(QPen(themeColour(), 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-    }
     if (!text().isEmpty()) {
         painter.setFont(uiFontFitting(text(), width() - 2 * scaled(kTextPadding)));
         painter.setPen(textColour(alternative, m_state));

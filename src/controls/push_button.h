@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPixmap>
@@ -69,6 +70,7 @@ private:
     void showRestingState();
     void setState(int state);
     void pressWithLeftButton();
+    void endHoverAfterMenu();
     void paintAlternativeFrame(QPainter& painter) const;
     void paintBadge(QPainter& painter) const;
     const QPixmap* imageForState() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/dpi_row.h"
 
+#include "controls/accessibility.h"
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
@@ -86,8 +87,11 @@ TarqSingleDPI::TarqSingleDPI(quint8 stage, QWidget* parent)
         end->setFixedFontSize(kEndLabelFontSize);
     keepOffSurface({ m_minLabel, m_maxLabel, m_xLabel, m_yLabel, m_dpiLabel });
     m_maxLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QSlider* bar : { m_slider->firstBar(), m_slider->secondBar(), m_slider->linkedBar() })
+    for (QSlider* bar : { m_slider->firstBar(), m_slider->secondBar(), m_slider->linkedBar() }) {
         bar->setFocusPolicy(Qt::StrongFocus);
+        // Screen readers hear the DPI the labels show, not the sensor's steps.
+        Accessibility::setShownValue(bar, [this](int step) { return dpiOfStep(step, m_sensor); });
+    }
 
     connect(m_slider, &TarqTwoBarSlider::SliderChangedSignal, this, &TarqSingleDPI::onSliderChanged);
     connect(m_linkBox, &QCheckBox::stateChanged, this, &TarqSingleDPI::onStateChanged);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/performance_page.h"
 
+#include "controls/accessibility.h"
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/sliders.h"
@@ -64,6 +65,8 @@ TarqPointSpeed::TarqPointSpeed(ProfileRecord* profile, QWidget* parent)
     for (auto& pair : m_switches) {
         for (QCheckBox*& box : pair) {
             box = new QCheckBox(this);
+            // Each pair is one choice of two, drawn as switches.
+            Accessibility::setRole(box, QAccessible::RadioButton);
             styleCheckBox(box, CheckLook::Switch);
             connect(box, &QCheckBox::clicked, this, &TarqPointSpeed::checkbtn_clicked);
         }
