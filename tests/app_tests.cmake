@@ -15,3 +15,16 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
         LIBS mousecfg_ui mousecfg_sim Qt5::DBus LABEL gui)
     add_dependencies(TestBatteryNotifications mousecfg_skin mousecfg_translations)
 endif()
+
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # The window as a screen reader meets it, through AT-SPI on a private session bus.
+    add_test(NAME AccessibilityTree COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tree.sh
+        $<TARGET_FILE:mousecfg> ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tree.py)
+    set_tests_properties(AccessibilityTree PROPERTIES LABELS x11 TIMEOUT 180)
+endif()
+if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestWindowKeyboard
+        SOURCES test_window_keyboard.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestWindowKeyboard mousecfg_skin mousecfg_translations)
+endif()

@@ -278,6 +278,8 @@ void MousecfgWidget::createTabsAndSlots()
     for (int slot = 0; slot < kProfileCount; ++slot) {
         auto* button = new TarqPushButton(slotImages, this);
         button->setCheckable(true);
+        // It marks the current slot, one of five.
+        Accessibility::setRole(button, QAccessible::RadioButton);
         place(button, WindowLayout::Slot.translated(0, WindowLayout::kSlotPitch * slot));
         // Slots are chosen from the slot menu; a click leaves the current slot marked.
         connect(button, &QPushButton::clicked, this, [this] {
@@ -350,10 +352,12 @@ void MousecfgWidget::createMouseView()
 
     m_frontButton = new TarqPushButton(tabButtonImages(), this);
     m_frontButton->setCheckable(true);
+    Accessibility::setRole(m_frontButton, QAccessible::RadioButton);
     place(m_frontButton, WindowLayout::FrontButton);
     connect(m_frontButton, &QPushButton::clicked, this, [this] { showView(true); });
     m_sideButton = new TarqPushButton(tabButtonImages(), this);
     m_sideButton->setCheckable(true);
+    Accessibility::setRole(m_sideButton, QAccessible::RadioButton);
     place(m_sideButton, WindowLayout::SideButton);
     connect(m_sideButton, &QPushButton::clicked, this, [this] { showView(false); });
 
@@ -362,6 +366,8 @@ void MousecfgWidget::createMouseView()
     auto makeSpot = [this, &spotImages](int row, int index) {
         auto* spot = new TarqPushButton(spotImages, this);
         spot->setCheckable(true);
+        // Checked only draws it plain: to a screen reader it is a button that selects.
+        Accessibility::setRole(spot, QAccessible::Button);
         spot->setHoverFeedback(false);
         spot->hide();
         connect(spot, &TarqPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);

@@ -45,7 +45,7 @@ public:
         if (role() == QAccessible::PageTab) {
             state.selectable = true;
             state.selected = button()->isChecked();
-        } else {
+        } else if (role() == QAccessible::RadioButton || role() == QAccessible::CheckBox) {
             state.checkable = true;
             state.checked = button()->isChecked();
         }
@@ -173,9 +173,18 @@ void install()
     QAccessible::installFactory(&programInterface);
 }
 
+// An interface made before the widget was told what it is (events of its construction make
+// one) is dropped, so the next question makes the right one.
+void forgetInterface(QObject* object)
+{
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void setRole(QWidget* widget, QAccessible::Role role)
 {
     widget->setProperty(kRoleProperty, int(role));
+    forgetInterface(widget);
 }
 
 void setShownValue(QAbstractSlider* slider, std::function<int(int)> shownOfStep)
@@ -184,6 +193,7 @@ void setShownValue(QAbstractSlider* slider, std::function<int(int)> shownOfStep)
     shownValues().insert(slider, std::move(shownOfStep));
     if (!known)
         QObject::connect(slider, &QObject::destroyed, [slider] { shownValues().remove(slider); });
+    forgetInterface(slider);
 }
 
 } // namespace Accessibility
