@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -24,6 +27,48 @@ public:
 QToolButton* button(TarqMessageBox& box, const char* name)
 {
     return box.findChild<QToolButton*>(QLatin1String(name));
+}
+
+// A catalogue installed for one test: "de" or "zh_CN"; nothing for "en", the source texts.
+class ScopedLanguage final
+{
+public:
+    explicit ScopedLanguage(const QString& code)
+    {
+        if (code == QLatin1String("en"))
+            return;
+        m_translator = std::make_unique<QTranslator>();
+        m_loaded = m_translator->load(QCoreApplication::applicationDirPath() + "/lang/mousecfg_" + code + ".qm");
+        QCoreApplication::installTranslator(m_translator.get());
+    }
+    ~ScopedLanguage()
+    {
+        if (m_translator)
+            QCoreApplication::removeTranslator(m_translator.get());
+    }
+    Q_DISABLE_COPY(ScopedLanguage)
+    bool isLoaded() const { return !m_translator || m_loaded; }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+    bool m_loaded = false;
+};
+
+// Presses the keys, each on whatever has the focus then, once the box's loop runs; a box still
+// open afterwards is closed, which refuses it. Returns the box's result.
+int answerWithKeys(TarqMessageBox& box, const QList<int>& keys)
+{
+    QTimer::singleShot(0, &box, [&box, keys] {
+        for (int key : keys) {
+            if (!box.isVisible())
+                return;
+            QWidget* target = box.focusWidget() ? box.focusWidget() : &box;
+            QTest::keyClick(target, Qt::Key(key));
+        }
+        if (box.isVisible())
+            box.done(-1);
+    });
+    return box.exec();
 }
 
 // Runs action once the box's modal loop is running, then returns the loop's result.
@@ -42,7 +87,7 @@ class TestMessageBox : public QObject
 private slots:
     void init() { setDisplayScaleFactor(1.0); }
 
-    void questionIsAcceptedOnlyThroughYes_data()
+    void questionIsAnsweredByItsButtons_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("result");
@@ -50,10 +95,10 @@ private slots:
         QTest::newRow("No") << "no" << int(QDialog::Rejected);
         QTest::newRow("Escape") << "escape" << int(QDialog::Rejected);
         QTest::newRow("window close") << "close" << int(QDialog::Rejected);
-        QTest::newRow("Enter") << "enter" << int(QDialog::Rejected);
+        QTest::newRow("Enter") << "enter" << int(QDialog::Accepted);
     }
 
-    void questionIsAcceptedOnlyThroughYes()
+    void questionIsAnsweredByItsButtons()
     {
         QFETCH(QString, how);
         QFETCH(int, result);
@@ -74,6 +119,165 @@ private slots:
             }
         });
         QCOMPARE(returned, result);
+    }
+
+    void keysAnswerTheQuestion_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Return on the default Yes") << QList<int>{ Qt::Key_Return } << int(QDialog::Accepted);
+        QTest::newRow("keypad Enter") << QList<int>{ Qt::Key_Enter } << int(QDialog::Accepted);
+        QTest::newRow("Escape refuses") << QList<int>{ Qt::Key_Escape } << int(QDialog::Rejected);
+        QTest::newRow("Tab to No, Return") << QList<int>{ Qt::Key_Tab, Qt::Key_Return } << int(QDialog::Rejected);
+        QTest::newRow("Tab wraps back to Yes")
+            << QList<int>{ Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return } << int(QDialog::Accepted);
+        QTest::newRow("Backtab wraps to No") << QList<int>{ Qt::Key_Backtab, Qt::Key_Return } << int(QDialog::Rejected);
+        QTest::newRow("Left wraps to No") << QList<int>{ Qt::Key_Left, Qt::Key_Return } << int(QDialog::Rejected);
+        QTest::newRow("Right, Down back to Yes")
+            << QList<int>{ Qt::Key_Right, Qt::Key_Down, Qt::Key_Return } << int(QDialog::Accepted);
+        QTest::newRow("Space presses Yes") << QList<int>{ Qt::Key_Space } << int(QDialog::Accepted);
+        QTest::newRow("Space presses the focused No")
+            << QList<int>{ Qt::Key_Tab, Qt::Key_Space } << int(QDialog::Rejected);
+        QTest::newRow("y") << QList<int>{ Qt::Key_Y } << int(QDialog::Accepted);
+        QTest::newRow("n, though Yes has the focus") << QList<int>{ Qt::Key_N } << int(QDialog::Rejected);
+        QTest::newRow("another letter does nothing") << QList<int>{ Qt::Key_J } << -1;
+    }
+
+    void keysAnswerTheQuestion()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, result);
+        TarqMessageBox box(TarqMessageBox::Question, QString(), "Warning", "Are you sure you want reset this profile?");
+        QCOMPARE(answerWithKeys(box, keys), result);
+    }
+
+    void defaultButtonHasTheFocusWhenOpenedOverAHiddenWindow()
+    {
+        QWidget parent;
+        auto* box = new TarqMessageBox(TarqMessageBox::Question, QString(), "Warning", "text", &parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QSignalSpy finished(box, &QDialog::finished);
+        box->open();
+        QTRY_VERIFY(box->isActiveWindow());
+        QVERIFY(button(*box, "msgBoxYesBtn")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
+    }
+
+    void lettersFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("en y") << "en" << int(Qt::Key_Y) << int(QDialog::Accepted);
+        QTest::newRow("de j") << "de" << int(Qt::Key_J) << int(QDialog::Accepted);
+        QTest::newRow("de n") << "de" << int(Qt::Key_N) << int(QDialog::Rejected);
+        QTest::newRow("de y is no answer") << "de" << int(Qt::Key_Y) << -1;
+        QTest::newRow("zh y is no answer") << "zh_CN" << int(Qt::Key_Y) << -1;
+        QTest::newRow("zh n is no answer") << "zh_CN" << int(Qt::Key_N) << -1;
+    }
+
+    void lettersFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        TarqMessageBox box(TarqMessageBox::Question, QString(), "Warning", "Send data failed, please try again.");
+        QCOMPARE(answerWithKeys(box, { key }), result);
+    }
+
+    void choiceBoxAnswersByKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Return on Send") << "en" << QList<int>{ Qt::Key_Return } << int(QDialog::Accepted);
+        QTest::newRow("Tab to Discard") << "en" << QList<int>{ Qt::Key_Tab, Qt::Key_Return }
+                                        << TarqMessageBox::AlternativeChosen;
+        QTest::newRow("Tab twice to Cancel")
+            << "en" << QList<int>{ Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space } << int(QDialog::Rejected);
+        QTest::newRow("Left wraps to Cancel")
+            << "en" << QList<int>{ Qt::Key_Left, Qt::Key_Return } << int(QDialog::Rejected);
+        QTest::newRow("Escape is Cancel") << "en" << QList<int>{ Qt::Key_Escape } << int(QDialog::Rejected);
+        QTest::newRow("d") << "en" << QList<int>{ Qt::Key_D } << TarqMessageBox::AlternativeChosen;
+        QTest::newRow("c") << "en" << QList<int>{ Qt::Key_C } << int(QDialog::Rejected);
+        QTest::newRow("de v") << "de" << QList<int>{ Qt::Key_V } << TarqMessageBox::AlternativeChosen;
+        QTest::newRow("de a") << "de" << QList<int>{ Qt::Key_A } << int(QDialog::Rejected);
+        QTest::newRow("de s") << "de" << QList<int>{ Qt::Key_S } << int(QDialog::Accepted);
+    }
+
+    void choiceBoxAnswersByKeys()
+    {
+        QFETCH(QString, language);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, result);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        TarqMessageBox box(TarqMessageBox::Choice, QString(), "Warning", "Send the changes to the mouse first?");
+        box.setChoiceTexts("Send", "Discard", "Cancel");
+        QCOMPARE(answerWithKeys(box, keys), result);
+    }
+
+    void retryIsOfferedBesideOk_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Return on Ok") << QList<int>{ Qt::Key_Return } << int(QDialog::Accepted);
+        QTest::newRow("Tab to Retry") << QList<int>{ Qt::Key_Tab, Qt::Key_Return } << TarqMessageBox::RetryChosen;
+        QTest::newRow("r") << QList<int>{ Qt::Key_R } << TarqMessageBox::RetryChosen;
+        QTest::newRow("Escape") << QList<int>{ Qt::Key_Escape } << int(QDialog::Rejected);
+    }
+
+    void retryIsOfferedBesideOk()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, result);
+        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", "Send data failed, please try again.");
+        box.offerRetry();
+        QCOMPARE(button(box, "msgBoxRetryBtn")->text(), QString("Retry"));
+        QCOMPARE(answerWithKeys(box, keys), result);
+    }
+
+    // Every answer readable in full, side by side, inside the box.
+    void buttonsFitWithoutOverlap_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("kind");
+        for (const char* language : { "en", "de", "zh_CN" }) {
+            for (double factor : { 1.0, 1.5, 2.0 }) {
+                for (int kind :
+                     { int(TarqMessageBox::Question), int(TarqMessageBox::Warning), int(TarqMessageBox::Choice) }) {
+                    QTest::addRow("%s %.1f kind %d", language, factor, kind) << language << factor << kind;
+                }
+            }
+        }
+    }
+
+    void buttonsFitWithoutOverlap()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, factor);
+        QFETCH(int, kind);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        setDisplayScaleFactor(factor);
+        TarqMessageBox box(kind, QString(), "Warning", "Send data failed, please try again.");
+        if (kind == TarqMessageBox::Choice)
+            box.setChoiceTexts("Send", "Discard", "Cancel");
+        else if (kind == TarqMessageBox::Warning)
+            box.offerRetry();
+        const QList<QToolButton*> buttons = box.findChildren<QToolButton*>();
+        QCOMPARE(buttons.size(), kind == TarqMessageBox::Choice ? 3 : 2);
+        for (const QToolButton* one : buttons) {
+            QVERIFY2(box.rect().contains(one->geometry()), qPrintable(one->text()));
+            QVERIFY2(one->width() >= one->sizeHint().width(), qPrintable(one->text()));
+            for (const QToolButton* other : buttons)
+                QVERIFY(one == other || !one->geometry().intersects(other->geometry()));
+        }
     }
 
     void buttonsActOnRelease()
@@ -108,7 +312,9 @@ private slots:
         QCOMPARE(button(box, "msgBoxNoBtn") != nullptr, hasNo);
         QCOMPARE(box.findChild<QLabel*>("msgBoxInfoLabel1")->text(), QString("Dongle Disconnect!"));
         QCOMPARE(box.findChild<QLabel*>("msgBoxInfoLabel2")->text(), QString("Warning"));
-        QCOMPARE(button(box, "msgBoxYesBtn")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(button(box, "msgBoxYesBtn")->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(box.accessibleName(), QString("Warning"));
+        QCOMPARE(box.accessibleDescription(), QString("Dongle Disconnect!"));
     }
 
     void sizeFollowsTheScaleFactor_data()

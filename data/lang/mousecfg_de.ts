@@ -300,6 +300,21 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureHints</name>
+    <message>
+        <source>Press a key to capture; Enter, Esc and Tab count too.</source>
+        <translation>Taste drücken; auch Enter, Esc und Tab zählen.</translation>
+    </message>
+    <message>
+        <source>Enter: OK, Esc: cancel, Space on the key: new capture</source>
+        <translation>Enter: OK, Esc: Abbruch, Leertaste im Feld: neu</translation>
+    </message>
+    <message>
+        <source>Not a key the mouse sends; Space on it: new capture</source>
+        <translation>Die Maus sendet diese Taste nicht; Leertaste: neu</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>%d ms</source>
@@ -1502,6 +1517,10 @@
     <message>
         <source>%1 could not be written: its buttons still name the macro as before.</source>
         <translation>%1 konnte nicht geschrieben werden: Seine Tasten nennen das Makro weiterhin wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,21 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureHints</name>
+    <message>
+        <source>Press a key to capture; Enter, Esc and Tab count too.</source>
+        <translation>Press a key to capture; Enter, Esc and Tab count too.</translation>
+    </message>
+    <message>
+        <source>Enter: OK, Esc: cancel, Space on the key: new capture</source>
+        <translation>Enter: OK, Esc: cancel, Space on the key: new capture</translation>
+    </message>
+    <message>
+        <source>Not a key the mouse sends; Space on it: new capture</source>
+        <translation>Not a key the mouse sends; Space on it: new capture</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>%d ms</source>
@@ -1502,6 +1517,10 @@
     <message>
         <source>%1 could not be written: its buttons still name the macro as before.</source>
         <translation>%1 could not be written: its buttons still name the macro as before.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,21 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureHints</name>
+    <message>
+        <source>Press a key to capture; Enter, Esc and Tab count too.</source>
+        <translation>按下要捕获的键；Enter、Esc 和 Tab 也算。</translation>
+    </message>
+    <message>
+        <source>Enter: OK, Esc: cancel, Space on the key: new capture</source>
+        <translation>Enter 确定，Esc 取消，在按键框按空格重新捕获</translation>
+    </message>
+    <message>
+        <source>Not a key the mouse sends; Space on it: new capture</source>
+        <translation>鼠标无法发送此键；在按键框按空格重新捕获</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>%d ms</source>
@@ -1502,6 +1517,10 @@
     <message>
         <source>%1 could not be written: its buttons still name the macro as before.</source>
         <translation>无法写入 %1：其按键仍使用原来的宏名称。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
     </message>
 </context>
 <context>

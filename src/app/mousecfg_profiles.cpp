@@ -464,6 +464,7 @@ void MousecfgWidget::finishSend()
     m_processDialog = nullptr;
     m_sendThread->wait();
     const SendOutcome outcome = m_sendThread->outcome();
+    const bool sentAll = m_sendThread->isForceFull();
     m_sendThread.reset();
     m_monitorSwitch.reset();
     m_lastSendResult = outcome.result;
@@ -471,15 +472,30 @@ void MousecfgWidget::finishSend()
         applyPointerSpeed(m_library.currentSlot());
     markUnsentEdits();
     const QString message = sendingMessage(outcome);
-    if (!message.isEmpty())
-        showMessage(TarqMessageBox::Question,
-                    messageText(outcome.result == kUploadMouseOff ? kMouseSleepingMessage : kSendFailedMessage));
-    else if (outcome.saved != StorageResult::Ok)
+    std::function<void(int)> after = std::move(m_afterSend);
+    m_afterSend = nullptr;
+    if (!message.isEmpty() && outcome.result != kUploadMouseOff) {
+        // What waits for the send waits for the answer too: Retry hands it to the next send.
+        auto* box = new TarqMessageBox(TarqMessageBox::Warning, QString(), QStringLiteral("Warning"),
+                                       QLatin1String(kSendFailedMessage), this);
+        box->offerRetry();
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+        connect(box, &QDialog::finished, this, [this, sentAll, after, result = outcome.result](int answer) {
+            if (answer == TarqMessageBox::RetryChosen)
+                startSend(sentAll, after);
+            else if (after)
+                after(result);
+        });
+        box->open();
+        after = nullptr;
+    } else if (!message.isEmpty()) {
+        showMessage(TarqMessageBox::Warning, messageText(kMouseSleepingMessage));
+    } else if (outcome.saved != StorageResult::Ok) {
         showMessage(TarqMessageBox::Warning,
                     messageText(outcome.sentFlags != ChangeFlag::None ? kSentNotSavedMessage : kNotSavedMessage)
                         .arg(outcome.unsavedPath));
-    std::function<void(int)> after = std::move(m_afterSend);
-    m_afterSend = nullptr;
+    }
     if (after)
         after(outcome.result);
     emit sendFinished(outcome.result);

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/key_capture.h"
 
+#include "buttons/key_capture_field.h"
+#include "buttons/key_capture_hints.h"
 #include "controls/dialog_look.h"
 #include "controls/display_scale.h"
 #include "controls/skin_catalogue.h"
 
-#include <QLabel>
 #include <QToolButton>
 
 namespace {
 constexpr int kDialogWidth = 478;
 constexpr int kDialogHeight = 309;
 constexpr int kKeyPixelSize = 20;
-constexpr int kHintHeight = 40;
 constexpr int kHintGap = 6;
 } // namespace
 
@@ -22,31 +22,20 @@ TarqKeyCaptureDialog::TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPr
     setWindowModality(Qt::ApplicationModal);
     m_listener = new KeyListener(this, otherPrograms, [](int) { return true; });
     connect(m_listener, &KeyListener::ready, this, &TarqKeyCaptureDialog::captureReady);
-    connect(m_listener, &KeyListener::keyEvent, this, &TarqKeyCaptureDialog::onKeyEvent);
+    connect(m_listener, &KeyListener::keyEvent, this, &TarqKeyCaptureDialog::takeKeyEvent);
 
-    // Every key is captured, so focus never moves: the buttons answer the pointer only.
-    for (QToolButton* button : { yesButton(), noButton() })
-        button->setFocusPolicy(Qt::NoFocus);
-
-    const QRect content = contentRect();
-    m_keyLabel = new QLabel(this);
+    m_keyField = new KeyCaptureField(this);
     QFont keyFont = dialogFont();
     keyFont.setPixelSize(scaled(kKeyPixelSize));
-    m_keyLabel->setFont(keyFont);
-    m_keyLabel->setAlignment(Qt::AlignCenter);
-    m_keyLabel->setWordWrap(true);
-    m_keyLabel->setStyleSheet(keyFieldStyle());
-    m_keyLabel->setGeometry(content.adjusted(0, 0, 0, -scaled(kHintHeight + kHintGap)));
-    m_keyLabel->setFocusPolicy(Qt::StrongFocus);
+    m_keyField->setFont(keyFont);
+    m_keyField->setWordWrap(true);
+    m_keyField->setAccessibleName(capturedKeyName());
+    connect(m_keyField, &KeyCaptureField::captureAsked, this, &TarqKeyCaptureDialog::startCapture);
 
-    m_hintLabel = new QLabel(this);
-    m_hintLabel->setFont(dialogFont());
-    m_hintLabel->setWordWrap(true);
-    m_hintLabel->setAlignment(Qt::AlignCenter);
-    m_hintLabel->setStyleSheet(dialogTextStyle());
-    m_hintLabel->setGeometry(content.left(), content.bottom() - scaled(kHintHeight) + 1, content.width(),
-                             scaled(kHintHeight));
-    m_hintLabel->hide();
+    m_hints = new KeyCaptureHints(this);
+    setTabOrder(m_keyField, yesButton());
+    setTabOrder(yesButton(), noButton());
+    layoutContent();
 }
 
 TarqKeyCaptureDialog::~TarqKeyCaptureDialog()
@@ -62,6 +51,11 @@ bool TarqKeyCaptureDialog::capturesGlobally() const
 bool TarqKeyCaptureDialog::isCaptureReady() const
 {
     return m_listener->isReady();
+}
+
+QString TarqKeyCaptureDialog::hintText() const
+{
+    return m_hints->stageText();
 }
 
 QString TarqKeyCaptureDialog::pressKeyText()
@@ -83,23 +77,62 @@ void TarqKeyCaptureDialog::showKeyText(const QString& text, bool sendable)
 {
     yesButton()->setEnabled(sendable);
     m_keyText = text;
-    m_keyLabel->setText(text.isEmpty() ? pressKeyText() : text);
-    m_keyLabel->setAccessibleName(capturedKeyName());
-    m_keyLabel->setAccessibleDescription(m_keyLabel->text());
+    m_keyField->setText(text.isEmpty() ? pressKeyText() : text);
+    m_keyField->setAccessibleDescription(m_keyField->text());
 }
 
 void TarqKeyCaptureDialog::showEvent(QShowEvent* event)
 {
     TarqSkinDialog::showEvent(event);
-    m_keyLabel->setFocus();
+    startCapture();
+}
+
+void TarqKeyCaptureDialog::startCapture()
+{
+    if (m_round.isRunning())
+        return;
+    restartState();
+    m_round.start();
+    m_hints->showStage(KeyCaptureHints::Stage::Capturing);
+    m_keyField->setFocus(Qt::OtherFocusReason);
     m_listener->start();
-    m_hintLabel->setText(desktopKeysHint());
-    m_hintLabel->setVisible(!m_listener->isGlobal());
+    m_hints->showDesktopKeysHint(!m_listener->isGlobal());
+    layoutContent();
+}
+
+void TarqKeyCaptureDialog::takeKeyEvent(int keyCode, int flags)
+{
+    const CaptureRound::Step step = m_round.take(keyCode, flags);
+    if (step == CaptureRound::Step::Ignored)
+        return;
+    onKeyEvent(keyCode, flags);
+    if (step == CaptureRound::Step::Completed)
+        finishCapture();
+}
+
+void TarqKeyCaptureDialog::finishCapture()
+{
+    m_listener->stopAfterKeys(m_round.pressedKeys());
+    const bool sendable = yesButton()->isEnabled();
+    m_hints->showStage(sendable ? KeyCaptureHints::Stage::Captured : KeyCaptureHints::Stage::Unsendable);
+    // Without a key to accept, the field keeps the focus: Space there tries again.
+    if (sendable)
+        yesButton()->setFocus(Qt::OtherFocusReason);
+    emit captureFinished();
+}
+
+void TarqKeyCaptureDialog::layoutContent()
+{
+    const QRect content = contentRect();
+    const int hintHeight = m_hints->neededHeight(content.width());
+    m_hints->setGeometry(content.left(), content.bottom() + 1 - hintHeight, content.width(), hintHeight);
+    m_keyField->setGeometry(content.adjusted(0, 0, 0, -(hintHeight + scaled(kHintGap))));
 }
 
 void TarqKeyCaptureDialog::done(int result)
 {
     // Stopped before the dialog's result is acted on: no key arrives after the answer.
+    m_round = CaptureRound();
     m_listener->stop();
     TarqSkinDialog::done(result);
 }

@@ -5,12 +5,14 @@
 #include "buttons/key_listener.h"
 #include "buttons/skin_dialog.h"
 
-class QLabel;
+class KeyCaptureField;
+class KeyCaptureHints;
 
-// The dialogs that give a button a keyboard key by pressing it. They listen from the moment they
-// are shown until they close; every key is captured then, Enter, Escape and Tab included, so
-// they are answered with the pointer (or a screen reader's press action). OK waits for a key the
-// mouse can send.
+// The dialogs that give a button a keyboard key by pressing it. A capture runs from the moment
+// they are shown until every key pressed in it is up again; every key is captured meanwhile,
+// Enter, Escape and Tab included. Then the dialog's keys answer: OK takes the focus, Enter presses
+// the focused button, Escape cancels, and a click, Space or Enter on the key field captures anew.
+// OK waits for a key the mouse can send.
 class TarqKeyCaptureDialog : public TarqSkinDialog
 {
     Q_OBJECT
@@ -25,6 +27,10 @@ public:
     bool capturesGlobally() const;
     // Keys pressed from now on are captured (captureReady() has been emitted).
     bool isCaptureReady() const;
+    // A capture runs: the keys pressed are captured, not acted on.
+    bool isCapturing() const { return m_round.isRunning(); }
+    // The line that says what the keys do at this stage.
+    QString hintText() const;
 
     void done(int result) override;
 
@@ -36,6 +42,8 @@ public:
 signals:
     // Keys pressed from now on are captured.
     void captureReady();
+    // The capture is over; the dialog's keys answer again.
+    void captureFinished();
 
 protected:
     TarqKeyCaptureDialog(QWidget* parent, KeyListener::OtherPrograms otherPrograms);
@@ -43,13 +51,21 @@ protected:
     // sendable: whether what was captured is something the mouse can send; OK waits for it.
     void showKeyText(const QString& text, bool sendable);
     virtual void onKeyEvent(int keyCode, int flags) = 0;
+    // A new capture begins; what is shown stays until its first key.
+    virtual void restartState() = 0;
 
     void showEvent(QShowEvent* event) override;
 
 private:
+    void startCapture();
+    void finishCapture();
+    void takeKeyEvent(int keyCode, int flags);
+    void layoutContent();
+
     KeyListener* m_listener = nullptr;
-    QLabel* m_keyLabel = nullptr;
-    QLabel* m_hintLabel = nullptr;
+    KeyCaptureField* m_keyField = nullptr;
+    KeyCaptureHints* m_hints = nullptr;
+    CaptureRound m_round;
     QString m_keyText;
 };
 
@@ -71,6 +87,7 @@ signals:
 
 protected:
     void onKeyEvent(int keyCode, int flags) override;
+    void restartState() override { m_state.restart(); }
 
 private:
     SingleKeyState m_state;
@@ -97,6 +114,7 @@ signals:
 
 protected:
     void onKeyEvent(int keyCode, int flags) override;
+    void restartState() override { m_state.restart(); }
 
 private:
     ComboKeyState m_state;

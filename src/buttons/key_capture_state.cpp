@@ -42,6 +42,32 @@ bool hasKeyUsage(int keyCode)
     return keyCode > 0 && scanToUsage(static_cast<unsigned>(keyCode), usage) && usage != 0;
 }
 
+void CaptureRound::start()
+{
+    m_held.clear();
+    m_pressed.clear();
+    m_running = true;
+}
+
+CaptureRound::Step CaptureRound::take(int keyCode, int flags)
+{
+    if (!m_running || keyCode <= 0)
+        return Step::Ignored;
+    if (isKeyPressFlags(flags)) {
+        if (!m_held.contains(keyCode))
+            m_held.append(keyCode);
+        if (!m_pressed.contains(keyCode))
+            m_pressed.append(keyCode);
+        return Step::Counted;
+    }
+    if (!m_held.removeOne(keyCode))
+        return Step::Ignored;
+    if (!m_held.isEmpty())
+        return Step::Counted;
+    m_running = false;
+    return Step::Completed;
+}
+
 SingleKeyState::SingleKeyState(int keyCode)
     : m_keyCode(keyCode)
 {
@@ -56,6 +82,12 @@ bool SingleKeyState::handle(int keyCode, int flags)
     m_lastFlags = flags;
     m_keyCode = keyCode;
     return true;
+}
+
+void SingleKeyState::restart()
+{
+    m_lastCode = -1;
+    m_lastFlags = -1;
 }
 
 QString SingleKeyState::text() const
@@ -99,6 +131,13 @@ void ComboKeyState::preset(const std::array<KeyInfo, kKeySlotCount>& keyInfo)
     takeResult();
     m_live.fill(0);
     m_resetPending = true;
+}
+
+void ComboKeyState::restart()
+{
+    m_resetPending = true;
+    m_lastCode = -1;
+    m_lastFlags = -1;
 }
 
 bool ComboKeyState::handle(int keyCode, int flags)

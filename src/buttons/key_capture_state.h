@@ -16,6 +16,29 @@ bool isKeyPressFlags(int flags);
 // Whether the mouse can send the key: it has a HID keyboard usage (the mouse buttons have none).
 bool hasKeyUsage(int keyCode);
 
+// One capture from its start to the release of every key pressed in it. A key that was already
+// down when it started (the Space that asked for it) is passed over when it comes up.
+class CaptureRound final
+{
+public:
+    enum class Step {
+        Ignored,  // not part of this capture
+        Counted,  // a key of the capture went down or up
+        Completed // the last held key came up: the capture is over
+    };
+
+    void start();
+    Step take(int keyCode, int flags);
+    bool isRunning() const { return m_running; }
+    // Every key pressed since the start.
+    const QVector<int>& pressedKeys() const { return m_pressed; }
+
+private:
+    QVector<int> m_held;
+    QVector<int> m_pressed;
+    bool m_running = false;
+};
+
 // One key: the last key seen, press or release, becomes the result. A key code without a name
 // or HID usage (0) is not a key the mouse can send and is passed over.
 class SingleKeyState final
@@ -26,6 +49,8 @@ public:
     // True when the event changed what is shown; an auto-repeat (the same key and flags again)
     // does not.
     bool handle(int keyCode, int flags);
+    // A new capture: the same key may come again.
+    void restart();
 
     int keyCode() const { return m_keyCode; }
     QString text() const;
@@ -63,6 +88,8 @@ public:
 
     // True when the event changed the result.
     bool handle(int keyCode, int flags);
+    // A new capture: what is shown stays until its first key replaces it.
+    void restart();
 
     const ComboStates& comboKey() const { return m_result; }
     const ComboKeyCodes& hotKeyCodes() const { return m_hotKeyCodes; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/key_listener.h"
 
 #include "platform/keyboard_capture.h"
@@ -31,6 +32,8 @@ void KeyListener::start()
     if (m_listening)
         return;
     m_listening = true;
+    m_releasedHere.clear();
+    m_due.clear();
     qApp->installEventFilter(this);
     m_global = m_capture->start();
     if (m_otherPrograms == OtherPrograms::LoseKeys)
@@ -41,15 +44,48 @@ void KeyListener::start()
 
 void KeyListener::stop()
 {
+    m_due.clear();
+    qApp->removeEventFilter(this);
     if (!m_listening)
         return;
     m_listening = false;
     m_ready = false;
-    qApp->removeEventFilter(this);
     if (m_otherPrograms == OtherPrograms::LoseKeys)
         m_dialog->releaseKeyboard();
     m_capture->stop();
     m_global = false;
+}
+
+void KeyListener::stopAfterKeys(const QVector<int>& keyCodes)
+{
+    const bool global = m_global;
+    // The dialog's own events come only while it has the keyboard: by its grab or as the active window.
+    const bool ownEventsDue =
+        global && (m_otherPrograms == OtherPrograms::LoseKeys || QApplication::activeWindow() == m_dialog->window());
+    QSet<int> due;
+    if (ownEventsDue) {
+        for (int keyCode : keyCodes) {
+            if (!m_releasedHere.contains(keyCode))
+                due.insert(keyCode);
+        }
+    }
+    stop();
+    if (due.isEmpty())
+        return;
+    m_due = due;
+    qApp->installEventFilter(this);
+}
+
+bool KeyListener::drainEvent(QEvent::Type type, int keyCode)
+{
+    if (!m_due.contains(keyCode))
+        return false;
+    if (type == QEvent::KeyRelease) {
+        m_due.remove(keyCode);
+        if (m_due.isEmpty())
+            qApp->removeEventFilter(this);
+    }
+    return true;
 }
 
 bool KeyListener::isDialogEvent(QObject* watched) const
@@ -64,7 +100,8 @@ bool KeyListener::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     // A grab asked for before the window was mapped may not have taken: ask again once it is active.
-    if (type == QEvent::WindowActivate && watched == m_dialog && m_otherPrograms == OtherPrograms::LoseKeys) {
+    if (type == QEvent::WindowActivate && watched == m_dialog && m_listening &&
+        m_otherPrograms == OtherPrograms::LoseKeys) {
         m_dialog->grabKeyboard();
         return false;
     }
@@ -74,6 +111,12 @@ bool KeyListener::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const CapturedKey captured = keyFromWindowEvent(key->nativeScanCode(), key->key(), type == QEvent::KeyRelease);
+    if (!m_listening)
+        return drainEvent(type, captured.keyCode);
+    if (type == QEvent::KeyRelease)
+        m_releasedHere.insert(captured.keyCode);
+    else if (type == QEvent::KeyPress)
+        m_releasedHere.remove(captured.keyCode);
     if (!m_capturing(captured.keyCode))
         return false;
     if (type == QEvent::ShortcutOverride) {

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QObject>
+#include <QSet>
+#include <QVector>
 #include <functional>
 
 class GlobalKeyCapture;
@@ -29,6 +33,10 @@ public:
     void start();
     // Stops and waits for the global capture's thread.
     void stop();
+    // Stops reporting once a capture of these keys is complete. The global capture may have
+    // reported the keys before the dialog's own events for them arrive: those are still kept from
+    // the dialog's widgets, so the Return that ended a capture does not answer the dialog too.
+    void stopAfterKeys(const QVector<int>& keyCodes);
     bool isListening() const { return m_listening; }
     // ready() has been emitted since the last start.
     bool isReady() const { return m_ready; }
@@ -45,6 +53,7 @@ protected:
 
 private:
     bool isDialogEvent(QObject* watched) const;
+    bool drainEvent(QEvent::Type type, int keyCode);
 
     QWidget* m_dialog;
     OtherPrograms m_otherPrograms;
@@ -53,4 +62,8 @@ private:
     bool m_listening = false;
     bool m_global = false;
     bool m_ready = false;
+    // Keys whose own release the dialog has seen while listening.
+    QSet<int> m_releasedHere;
+    // After stopAfterKeys: keys whose own events are still due.
+    QSet<int> m_due;
 };

@@ -4,6 +4,8 @@
 #include "buttons/function_catalogue.h"
 #include "buttons/function_encoding.h"
 #include "buttons/key_capture.h"
+#include "buttons/key_capture_field.h"
+#include "buttons/key_capture_hints.h"
 #include "buttons/key_listener.h"
 #include "controls/dialog_look.h"
 #include "controls/display_scale.h"
@@ -33,7 +35,6 @@ constexpr int kEditWidth = 64;
 constexpr int kFieldDigits = 3;
 constexpr int kFieldMinimum = 1;
 constexpr int kFieldMaximum = 255;
-constexpr int kTabKey = 15;
 
 constexpr int kFireTargets[] = { FireTarget::Left, FireTarget::Right, FireTarget::Middle };
 constexpr int kSniperMinimum = 1;
@@ -71,8 +72,8 @@ TarqFireKeyWindow::TarqFireKeyWindow(QWidget* parent, const ButtonEntry* entry)
     setWindowModality(Qt::ApplicationModal);
     setTexts(tr("FireKey Setting"), tr("OK"), tr("Cancel"));
     buildControls();
-    m_listener = new KeyListener(this, KeyListener::OtherPrograms::GetKeys,
-                                 [this](int keyCode) { return isCapturing(keyCode); });
+    m_listener =
+        new KeyListener(this, KeyListener::OtherPrograms::GetKeys, [this](int) { return m_round.isRunning(); });
     connect(m_listener, &KeyListener::ready, this, &TarqFireKeyWindow::captureReady);
     connect(m_listener, &KeyListener::keyEvent, this, &TarqFireKeyWindow::onKeyEvent);
     if (entry && entry->Fun == FunctionCode::FireKey)
@@ -107,11 +108,10 @@ void TarqFireKeyWindow::buildControls()
     }
     m_kindBoxes[KeyboardKey]->setGeometry(content.left(), content.top() + step, third, row);
 
-    m_keyField = makeDialogLabel(this);
-    m_keyField->setAlignment(Qt::AlignCenter);
-    m_keyField->setFocusPolicy(Qt::StrongFocus);
+    m_keyField = new KeyCaptureField(this);
+    m_keyField->setFont(dialogFont());
     m_keyField->setAccessibleName(TarqKeyCaptureDialog::capturedKeyName());
-    m_keyField->setStyleSheet(keyFieldStyle());
+    connect(m_keyField, &KeyCaptureField::captureAsked, this, &TarqFireKeyWindow::startCapture);
     m_keyField->setGeometry(content.left() + third, content.top() + step, content.width() - third, row);
 
     const int fieldTop = content.top() + 2 * step;
@@ -134,11 +134,8 @@ void TarqFireKeyWindow::buildControls()
         connect(edit, &QLineEdit::returnPressed, this, &TarqFireKeyWindow::onEditReturn);
     }
 
-    m_hintLabel = makeDialogLabel(this);
-    m_hintLabel->setWordWrap(true);
-    m_hintLabel->setAlignment(Qt::AlignCenter);
-    m_hintLabel->setGeometry(content.left(), fieldTop + step, content.width(), content.bottom() - fieldTop - step);
-    m_hintLabel->hide();
+    m_hints = new KeyCaptureHints(this);
+    m_hints->setGeometry(content.left(), fieldTop + step, content.width(), content.bottom() - fieldTop - step);
 
     setTabOrder(m_kindBoxes[LeftButton], m_kindBoxes[RightButton]);
     setTabOrder(m_kindBoxes[RightButton], m_kindBoxes[MiddleButton]);
@@ -206,10 +203,10 @@ void TarqFireKeyWindow::chooseKind(int kind)
     if (QAbstractButton* box = m_kinds->button(kind))
         box->setChecked(true);
     m_keyField->setEnabled(kind == KeyboardKey);
-    m_pressedKeys.clear();
-    m_lastCode = -1;
-    m_lastFlags = -1;
+    if (kind != KeyboardKey)
+        stopCapture();
     updateYesButton();
+    showStage();
 }
 
 void TarqFireKeyWindow::onStateChanged(int state)
@@ -223,6 +220,8 @@ void TarqFireKeyWindow::checkbtn_clicked()
 {
     // A click on the chosen box keeps it chosen: one kind is always set.
     m_kindBoxes[m_kind]->setChecked(true);
+    if (m_kind == KeyboardKey)
+        startCapture();
 }
 
 void TarqFireKeyWindow::OnEditDataChanged()
@@ -243,12 +242,34 @@ void TarqFireKeyWindow::onEditReturn()
     accept();
 }
 
-bool TarqFireKeyWindow::isCapturing(int keyCode) const
+void TarqFireKeyWindow::startCapture()
 {
-    if (m_kind != KeyboardKey || keyCode == kTabKey)
-        return false;
-    const QWidget* focus = focusWidget();
-    return focus == m_keyField || focus == m_kindBoxes[KeyboardKey];
+    if (m_kind != KeyboardKey || m_round.isRunning())
+        return;
+    m_lastCode = -1;
+    m_lastFlags = -1;
+    m_round.start();
+    m_listener->start();
+    m_hints->showDesktopKeysHint(!m_listener->isGlobal());
+    showStage();
+}
+
+void TarqFireKeyWindow::stopCapture()
+{
+    m_round = CaptureRound();
+    m_listener->stop();
+}
+
+void TarqFireKeyWindow::finishCapture()
+{
+    m_listener->stopAfterKeys(m_round.pressedKeys());
+    m_round = CaptureRound();
+    showStage();
+    if (yesButton()->isEnabled())
+        yesButton()->setFocus(Qt::OtherFocusReason);
+    else
+        m_keyField->setFocus(Qt::OtherFocusReason);
+    emit captureFinished();
 }
 
 void TarqFireKeyWindow::onKeyEvent(int keyCode, int flags)
@@ -257,13 +278,28 @@ void TarqFireKeyWindow::onKeyEvent(int keyCode, int flags)
         return;
     m_lastCode = keyCode;
     m_lastFlags = flags;
-    const bool released = (flags & KeyFlag::Released) != 0;
-    if (!released)
-        m_pressedKeys.insert(keyCode);
-    else if (!m_pressedKeys.remove(keyCode))
+    const CaptureRound::Step step = m_round.take(keyCode, flags);
+    if (step == CaptureRound::Step::Ignored)
         return;
     m_keyCode = keyCode;
     showKey();
+    if (step == CaptureRound::Step::Completed)
+        finishCapture();
+}
+
+void TarqFireKeyWindow::showStage()
+{
+    m_hints->setVisible(m_kind == KeyboardKey);
+    if (m_round.isRunning())
+        m_hints->showStage(KeyCaptureHints::Stage::Capturing);
+    else
+        m_hints->showStage(hasKeyUsage(m_keyCode) ? KeyCaptureHints::Stage::Captured
+                                                  : KeyCaptureHints::Stage::Unsendable);
+}
+
+QString TarqFireKeyWindow::hintText() const
+{
+    return m_hints->isHidden() ? QString() : m_hints->stageText();
 }
 
 void TarqFireKeyWindow::showKey()
@@ -274,17 +310,9 @@ void TarqFireKeyWindow::showKey()
     updateYesButton();
 }
 
-void TarqFireKeyWindow::showEvent(QShowEvent* event)
-{
-    TarqSkinDialog::showEvent(event);
-    m_listener->start();
-    m_hintLabel->setText(TarqKeyCaptureDialog::desktopKeysHint());
-    m_hintLabel->setVisible(!m_listener->isGlobal());
-}
-
 void TarqFireKeyWindow::done(int result)
 {
-    m_listener->stop();
+    stopCapture();
     TarqSkinDialog::done(result);
     if (result == QDialog::Accepted)
         emit SetFireKeyValue(target(), m_timesEdit->text().toInt(), m_delayEdit->text().toInt());

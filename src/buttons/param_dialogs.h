@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "buttons/key_capture_state.h"
 #include "buttons/skin_dialog.h"
 
-#include <QSet>
-
+class KeyCaptureField;
+class KeyCaptureHints;
 class KeyListener;
 class QButtonGroup;
 class QCheckBox;
@@ -14,7 +15,9 @@ class QSlider;
 struct ButtonEntry;
 
 // "FIRE KEY": what a button fires, how many times and how fast. OK needs shots and a delay of
-// 1..255 and, for "Keyboard Key", a captured key the mouse can send.
+// 1..255 and, for "Keyboard Key", a captured key the mouse can send. Choosing "Keyboard Key", or
+// a click, Space or Enter on its key field, starts a capture that takes every key (Tab, Enter
+// and Escape too) until the keys pressed in it are up again; then OK takes the focus.
 class TarqFireKeyWindow final : public TarqSkinDialog
 {
     Q_OBJECT
@@ -37,12 +40,16 @@ public:
     bool capturesGlobally() const;
     // Keys pressed from now on are captured (captureReady() has been emitted).
     bool isCaptureReady() const;
+    bool isCapturing() const { return m_round.isRunning(); }
+    // The line that says what the keys do at this stage of the capture.
+    QString hintText() const;
 
     void done(int result) override;
 
 signals:
     void SetFireKeyValue(int target, int times, int delayMs);
     void captureReady();
+    void captureFinished();
 
 public slots:
     void onStateChanged(int state);
@@ -50,34 +57,32 @@ public slots:
     void checkbtn_clicked();
     void onEditReturn();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildControls();
     void showEntry(const ButtonEntry& entry);
     void chooseKind(int kind);
-    bool isCapturing(int keyCode) const;
+    void startCapture();
+    void finishCapture();
+    void stopCapture();
     void onKeyEvent(int keyCode, int flags);
     void showKey();
+    void showStage();
     void updateYesButton();
 
     QButtonGroup* m_kinds = nullptr;
     QCheckBox* m_kindBoxes[4] = {};
-    QLabel* m_keyField = nullptr;
+    KeyCaptureField* m_keyField = nullptr;
     QLabel* m_timesLabel = nullptr;
     QLabel* m_delayLabel = nullptr;
     QLineEdit* m_timesEdit = nullptr;
     QLineEdit* m_delayEdit = nullptr;
-    QLabel* m_hintLabel = nullptr;
+    KeyCaptureHints* m_hints = nullptr;
     KeyListener* m_listener = nullptr;
     int m_kind = LeftButton;
     int m_keyCode = 0;
     int m_lastCode = -1;
     int m_lastFlags = -1;
-    // Keys pressed since the capture was armed: the release of the key that armed it is not a
-    // key the user chose.
-    QSet<int> m_pressedKeys;
+    CaptureRound m_round;
 };
 
 // "SNIPER": the sniper DPI level, 1..10.

@@ -40,6 +40,8 @@ TarqSkinDialog::TarqSkinDialog(const QString& backgroundImage, const QSize& desi
     m_titleLabel->setStyleSheet(dialogHeadingStyle());
     m_yesButton = makeDialogButton(this, QStringLiteral("msgBoxYesBtn"), QLatin1String(EmbeddedImage::Yes), QString());
     m_noButton = makeDialogButton(this, QStringLiteral("msgBoxNoBtn"), QLatin1String(EmbeddedImage::No), QString());
+    for (QToolButton* button : { m_yesButton, m_noButton })
+        button->setFocusPolicy(Qt::StrongFocus);
     connect(m_yesButton, &QToolButton::clicked, this, &QDialog::accept);
     connect(m_noButton, &QToolButton::clicked, this, &QDialog::reject);
     layoutFrame();

@@ -33,7 +33,7 @@ protected:
     QLabel* titleLabel() const { return m_titleLabel; }
 
     void paintEvent(QPaintEvent* event) override;
-    // Enter answers like the default push button of a dialog: yes, unless the no button has the focus.
+    // Enter answers like the default push button of a dialog: the focused button, else yes.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

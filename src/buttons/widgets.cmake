@@ -2,6 +2,8 @@
 target_sources(mousecfg_ui PRIVATE
     buttons/button_page.cpp buttons/button_page.h
     buttons/key_capture.cpp buttons/key_capture.h
+    buttons/key_capture_field.cpp buttons/key_capture_field.h
+    buttons/key_capture_hints.cpp buttons/key_capture_hints.h
     buttons/key_listener.cpp buttons/key_listener.h
     buttons/macro_select.cpp buttons/macro_select.h
     buttons/param_dialogs.cpp buttons/param_dialogs.h

@@ -8,6 +8,7 @@
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -26,6 +27,14 @@ QString translated(const QString& source)
     return source.isEmpty() ? source : TarqMessageBox::tr(source.toUtf8().constData());
 }
 
+// The ASCII letter a button's text starts with, upper case; 0 when it starts with none.
+char firstLetter(const QToolButton* button)
+{
+    const QString text = button->text().trimmed();
+    const char letter = text.isEmpty() ? 0 : text.at(0).toUpper().toLatin1();
+    return letter >= 'A' && letter <= 'Z' ? letter : 0;
+}
+
 } // namespace
 
 TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& heading, const QString& text,
@@ -36,6 +45,8 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
     , m_parent(parent)
 {
     setWindowTitle(translated(title));
+    setAccessibleName(translated(heading));
+    setAccessibleDescription(translated(text));
     setFixedSize(scaled(kWidth), scaled(kHeight));
     if (flags & Qt::FramelessWindowHint)
         setAttribute(Qt::WA_TranslucentBackground);
@@ -95,6 +106,16 @@ void TarqMessageBox::setChoiceTexts(const char* accept, const char* alternative,
     layoutChildren();
 }
 
+void TarqMessageBox::offerRetry()
+{
+    if (m_refuseButton || m_retryButton)
+        return;
+    m_retryButton = makeButton(QStringLiteral("msgBoxRetryBtn"), QString(), tr("Retry"));
+    connect(m_retryButton, &QToolButton::clicked, this, [this] { done(RetryChosen); });
+    setTabOrder(m_acceptButton, m_retryButton);
+    layoutChildren();
+}
+
 void TarqMessageBox::GetPlugInSignal()
 {
     const auto* source = dynamic_cast<const DeviceOpenSource*>(m_parent);
@@ -117,11 +138,112 @@ void TarqMessageBox::paintEvent(QPaintEvent*)
     }
 }
 
+void TarqMessageBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Opened over a hidden or inactive window the box must still take the keys at once.
+    m_acceptButton->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+void TarqMessageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!answerKey(event))
+        QDialog::keyPressEvent(event);
+}
+
+// The buttons' own key handling would move the focus out of the row's order and ignores Enter.
+bool TarqMessageBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && buttonRow().contains(qobject_cast<QToolButton*>(watched)))
+        return answerKey(static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+// Tab follows the row as it stands, not the order the buttons were made in.
+bool TarqMessageBox::focusNextPrevChild(bool next)
+{
+    moveFocus(next ? 1 : -1);
+    return true;
+}
+
+QVector<QToolButton*> TarqMessageBox::buttonRow() const
+{
+    QVector<QToolButton*> row{ m_acceptButton };
+    for (QToolButton* button : { m_alternativeButton, m_refuseButton, m_retryButton }) {
+        if (button)
+            row << button;
+    }
+    return row;
+}
+
+bool TarqMessageBox::answerKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            auto* focused = qobject_cast<QToolButton*>(focusWidget());
+            if (focused && buttonRow().contains(focused))
+                focused->click();
+            else
+                m_acceptButton->click();
+            return true;
+        }
+        case Qt::Key_Escape:
+            reject();
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            moveFocus(1);
+            return true;
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            moveFocus(-1);
+            return true;
+        default:
+            break;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    if (QToolButton* button = buttonForLetter(event->key())) {
+        button->click();
+        return true;
+    }
+    return false;
+}
+
+void TarqMessageBox::moveFocus(int step)
+{
+    const QVector<QToolButton*> row = buttonRow();
+    const int at = row.indexOf(qobject_cast<QToolButton*>(focusWidget()));
+    const int next = at < 0 ? 0 : (at + step + row.size()) % row.size();
+    row.at(next)->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+// A letter two buttons start with answers neither: pressing it would be a guess.
+QToolButton* TarqMessageBox::buttonForLetter(int key) const
+{
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return nullptr;
+    QToolButton* match = nullptr;
+    for (QToolButton* button : buttonRow()) {
+        if (firstLetter(button) != 'A' + (key - Qt::Key_A))
+            continue;
+        if (match)
+            return nullptr;
+        match = button;
+    }
+    return match;
+}
+
 QToolButton* TarqMessageBox::makeButton(const QString& objectName, const QString& imagePath, const QString& text)
 {
     QToolButton* button = makeDialogButton(this, objectName, imagePath, text);
-    // The box keeps the focus itself, so Escape closes it wherever the pointer is.
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->installEventFilter(this);
     return button;
 }
 
@@ -146,23 +268,15 @@ void TarqMessageBox::layoutChildren()
     const int textTop = margin + icon + scaled(12);
     m_textLabel->setGeometry(margin, textTop, width() - 2 * margin, buttonTop - textTop - scaled(12));
 
-    const QSize buttonSize(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
+    // Every answer as wide as the longest needs, within the box, so no translation is cut.
+    const QVector<QToolButton*> row = buttonRow();
     const int gap = scaled(16);
-    if (m_alternativeButton) {
-        // Three answers share the row: each as wide as the longest needs, within the box.
-        QToolButton* const row[] = { m_acceptButton, m_alternativeButton, m_refuseButton };
-        QSize size = buttonSize;
-        for (const QToolButton* button : row)
-            size.setWidth(qMax(size.width(), button->sizeHint().width()));
-        size.setWidth(qMin(size.width(), (width() - 2 * gap - 2 * scaled(DialogLook::Margin / 2)) / 3));
-        const int left = (width() - 3 * size.width() - 2 * gap) / 2;
-        for (int i = 0; i < 3; ++i)
-            row[i]->setGeometry(QRect(QPoint(left + i * (size.width() + gap), buttonTop), size));
-    } else if (m_refuseButton) {
-        const int left = (width() - 2 * buttonSize.width() - gap) / 2;
-        m_acceptButton->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
-        m_refuseButton->setGeometry(QRect(QPoint(left + buttonSize.width() + gap, buttonTop), buttonSize));
-    } else {
-        m_acceptButton->setGeometry(QRect(QPoint((width() - buttonSize.width()) / 2, buttonTop), buttonSize));
-    }
+    const int count = row.size();
+    QSize size(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
+    for (const QToolButton* button : row)
+        size.setWidth(qMax(size.width(), button->sizeHint().width()));
+    size.setWidth(qMin(size.width(), (width() - (count - 1) * gap - 2 * scaled(DialogLook::Margin / 2)) / count));
+    const int left = (width() - count * size.width() - (count - 1) * gap) / 2;
+    for (int i = 0; i < count; ++i)
+        row.at(i)->setGeometry(QRect(QPoint(left + i * (size.width() + gap), buttonTop), size));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/profile_record.h"
@@ -48,6 +49,7 @@ public:
 
     void setStop(bool stop) { m_stop = stop; }
     void setForceFull(bool forceFull) { m_forceFull = forceFull; }
+    bool isForceFull() const { return m_forceFull; }
     // 0 success, kUploadMouseOff, any other value a transport failure.
     quint8 result() const { return m_result; }
     // The sections the last run sent (ChangeFlag bits); 0 when there was nothing to send.
