@@ -28,3 +28,11 @@ if(MOUSECFG_GUI)
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestWindowKeyboard mousecfg_skin mousecfg_translations)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # The window's questions answered with real keys through the X server.
+    mousecfg_add_test(NAME TestWindowMessageKeys
+        SOURCES test_window_message_keys.cpp x11_keys.h window_sandbox.cpp window_sandbox.h
+                storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
+    add_dependencies(TestWindowMessageKeys mousecfg_skin mousecfg_translations)
+endif()
