@@ -6,6 +6,7 @@
 #include "buttons/param_dialogs.h"
 #include "controls/display_scale.h"
 #include "platform/keyboard_layout.h"
+#include "screens_directory.h"
 #include "storage/key_names.h"
 
 #include <QApplication>
@@ -266,6 +267,50 @@ private slots:
         QTRY_VERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->keyCode(), 15);
+    }
+
+    // Pictures to look at: each dialog after a capture, in every language at 1.0 and 2.0.
+    void capturedScreens_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("factor");
+        for (const char* language : { "en", "de", "zh_CN" }) {
+            for (double factor : { 1.0, 2.0 })
+                QTest::addRow("%s %.1f", language, factor) << language << factor;
+        }
+    }
+
+    void capturedScreens()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, factor);
+        QTranslator translator;
+        if (language != QLatin1String("en")) {
+            QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/lang/mousecfg_" + language + ".qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        auto restore = qScopeGuard([&] {
+            QCoreApplication::removeTranslator(&translator);
+            setDisplayScaleFactor(1.0);
+        });
+        setDisplayScaleFactor(factor);
+        auto combo = openFocusedDialog<TarqComboKeyWindow>();
+        QVERIFY(combo);
+        QTRY_VERIFY(combo->isCaptureReady());
+        QVERIFY(xdotoolSteps({ "Control_L", "Return", "-Return", "-Control_L" }));
+        QTRY_VERIFY(!combo->isCapturing());
+        QTRY_VERIFY(okButton(*combo)->hasFocus());
+        const QString name = QStringLiteral("%1/%2_%3_%4.png").arg(screensDirectory());
+        QVERIFY(combo->grab().save(name.arg(QStringLiteral("combo_key_captured"), language).arg(factor, 0, 'f', 1)));
+        combo->reject();
+
+        auto fireKey = openFocusedDialog<TarqFireKeyWindow>();
+        QVERIFY(fireKey);
+        fireKey->findChildren<QCheckBox*>().at(TarqFireKeyWindow::KeyboardKey)->click();
+        QTRY_VERIFY(fireKey->isCaptureReady());
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("g") }));
+        QTRY_VERIFY(!fireKey->isCapturing());
+        QVERIFY(fireKey->grab().save(name.arg(QStringLiteral("fire_key_captured"), language).arg(factor, 0, 'f', 1)));
     }
 
     // The stage line is read in one piece: it fits its width in every language and at every scale.

@@ -2,6 +2,7 @@
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
+#include "screens_directory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -278,6 +279,33 @@ private slots:
             for (const QToolButton* other : buttons)
                 QVERIFY(one == other || !one->geometry().intersects(other->geometry()));
         }
+    }
+
+    // A picture to look at: the failed send's box with Ok and Retry.
+    void retryBoxScreens_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("factor");
+        for (const char* language : { "en", "de", "zh_CN" }) {
+            for (double factor : { 1.0, 2.0 })
+                QTest::addRow("%s %.1f", language, factor) << language << factor;
+        }
+    }
+
+    void retryBoxScreens()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, factor);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        setDisplayScaleFactor(factor);
+        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", "Send data failed, please try again.");
+        box.offerRetry();
+        box.show();
+        QTRY_VERIFY(button(box, "msgBoxYesBtn")->hasFocus());
+        const QString path =
+            QStringLiteral("%1/message_retry_%2_%3.png").arg(screensDirectory(), language).arg(factor, 0, 'f', 1);
+        QVERIFY(box.grab().save(path));
     }
 
     void buttonsActOnRelease()
