@@ -70,10 +70,18 @@ def describe(node):
     return " < ".join(path)
 
 
+HEADER_ROLES = {pyatspi.ROLE_TABLE_COLUMN_HEADER, pyatspi.ROLE_COLUMN_HEADER}
+
+
 def check_names(root, where):
     for node in walk(root):
+        # A hidden column is still listed by its header.
+        if node.getRole() in HEADER_ROLES and not node.name.strip():
+            fail("%s: unnamed column header (%s)" % (where, describe(node)))
         if not showing(node):
             continue
+        if node.getRole() == pyatspi.ROLE_LABEL and not node.name.strip():
+            fail("%s: unnamed label (%s)" % (where, describe(node)))
         focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
         acting = [name for name in actions(node) if name not in ("SetFocus", "setFocus")]
         if (focusable or acting) and node.getRole() not in CONTAINER_ROLES and not node.name.strip():

@@ -37,7 +37,7 @@ app=$!
 pids+=("$app")
 
 status=0
-/usr/bin/python3 "${WALKER_OVERRIDE:-$walker}" "$(basename "$program")" || status=$?
+/usr/bin/python3 "$walker" "$(basename "$program")" || status=$?
 if ((status != 0)); then
   echo "--- the program's output:"
   cat "$work/app.log"

@@ -17,3 +17,11 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     mousecfg_add_test(NAME TestKeyCaptureDialogs SOURCES test_key_capture_dialogs.cpp x11_keys.h
         LIBS mousecfg_ui PkgConfig::X11 LABEL x11)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # The CUSTOMIZE page from the keyboard alone: real keys through the X server.
+    mousecfg_add_test(NAME TestCustomizeByKeyboard
+        SOURCES test_customize_by_keyboard.cpp x11_keys.h window_sandbox.cpp window_sandbox.h
+                storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
+    add_dependencies(TestCustomizeByKeyboard mousecfg_skin mousecfg_translations)
+endif()

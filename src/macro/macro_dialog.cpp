@@ -348,6 +348,8 @@ void MacroDialog::retranslate()
     m_nameEdit->setAccessibleName(tr("MACRO NAME"));
     m_table->setAccessibleName(tr("ACTION"));
     m_tree->setAccessibleName(tr("MOUSE ACTION"));
+    // Hidden, but screen readers list the column by its header.
+    m_tree->setHeaderLabel(tr("MOUSE ACTION"));
     m_distanceEdit->setAccessibleName(tr("DISTANCE"));
     m_delayEdit->setAccessibleName(tr("DELAY(ms)"));
     m_defaultDelayEdit->setAccessibleName(tr("INSERT DEFAULT DELAY") + QStringLiteral(" (ms)"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/macro_model.h"
 
 #include "macro/macro_row_text.h"
@@ -16,6 +17,9 @@ void TarqItemModel::setHeaderTexts()
     // The editor's catalogue holds the header's texts.
     setHorizontalHeaderLabels({ QCoreApplication::translate("MacroDialog", "ACTION"),
                                 QCoreApplication::translate("MacroDialog", "DELAY(ms)"), QString() });
+    // The third column is hidden; screen readers that list it still hear what it holds.
+    setHeaderData(LowColumn, Qt::Horizontal, QCoreApplication::translate("MacroDialog", "Event data"),
+                  Qt::AccessibleTextRole);
 }
 
 void TarqItemModel::clearRows()
