@@ -170,9 +170,17 @@ def check_dialog(app, window, button_name):
                              for w in top_levels(app)), "the box of '%s' closes" % button_name)
 
 
+def check_demo_panel(app):
+    panel = wait_for(lambda: next((w for w in top_levels(app) if w.name == "Virtual mouse"), None), "the demo panel")
+    if panel.getRole() != pyatspi.ROLE_FRAME:
+        fail("the demo panel reads as %s, not as a frame" % panel.getRoleName())
+    check_names(panel, "demo panel")
+
+
 def main():
     app = wait_for(lambda: find_application(sys.argv[1]), "the application on the accessibility bus")
     window = check_main_window(app)
+    check_demo_panel(app)
     for button_name in ("Reset All", "DELETE", "RESET"):
         check_dialog(app, window, button_name)
     if failures:

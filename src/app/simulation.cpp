@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/simulation.h"
 
+#include "controls/accessibility.h"
 #include "device/hid_backend.h"
 #include "platform/hotplug.h"
 #include "sim/control_panel.h"
@@ -37,6 +39,9 @@ std::unique_ptr<HotplugSource> Simulation::takeHotplugSource()
 void Simulation::showPanel(QWidget& window)
 {
     m_panel = std::make_unique<VirtualMousePanel>(*m_mouse);
+    // A window of its own to screen readers, named by its title, like the main window.
+    Accessibility::setRole(m_panel.get(), QAccessible::Window);
+    m_panel->setAccessibleName(m_panel->windowTitle());
     m_panel->show();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
