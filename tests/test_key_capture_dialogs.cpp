@@ -6,6 +6,7 @@
 #include "buttons/param_dialogs.h"
 #include "controls/display_scale.h"
 #include "platform/keyboard_layout.h"
+#include "scoped_language.h"
 #include "screens_directory.h"
 #include "storage/key_names.h"
 
@@ -14,9 +15,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
@@ -75,10 +74,8 @@ class TestKeyCaptureDialogs final : public QObject
 private slots:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X server");
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xdotool");
+        if (const char* missing = missingForRealKeys())
+            QSKIP(missing);
         setFrenchLayoutQuery(&isFrenchKeyboardLayout);
     }
 
@@ -284,15 +281,9 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(double, factor);
-        QTranslator translator;
-        if (language != QLatin1String("en")) {
-            QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/lang/mousecfg_" + language + ".qm"));
-            QCoreApplication::installTranslator(&translator);
-        }
-        auto restore = qScopeGuard([&] {
-            QCoreApplication::removeTranslator(&translator);
-            setDisplayScaleFactor(1.0);
-        });
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        auto restore = qScopeGuard([] { setDisplayScaleFactor(1.0); });
         setDisplayScaleFactor(factor);
         auto combo = openFocusedDialog<TarqComboKeyWindow>();
         QVERIFY(combo);
@@ -328,15 +319,9 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(double, factor);
-        QTranslator translator;
-        if (language != QLatin1String("en")) {
-            QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/lang/mousecfg_" + language + ".qm"));
-            QCoreApplication::installTranslator(&translator);
-        }
-        auto restore = qScopeGuard([&] {
-            QCoreApplication::removeTranslator(&translator);
-            setDisplayScaleFactor(1.0);
-        });
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        auto restore = qScopeGuard([] { setDisplayScaleFactor(1.0); });
         setDisplayScaleFactor(factor);
         TarqSingleKeyWindow dialog(nullptr);
         TarqFireKeyWindow fireKey(nullptr);

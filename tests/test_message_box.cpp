@@ -2,6 +2,7 @@
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
+#include "scoped_language.h"
 #include "screens_directory.h"
 
 #include <QApplication>
@@ -29,31 +30,6 @@ QToolButton* button(TarqMessageBox& box, const char* name)
 {
     return box.findChild<QToolButton*>(QLatin1String(name));
 }
-
-// A catalogue installed for one test: "de" or "zh_CN"; nothing for "en", the source texts.
-class ScopedLanguage final
-{
-public:
-    explicit ScopedLanguage(const QString& code)
-    {
-        if (code == QLatin1String("en"))
-            return;
-        m_translator = std::make_unique<QTranslator>();
-        m_loaded = m_translator->load(QCoreApplication::applicationDirPath() + "/lang/mousecfg_" + code + ".qm");
-        QCoreApplication::installTranslator(m_translator.get());
-    }
-    ~ScopedLanguage()
-    {
-        if (m_translator)
-            QCoreApplication::removeTranslator(m_translator.get());
-    }
-    Q_DISABLE_COPY(ScopedLanguage)
-    bool isLoaded() const { return !m_translator || m_loaded; }
-
-private:
-    std::unique_ptr<QTranslator> m_translator;
-    bool m_loaded = false;
-};
 
 // Presses the keys, each on whatever has the focus then, once the box's loop runs; a box still
 // open afterwards is closed, which refuses it. Returns the box's result.

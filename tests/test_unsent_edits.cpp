@@ -5,12 +5,10 @@
 #include "controls/push_button.h"
 #include "controls/sliders.h"
 #include "device/commands.h"
-#include "device/section_encoding.h"
-#include "device/upload.h"
+#include "dpi_stage_bytes.h"
 #include "pages/dpi_page.h"
 #include "pages/dpi_row.h"
 #include "screens_directory.h"
-#include "sim/section_decoder.h"
 #include "storage/languages.h"
 #include "storage/profile_files.h"
 #include "window_sandbox.h"
@@ -59,23 +57,6 @@ quint32 editSixthStage(MousecfgWidget& window)
     return after;
 }
 
-// The sixth stage's block as the mouse holds it in slot, against the record's encoding.
-QByteArray stageOnMouse(VirtualMouse& mouse, int slot)
-{
-    const DecodedDpiStage stage =
-        decodeDpiSection(mouse.onBoardSection(slot, CommandCode::DpiSection)).stages[kSixthStage];
-    const std::array<quint8, kDpiStageBlockSize> bytes = { stage.used, stage.xLow, stage.xFlag, stage.yLow,
-                                                           stage.yFlag };
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), kDpiStageBlockSize);
-}
-
-QByteArray stageEncoded(const ProfileRecord& profile)
-{
-    EncodingContext context = currentEncodingContext();
-    const DpiStageBlock block = encodeDpiStageBlock(profile, kSixthStage, context);
-    return QByteArray(reinterpret_cast<const char*>(block.data()), kDpiStageBlockSize);
-}
-
 bool titleMarked(const MousecfgWidget& window)
 {
     return window.windowTitle().startsWith(QStringLiteral("\u2022 "));
@@ -99,7 +80,7 @@ private slots:
         window->setWindowTitle(QStringLiteral("Tarq M1"));
         window->show();
         const ProfileRecord before = window->workingConfiguration().profiles[0];
-        const QByteArray heldBefore = stageOnMouse(sandbox.mouse(), 0);
+        const QByteArray heldBefore = stageOnMouse(sandbox.mouse(), 0, kSixthStage);
 
         const quint32 edited = editSixthStage(*window);
         QCOMPARE(window->workingConfiguration().profiles[0].dpiStages[kSixthStage].x, edited);
@@ -116,7 +97,7 @@ private slots:
         answerSendFirst(Answer::Discard);
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 1);
         QCOMPARE(window->workingConfiguration().profiles[0].dpiStages, before.dpiStages);
-        QCOMPARE(stageOnMouse(sandbox.mouse(), 0), heldBefore);
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 0, kSixthStage), heldBefore);
         QCOMPARE(sandbox.mouse().activeProfile(), 1);
         QVERIFY(!titleMarked(*window));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarq M1"));
@@ -129,7 +110,7 @@ private slots:
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
         const ProfileRecord& sent = window->workingConfiguration().profiles[1];
         QCOMPARE(sent.dpiStages[kSixthStage].x, secondEdit);
-        QCOMPARE(stageOnMouse(sandbox.mouse(), 1), stageEncoded(sent));
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 1, kSixthStage), stageEncoded(sent, kSixthStage));
         QCOMPARE(sandbox.mouse().activeProfile(), 2);
         QVERIFY(!titleMarked(*window));
 
@@ -149,7 +130,8 @@ private slots:
         editSixthStage(*window);
         click(*window, QStringLiteral("OK"));
         waitForSend(*window, 0);
-        QCOMPARE(stageOnMouse(sandbox.mouse(), 0), stageEncoded(window->workingConfiguration().profiles[0]));
+        QCOMPARE(stageOnMouse(sandbox.mouse(), 0, kSixthStage),
+                 stageEncoded(window->workingConfiguration().profiles[0], kSixthStage));
         QTRY_VERIFY(window->isHidden());
         QCOMPARE(window->workingConfiguration(), window->lastUploadedConfiguration());
     }

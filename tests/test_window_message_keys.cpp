@@ -2,15 +2,11 @@
 #include "app/mousecfg_widget.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
-#include "device/commands.h"
-#include "device/section_encoding.h"
-#include "device/upload.h"
+#include "dpi_stage_bytes.h"
 #include "session/profile_commands.h"
-#include "sim/section_decoder.h"
 #include "window_sandbox.h"
 
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
@@ -23,20 +19,16 @@ namespace {
 
 constexpr int kSixthStage = 5;
 
-QByteArray stageOnMouse(VirtualMouse& mouse, int slot)
+// The window on the sandbox's plugged-in mouse, shown and holding the X input focus.
+std::unique_ptr<MousecfgWidget> openWindow(WindowSandbox& sandbox)
 {
-    const DecodedDpiStage stage =
-        decodeDpiSection(mouse.onBoardSection(slot, CommandCode::DpiSection)).stages[kSixthStage];
-    const std::array<quint8, kDpiStageBlockSize> bytes = { stage.used, stage.xLow, stage.xFlag, stage.yLow,
-                                                           stage.yFlag };
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), kDpiStageBlockSize);
-}
-
-QByteArray stageEncoded(const ProfileRecord& profile)
-{
-    EncodingContext context = currentEncodingContext();
-    const DpiStageBlock block = encodeDpiStageBlock(profile, kSixthStage, context);
-    return QByteArray(reinterpret_cast<const char*>(block.data()), kDpiStageBlockSize);
+    sandbox.mouse().plug(MouseLink::Receiver);
+    auto window = sandbox.makeWindow();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
 }
 
 // The question the button asks, open and holding the X input focus on its default answer.
@@ -62,21 +54,16 @@ class TestWindowMessageKeys final : public QObject
 private slots:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X server");
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xdotool");
+        if (const char* missing = missingForRealKeys())
+            QSKIP(missing);
     }
 
     void resetAllThenReturnSendsTheFactoryDefaults()
     {
         WindowSandbox sandbox;
         QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto window = openWindow(sandbox);
+        QVERIFY(window);
         const int slot = window->profileLibrary().currentSlot();
         const ProfileRecord factory = window->workingConfiguration().profiles[size_t(slot)];
 
@@ -85,14 +72,14 @@ private slots:
         window->workingConfiguration().profiles[size_t(slot)].dpiStages[kSixthStage].y += 1;
         click(*window, QStringLiteral("Apply"));
         waitForSend(*window, 0);
-        QVERIFY(stageOnMouse(sandbox.mouse(), slot) != stageEncoded(factory));
+        QVERIFY(stageOnMouse(sandbox.mouse(), slot, kSixthStage) != stageEncoded(factory, kSixthStage));
 
         QSignalSpy finished(window.get(), &MousecfgWidget::sendFinished);
         QVERIFY(questionAfter(buttonNamed(window.get(), QStringLiteral("Reset All"))));
         QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Return") }));
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.at(0).at(0).toInt(), 0);
-        QCOMPARE(stageOnMouse(sandbox.mouse(), slot), stageEncoded(factory));
+        QCOMPARE(stageOnMouse(sandbox.mouse(), slot, kSixthStage), stageEncoded(factory, kSixthStage));
         QCOMPARE(window->workingConfiguration().profiles[size_t(slot)].dpiStages, factory.dpiStages);
     }
 
@@ -100,11 +87,8 @@ private slots:
     {
         WindowSandbox sandbox;
         QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto window = openWindow(sandbox);
+        QVERIFY(window);
         click(*window, QStringLiteral("ADD"));
         const QString added = window->profileLibrary().currentName();
         const QStringList before = window->profileLibrary().names();

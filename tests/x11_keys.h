@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
 #include <QPair>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStringList>
 #include <X11/Xlib.h>
 #include <initializer_list>
@@ -12,6 +14,16 @@
 // them to.
 
 constexpr int kReleaseFlag = 0x80;
+
+// Why real keys cannot be sent here (for QSKIP), or nullptr when they can.
+inline const char* missingForRealKeys()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return "needs an X server";
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        return "needs xdotool";
+    return nullptr;
+}
 
 // Real key events through the X server's test extension.
 inline bool xdotool(const QStringList& arguments)
