@@ -60,6 +60,35 @@ bool clickKeyField(Dialog& dialog)
     return QTest::qWaitFor([&] { return dialog.isCapturing() && dialog.isCaptureReady(); });
 }
 
+// Rows "en 1.0" .. "zh_CN 2.0" with the columns language and factor.
+void addLanguageAndScaleRows(std::initializer_list<double> factors)
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("factor");
+    for (const char* language : { "en", "de", "zh_CN" }) {
+        for (double factor : factors)
+            QTest::addRow("%s %.1f", language, factor) << language << factor;
+    }
+}
+
+// A language and a display scale for one test; the scale goes back to 1.0 afterwards.
+class LanguageAndScale final
+{
+public:
+    LanguageAndScale(const QString& language, double factor)
+        : m_language(language)
+    {
+        setDisplayScaleFactor(factor);
+    }
+    ~LanguageAndScale() { setDisplayScaleFactor(1.0); }
+    Q_DISABLE_COPY(LanguageAndScale)
+
+    bool isLoaded() const { return m_language.isLoaded(); }
+
+private:
+    ScopedLanguage m_language;
+};
+
 QToolButton* okButton(const QWidget& dialog)
 {
     return dialog.findChild<QToolButton*>(QStringLiteral("msgBoxYesBtn"));
@@ -267,24 +296,14 @@ private slots:
     }
 
     // Pictures to look at: each dialog after a capture, in every language at 1.0 and 2.0.
-    void capturedScreens_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<double>("factor");
-        for (const char* language : { "en", "de", "zh_CN" }) {
-            for (double factor : { 1.0, 2.0 })
-                QTest::addRow("%s %.1f", language, factor) << language << factor;
-        }
-    }
+    void capturedScreens_data() { addLanguageAndScaleRows({ 1.0, 2.0 }); }
 
     void capturedScreens()
     {
         QFETCH(QString, language);
         QFETCH(double, factor);
-        ScopedLanguage scoped(language);
-        QVERIFY(scoped.isLoaded());
-        auto restore = qScopeGuard([] { setDisplayScaleFactor(1.0); });
-        setDisplayScaleFactor(factor);
+        const LanguageAndScale shown(language, factor);
+        QVERIFY(shown.isLoaded());
         auto combo = openFocusedDialog<TarqComboKeyWindow>();
         QVERIFY(combo);
         QTRY_VERIFY(combo->isCaptureReady());
@@ -305,24 +324,14 @@ private slots:
     }
 
     // The stage line is read in one piece: it fits its width in every language and at every scale.
-    void hintLineFits_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<double>("factor");
-        for (const char* language : { "en", "de", "zh_CN" }) {
-            for (double factor : { 1.0, 1.5, 2.0 })
-                QTest::addRow("%s %.1f", language, factor) << language << factor;
-        }
-    }
+    void hintLineFits_data() { addLanguageAndScaleRows({ 1.0, 1.5, 2.0 }); }
 
     void hintLineFits()
     {
         QFETCH(QString, language);
         QFETCH(double, factor);
-        ScopedLanguage scoped(language);
-        QVERIFY(scoped.isLoaded());
-        auto restore = qScopeGuard([] { setDisplayScaleFactor(1.0); });
-        setDisplayScaleFactor(factor);
+        const LanguageAndScale shown(language, factor);
+        QVERIFY(shown.isLoaded());
         TarqSingleKeyWindow dialog(nullptr);
         TarqFireKeyWindow fireKey(nullptr);
         fireKey.findChildren<QCheckBox*>().at(TarqFireKeyWindow::KeyboardKey)->click();
