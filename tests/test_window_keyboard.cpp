@@ -179,6 +179,10 @@ private slots:
         TarqPushButton* second = hotSpot(window(), QStringLiteral("Button 2"));
         TarqPushButton* fourth = hotSpot(window(), QStringLiteral("Button 4"));
         QVERIFY(second && fourth);
+        // A new window lights its first button, the selected one, and nothing else.
+        QVERIFY(!hotSpot(window(), QStringLiteral("Button 1"))->isChecked());
+        QVERIFY(second->isChecked() && fourth->isChecked());
+        QVERIFY(hotSpot(window(), QStringLiteral("Wheel up"))->isChecked());
         window().SelBtnChanged(1, 0);
         // Checked draws the plain picture; the selected hot-spot alone is lit.
         QVERIFY(!second->isChecked());

@@ -151,6 +151,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     RebuildProfileMenu();
     loadProductImages();
     loadModelImages();
+    showSpotLooks();
 
     selectTab(productLedDisable() != 0 ? CustomizeTab : LightingTab);
     RefreshPages();
