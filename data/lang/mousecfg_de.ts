@@ -528,6 +528,10 @@
         <source>Event %1 %2 %3</source>
         <translation>Ereignis %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Event data</source>
+        <translation>Ereignisdaten</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -714,6 +718,22 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Choose the profile slot</source>
+        <translation>Profilplatz wählen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Receiver connected</source>
+        <translation>Empfänger verbunden</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Wird geladen</translation>
     </message>
 </context>
 <context>

@@ -528,6 +528,10 @@
         <source>Event %1 %2 %3</source>
         <translation>Event %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Event data</source>
+        <translation>Event data</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -714,6 +718,22 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Choose the profile slot</source>
+        <translation>Choose the profile slot</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Receiver connected</source>
+        <translation>Receiver connected</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Charging</translation>
     </message>
 </context>
 <context>

@@ -528,6 +528,10 @@
         <source>Event %1 %2 %3</source>
         <translation>事件 %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Event data</source>
+        <translation>事件数据</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -714,6 +718,22 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Choose the profile slot</source>
+        <translation>选择配置槽位</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Receiver connected</source>
+        <translation>接收器已连接</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>正在充电</translation>
     </message>
 </context>
 <context>

@@ -83,7 +83,13 @@ void MousecfgWidget::retranslateUi()
     m_minimiseButton->setAccessibleName(tr("Minimise"));
     m_batteryBar->setAccessibleName(tr("Battery"));
     m_languageButton->setAccessibleName(tr("Language"));
-    m_profileLabel->setAccessibleName(tr("Profile"));
+    m_mouseSelector->setAccessibleName(tr("Mouse"));
+    // The profile label is named by what it shows ("Profile 1"); it says what it does besides.
+    m_profileLabel->setAccessibleDescription(tr("Choose the profile slot"));
+    m_tabList->setAccessibleName(tr("Pages"));
+    setAccessibleName(currentProductName());
+    m_dongleIcon->setAccessibleName(tr("Receiver connected"));
+    m_chargingIcon->setAccessibleName(tr("Charging"));
     for (int i = 0; i < MousecfgWidget::kHotSpotCount; ++i) {
         m_frontSpots[size_t(i)]->setAccessibleName(tr("Button %1").arg(i + 1));
         m_sideSpots[size_t(i)]->setAccessibleName(tr("Button %1").arg(i + 1));
