@@ -3,6 +3,7 @@
 #include "buttons/button_page.h"
 #include "buttons/function_encoding.h"
 #include "buttons/key_capture.h"
+#include "buttons/key_capture_field.h"
 #include "buttons/macro_select.h"
 #include "buttons/param_dialogs.h"
 #include "controls/display_scale.h"
@@ -551,15 +552,22 @@ private slots:
             auto* keyboard = dialog.findChildren<QCheckBox*>().at(TarqFireKeyWindow::KeyboardKey);
             clickBox(keyboard);
             QVERIFY(!dialog.yesButton()->isEnabled());
-            const auto fields = dialog.findChildren<QLineEdit*>();
-            // Return in a field (keys typed there are not captured) accepts nothing either.
-            fields.at(0)->setFocus();
-            QTRY_VERIFY(fields.at(0)->hasFocus());
-            QTest::keyClick(fields.at(0), Qt::Key_Return);
+            QVERIFY(dialog.isCapturing());
             dialog.yesButton()->click();
             QVERIFY(dialog.isVisible());
-            keyboard->setFocus();
-            QTRY_VERIFY(keyboard->hasFocus());
+            const auto fields = dialog.findChildren<QLineEdit*>();
+            // While the capture runs Return is a key like any other, wherever the focus is: it is
+            // captured and answers nothing.
+            fields.at(0)->setFocus();
+            QTRY_VERIFY(fields.at(0)->hasFocus());
+            sendKey(fields.at(0), QEvent::KeyPress, Qt::Key_Return);
+            sendKey(fields.at(0), QEvent::KeyRelease, Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.keyText(), QStringLiteral("Enter"));
+            QVERIFY(!dialog.isCapturing());
+            // A click on the key field captures anew.
+            QTest::mouseClick(dialog.findChild<KeyCaptureField*>(), Qt::LeftButton);
+            QVERIFY(dialog.isCapturing());
             sendKey(keyboard, QEvent::KeyPress, Qt::Key_G);
             sendKey(keyboard, QEvent::KeyRelease, Qt::Key_G);
             QVERIFY(dialog.yesButton()->isEnabled());
