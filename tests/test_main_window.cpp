@@ -191,7 +191,7 @@ void TestMainWindow::profileCommandsKeepTheirRules()
     QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("Game copy 2"))));
 
     // Slot 3 shows "Profile 3": it keeps its name.
-    chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+    chooseSlot(*window, QStringLiteral("Profile 3"));
     QCOMPARE(field->text(), QStringLiteral("Profile 3"));
     field->setText(QStringLiteral("Renamed"));
     QTest::keyClick(field, Qt::Key_Return);
@@ -373,7 +373,7 @@ void TestMainWindow::applySendsTheSlotAndSurvivesARestart()
     DecodedButtons buttonsBefore;
     {
         auto window = sandbox.makeWindow();
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+        chooseSlot(*window, QStringLiteral("Profile 3"));
         QCOMPARE(sandbox.mouse().activeProfile(), 2);
         ProfileRecord& slot3 = window->workingConfiguration().profiles[2];
         slot3.dpiStages[1].x = 300;
@@ -430,7 +430,7 @@ void TestMainWindow::keyboardReachesEveryCommand()
     const QStringList expected{ QStringLiteral("CUSTOMIZE"),
                                 QStringLiteral("DPI"),
                                 QStringLiteral("MACRO"),
-                                QStringLiteral("Profile"),
+                                QStringLiteral("Profile 1"),
                                 QStringLiteral("NAME"),
                                 QStringLiteral("Profile list"),
                                 QStringLiteral("ADD"),

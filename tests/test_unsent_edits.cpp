@@ -87,13 +87,13 @@ private slots:
         QTRY_VERIFY(titleMarked(*window));
 
         // Cancel stays on slot 1 with the edit.
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 2"));
+        chooseSlot(*window, QStringLiteral("Profile 2"));
         answerSendFirst(Answer::Cancel);
         QCOMPARE(window->profileLibrary().currentSlot(), 0);
         QCOMPARE(window->workingConfiguration().profiles[0].dpiStages[kSixthStage].x, edited);
 
         // Discard drops it; the mouse never got it.
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 2"));
+        chooseSlot(*window, QStringLiteral("Profile 2"));
         answerSendFirst(Answer::Discard);
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 1);
         QCOMPARE(window->workingConfiguration().profiles[0].dpiStages, before.dpiStages);
@@ -104,7 +104,7 @@ private slots:
 
         // Send sends it first, then switches.
         const quint32 secondEdit = editSixthStage(*window);
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+        chooseSlot(*window, QStringLiteral("Profile 3"));
         answerSendFirst(Answer::Send);
         waitForSend(*window, 0);
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(!titleMarked(*window));
 
         // Without edits a switch asks nothing.
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 1"));
+        chooseSlot(*window, QStringLiteral("Profile 1"));
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 0);
         QVERIFY(!visibleMessageBox());
     }
@@ -152,7 +152,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         editSixthStage(*window);
-        TarqPushButton* slotLabel = buttonNamed(window.get(), QCoreApplication::translate("MousecfgWidget", "Profile"));
+        TarqPushButton* slotLabel = slotMenuButton(window.get());
         QVERIFY(slotLabel && slotLabel->menu());
         slotLabel->menu()->actions().at(1)->trigger();
         QTRY_VERIFY(visibleMessageBox());
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(sandbox.isValid());
         sandbox.mouse().plug(MouseLink::Receiver);
         auto window = sandbox.makeWindow();
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 3"));
+        chooseSlot(*window, QStringLiteral("Profile 3"));
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
         click(*window, QStringLiteral("ADD"));
         const QString added = window->workingConfiguration().profileNames[2];

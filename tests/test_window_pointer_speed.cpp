@@ -71,7 +71,7 @@ private slots:
         click(*window, QStringLiteral("Apply"));
         waitForSend(*window, 0);
         QCOMPARE(getSystemPointerSpeed(), 15);
-        chooseFromMenu(*window, QStringLiteral("Profile"), QStringLiteral("Profile 2"));
+        chooseSlot(*window, QStringLiteral("Profile 2"));
         QCOMPARE(getSystemPointerSpeed(), 7);
     }
 

@@ -122,9 +122,19 @@ void expectMessage(const QString& text, bool accept)
     QTRY_VERIFY(!visibleMessageBox());
 }
 
-void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry)
+TarqPushButton* slotMenuButton(const QWidget* window)
 {
-    TarqPushButton* button = buttonNamed(&window, buttonName);
+    const QString description = QCoreApplication::translate("MousecfgWidget", "Choose the profile slot");
+    for (TarqPushButton* button : window->findChildren<TarqPushButton*>())
+        if (button->menu() && button->accessibleDescription() == description)
+            return button;
+    return nullptr;
+}
+
+namespace {
+
+void triggerEntry(const TarqPushButton* button, const QString& entry)
+{
     QVERIFY(button && button->menu());
     for (QAction* action : button->menu()->actions()) {
         if (action->text() == entry) {
@@ -133,6 +143,18 @@ void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, con
         }
     }
     QFAIL(qPrintable(QStringLiteral("no entry %1").arg(entry)));
+}
+
+} // namespace
+
+void chooseSlot(const MousecfgWidget& window, const QString& entry)
+{
+    triggerEntry(slotMenuButton(&window), entry);
+}
+
+void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry)
+{
+    triggerEntry(buttonNamed(&window, buttonName), entry);
 }
 
 void waitForSend(MousecfgWidget& window, int expectedResult)

@@ -58,5 +58,9 @@ void click(const MousecfgWidget& window, const QString& name);
 void expectMessage(const QString& text, bool accept = true);
 // Triggers the menu entry of that text on the button that drops the menu down.
 void chooseFromMenu(const MousecfgWidget& window, const QString& buttonName, const QString& entry);
+// The button that drops the slot menu down; it is named by the slot it shows.
+TarqPushButton* slotMenuButton(const QWidget* window);
+// Chooses a slot from the slot menu, as the user does.
+void chooseSlot(const MousecfgWidget& window, const QString& entry);
 // Waits for the window's next send to end with that result.
 void waitForSend(MousecfgWidget& window, int expectedResult);

@@ -152,7 +152,7 @@ void MousecfgWidget::reloadEverything()
     adoptDesktopPointerSpeed();
     m_library.reload();
     m_dpiPage->setSensor(sensorVariant());
-    m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+    showSlotLabel(m_slotActions[size_t(m_library.currentSlot())]->text());
     m_nameEdit->setText(m_library.currentName());
     RebuildProfileMenu();
     selectTab(LightingTab);

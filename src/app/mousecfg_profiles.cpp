@@ -84,7 +84,6 @@ void MousecfgWidget::retranslateUi()
     m_batteryBar->setAccessibleName(tr("Battery"));
     m_languageButton->setAccessibleName(tr("Language"));
     m_mouseSelector->setAccessibleName(tr("Mouse"));
-    // The profile label is named by what it shows ("Profile 1"); it says what it does besides.
     m_profileLabel->setAccessibleDescription(tr("Choose the profile slot"));
     m_tabList->setAccessibleName(tr("Pages"));
     setAccessibleName(currentProductName());
@@ -101,7 +100,7 @@ void MousecfgWidget::retranslateUi()
     for (int slot = 0; slot < kProfileCount && m_slotActions[size_t(slot)]; ++slot)
         m_slotActions[size_t(slot)]->setText(tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
     if (m_slotActions[0])
-        m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+        showSlotLabel(m_slotActions[size_t(m_library.currentSlot())]->text());
     if (m_loadConfigAction)
         retranslateTray();
     for (TarqPage* page : allPages())
@@ -144,7 +143,7 @@ void MousecfgWidget::rebuildSlotMenu()
         m_slotMenu->addAction(action);
         m_slotActions[size_t(slot)] = action;
     }
-    m_profileLabel->setText(m_slotActions[size_t(m_library.currentSlot())]->text());
+    showSlotLabel(m_slotActions[size_t(m_library.currentSlot())]->text());
 }
 
 void MousecfgWidget::RebuildProfileMenu()
@@ -180,7 +179,7 @@ void MousecfgWidget::SelectSlot(int index, bool reload)
 {
     if (index < 0 || index >= kProfileCount)
         return;
-    m_profileLabel->setText(m_slotActions[size_t(index)]->text());
+    showSlotLabel(m_slotActions[size_t(index)]->text());
     ConfigRecord& working = m_configuration.working;
     working.ProfileID = quint8(index);
     if (reload) {
@@ -211,9 +210,16 @@ void MousecfgWidget::onSlotActionTriggered(int slot)
     applyPointerSpeed(slot);
 }
 
+void MousecfgWidget::showSlotLabel(const QString& text)
+{
+    // Screen readers hear what it shows ("Profile 1").
+    m_profileLabel->setText(text);
+    m_profileLabel->setAccessibleName(text);
+}
+
 void MousecfgWidget::slot_show_profilename(QAction* action)
 {
-    m_profileLabel->setText(action->text());
+    showSlotLabel(action->text());
     m_nameEdit->setText(action->text());
     m_configuration.working.profileNames[size_t(m_library.currentSlot())] = action->text();
 }

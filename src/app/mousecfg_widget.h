@@ -211,6 +211,8 @@ private:
     void retranslateTray();
     void rebuildLanguageMenu();
     void rebuildSlotMenu();
+    // The slot menu's button shows the current slot.
+    void showSlotLabel(const QString& text);
 
     // Profile commands.
     void onCommandClicked();
