@@ -9,7 +9,6 @@
 #include "window_sandbox.h"
 
 #include <QMenu>
-#include <QStandardPaths>
 #include <QtTest>
 
 // clang-format off
@@ -95,10 +94,8 @@ class TestCustomizeByKeyboard final : public QObject
 private slots:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X server");
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xdotool");
+        if (const char* missing = missingForRealKeys())
+            QSKIP(missing);
     }
 
     void aFunctionIsAssignedAndSentWithKeysOnly()
