@@ -300,6 +300,41 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationFiles</name>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, Profil %2</translation>
+    </message>
+    <message>
+        <source>No configuration file named.</source>
+        <translation>Keine Konfigurationsdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; a configuration is only written to a file.</source>
+        <translation>%1 ist keine normale Datei; eine Konfiguration wird nur in eine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its folder does not exist.</source>
+        <translation>%1 kann nicht geschrieben werden: Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration file %1.</source>
+        <translation>Die Konfigurationsdatei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration file %1: it does not exist, is not a regular file or may not be read.</source>
+        <translation>Die Konfigurationsdatei %1 kann nicht gelesen werden: Sie existiert nicht, ist keine normale Datei oder darf nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 holds a value that cannot be read)</source>
+        <translation>%1 (%2 enthält einen Wert, der nicht gelesen werden kann)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is for &quot;%3&quot;, this is &quot;%4&quot;)</source>
+        <translation>%1 (%2 ist für „%3“, dies ist „%4“)</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureHints</name>
     <message>
         <source>Press a key to capture; Enter, Esc and Tab count too.</source>
@@ -984,7 +1019,7 @@
     <name>TarqColorWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTEN</translation>
+        <translation type="vanished"> MINUTEN</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
@@ -1081,6 +1116,13 @@
     <message>
         <source>Colour</source>
         <translation>Farbe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTES</source>
+        <translation>
+            <numerusform>%n MINUTE</numerusform>
+            <numerusform>%n MINUTEN</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,41 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationFiles</name>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1, profile %2</translation>
+    </message>
+    <message>
+        <source>No configuration file named.</source>
+        <translation>No configuration file named.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; a configuration is only written to a file.</source>
+        <translation>%1 is not a regular file; a configuration is only written to a file.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its folder does not exist.</source>
+        <translation>Cannot write %1: its folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration file %1.</source>
+        <translation>Cannot write the configuration file %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration file %1: it does not exist, is not a regular file or may not be read.</source>
+        <translation>Cannot read the configuration file %1: it does not exist, is not a regular file or may not be read.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 holds a value that cannot be read)</source>
+        <translation>%1 (%2 holds a value that cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is for &quot;%3&quot;, this is &quot;%4&quot;)</source>
+        <translation>%1 (%2 is for &quot;%3&quot;, this is &quot;%4&quot;)</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureHints</name>
     <message>
         <source>Press a key to capture; Enter, Esc and Tab count too.</source>
@@ -984,7 +1019,7 @@
     <name>TarqColorWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation type="vanished"> MINUTE</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
@@ -1081,6 +1116,13 @@
     <message>
         <source>Colour</source>
         <translation>Colour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTES</source>
+        <translation>
+            <numerusform>%n MINUTE</numerusform>
+            <numerusform>%n MINUTES</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,41 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationFiles</name>
+    <message>
+        <source>%1, profile %2</source>
+        <translation>%1，配置文件 %2</translation>
+    </message>
+    <message>
+        <source>No configuration file named.</source>
+        <translation>未指定配置文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; a configuration is only written to a file.</source>
+        <translation>%1 不是普通文件；配置只能写入文件。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its folder does not exist.</source>
+        <translation>无法写入 %1：其文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration file %1.</source>
+        <translation>无法写入配置文件 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration file %1: it does not exist, is not a regular file or may not be read.</source>
+        <translation>无法读取配置文件 %1：文件不存在、不是普通文件或无权读取。</translation>
+    </message>
+    <message>
+        <source>%1 (%2 holds a value that cannot be read)</source>
+        <translation>%1（%2 含有无法读取的值）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is for &quot;%3&quot;, this is &quot;%4&quot;)</source>
+        <translation>%1（%2 适用于“%3”，当前为“%4”）</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureHints</name>
     <message>
         <source>Press a key to capture; Enter, Esc and Tab count too.</source>
@@ -984,7 +1019,7 @@
     <name>TarqColorWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> 分钟</translation>
+        <translation type="vanished"> 分钟</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
@@ -1081,6 +1116,12 @@
     <message>
         <source>Colour</source>
         <translation>颜色</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MINUTES</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
     </message>
 </context>
 <context>
