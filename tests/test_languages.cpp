@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/texts.h"
 #include "controls/translator.h"
 #include "storage/languages.h"
 #include "storage/paths.h"
+#include "storage/system_language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -127,6 +129,67 @@ private slots:
         QCOMPARE(currentLanguageIndex(), 1);
         QCOMPARE(yes(), QString("Ja"));
         QVERIFY(translator.selectorVisible());
+    }
+
+    void desktopLanguagesPickTheCatalogue_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<int>("chosen");
+        const QStringList shipped = { "mousecfg_en", "mousecfg_de", "mousecfg_zh_CN" };
+        QTest::newRow("German") << shipped << QStringList{ "de-DE" } << 1;
+        QTest::newRow("underscore form") << shipped << QStringList{ "de_DE" } << 1;
+        QTest::newRow("Austrian takes German") << shipped << QStringList{ "de-AT", "de" } << 1;
+        QTest::newRow("simplified Chinese") << shipped << QStringList{ "zh-CN" } << 2;
+        QTest::newRow("Singapore, simplified") << shipped << QStringList{ "zh-SG" } << 2;
+        QTest::newRow("traditional is not simplified") << shipped << QStringList{ "zh-TW" } << 0;
+        QTest::newRow("first that is offered") << shipped << QStringList{ "fr-FR", "fr", "de-DE" } << 1;
+        QTest::newRow("order of the desktop") << shipped << QStringList{ "zh-CN", "de-DE" } << 2;
+        QTest::newRow("C locale") << shipped << QStringList{ "C" } << 0;
+        QTest::newRow("nothing asked") << shipped << QStringList{} << 0;
+        QTest::newRow("English elsewhere in the list")
+            << QStringList{ "mousecfg_de", "mousecfg_en" } << QStringList{ "fr-FR" } << 1;
+        QTest::newRow("no English: the first")
+            << QStringList{ "mousecfg_de", "mousecfg_zh_CN" } << QStringList{ "fr-FR" } << 0;
+        QTest::newRow("file without a locale")
+            << QStringList{ "mousecfg", "mousecfg_de" } << QStringList{ "de-DE" } << 1;
+    }
+
+    void desktopLanguagesPickTheCatalogue()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, wanted);
+        QFETCH(int, chosen);
+        LanguageList list;
+        list.count = files.size();
+        for (int i = 0; i < files.size(); ++i)
+            list.files[size_t(i)] = files[i];
+        QCOMPARE(languageForUiLanguages(list, wanted), chosen);
+    }
+
+    void firstRunTakesTheDesktopsLanguageAndKeepsIt()
+    {
+        makeInstallation(kShipped, { "mousecfg_en", "mousecfg_de", "mousecfg_zh_CN" });
+        QCOMPARE(readStoredLanguage(), -1);
+        {
+            TarqTranslator translator;
+            QVERIFY(translator.startUp({ "de-DE" }));
+            QCOMPARE(currentLanguageIndex(), 1);
+            QCOMPARE(yes(), QString("Ja"));
+            // The toolkit's own buttons and dialogs speak it too.
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+            QCOMPARE(readStoredLanguage(), 1);
+        }
+        // Once stored, the user's choice wins over the desktop's.
+        QVERIFY(saveChosenLanguage(0));
+        TarqTranslator translator;
+        QVERIFY(translator.startUp({ "zh-CN" }));
+        QCOMPARE(currentLanguageIndex(), 0);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+        QVERIFY(translator.switchTo(2));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("取消"));
+        QVERIFY(translator.switchTo(0));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     }
 
     void savedIndexOutsideTheListFallsBackToTheFirst()

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/languages.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QTranslator;
 
@@ -18,8 +20,12 @@ public:
     ~TarqTranslator() override;
 
     // Reads the language list and the saved choice, makes it the current language and installs its
-    // catalogue when it loads. A saved index outside the list falls back to the first language.
-    // Returns whether the catalogue loaded.
+    // catalogue, and the toolkit's of the same language, when it loads. Without a saved choice (the
+    // first run) the entry that serves the desktop's languages (most wanted first, as
+    // QLocale::uiLanguages gives them) is chosen and saved. A saved index outside the list falls back
+    // to the first language. Returns whether the catalogue loaded.
+    bool startUp(const QStringList& systemLanguages);
+    // As above with the system locale's languages.
     bool startUp();
 
     // Makes entry index of the list the current language and saves it, even when its catalogue is
@@ -40,7 +46,9 @@ signals:
 
 private:
     bool loadAndInstall(int index);
+    void loadToolkitCatalogue(const QString& localeName);
 
     LanguageList m_languages;
     QTranslator* m_translator;
+    QTranslator* m_toolkitTranslator;
 };

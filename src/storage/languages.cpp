@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/languages.h"
 
 #include "storage/file_names.h"
@@ -69,8 +70,15 @@ LanguageList readLanguageList()
 
 int readChosenLanguage()
 {
+    return qMax(0, readStoredLanguage());
+}
+
+int readStoredLanguage()
+{
     const GuardedSettings file(configDir() + kLangConfigFile, GuardedSettings::Mode::Read);
-    return file.settings().value(kLangIdKey, 0).toInt();
+    bool isNumber = false;
+    const int index = file.settings().value(kLangIdKey).toInt(&isNumber);
+    return isNumber ? index : -1;
 }
 
 bool saveChosenLanguage(int index)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -29,6 +30,9 @@ LanguageList readLanguageList();
 
 // "Config/LangID" of LangConfig.ini; 0 when missing.
 int readChosenLanguage();
+
+// "Config/LangID" of LangConfig.ini; -1 when none was stored yet (the first run) or it is no number.
+int readStoredLanguage();
 
 // Writes "Config/LangID"; false when the file cannot be written.
 bool saveChosenLanguage(int index);
