@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/push_button.h"
@@ -61,6 +62,14 @@ private:
         page.showProfile(profile(), m_config, 1);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
+    }
+
+    void installCatalogues()
+    {
+        QVERIFY(QDir(m_sandbox->appPath()).mkpath("lang"));
+        for (const QString base : { "mousecfg_en", "mousecfg_de", "mousecfg_zh_CN" })
+            QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/lang/" + base + ".qm",
+                                m_sandbox->path("lang/" + base + ".qm")));
     }
 
 private slots:
@@ -213,7 +222,7 @@ private slots:
         QTest::keyClick(page.speedSlider(), Qt::Key_Left);
         page.sleepSlider()->setFocus();
         QTest::keyClick(page.sleepSlider(), Qt::Key_Right);
-        QCOMPARE(page.sleepValueLabel()->text(), QStringLiteral("5 MINUTE"));
+        QCOMPARE(page.sleepValueLabel()->text(), QStringLiteral("5 MINUTES"));
         QTest::mouseClick(page.moveOffCheckBox(), Qt::LeftButton, {},
                           QPoint(scaled(8), page.moveOffCheckBox()->height() / 2));
 
@@ -248,10 +257,7 @@ private slots:
     {
         QFETCH(double, factor);
         QFETCH(int, language);
-        QVERIFY(QDir(m_sandbox->appPath()).mkpath("lang"));
-        for (const QString base : { "mousecfg_en", "mousecfg_de", "mousecfg_zh_CN" })
-            QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/lang/" + base + ".qm",
-                                m_sandbox->path("lang/" + base + ".qm")));
+        installCatalogues();
         TarqTranslator translator;
         translator.startUp();
         QVERIFY(translator.switchTo(language));
@@ -270,6 +276,39 @@ private slots:
         }
         translator.switchTo(0);
         setDisplayScaleFactor(1.0);
+    }
+
+    void sleepTimeTakesTheLanguagesPluralForm_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("five");
+        QTest::newRow("en") << 0 << "1 MINUTE"
+                            << "5 MINUTES";
+        QTest::newRow("de") << 1 << "1 MINUTE"
+                            << "5 MINUTEN";
+        QTest::newRow("zh") << 2 << QString::fromUtf8("1 分钟") << QString::fromUtf8("5 分钟");
+    }
+
+    void sleepTimeTakesTheLanguagesPluralForm()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, one);
+        QFETCH(QString, five);
+        installCatalogues();
+        TarqTranslator translator;
+        translator.startUp();
+        QVERIFY(translator.switchTo(language));
+        profile().LedSleepTime = 1;
+        TarqColorWindow page;
+        page.retranslate();
+        showPage(page);
+        QCOMPARE(page.sleepValueLabel()->text(), one);
+        page.sleepSlider()->setFocus();
+        for (int minutes = 1; minutes < 5; ++minutes)
+            QTest::keyClick(page.sleepSlider(), Qt::Key_Right);
+        QCOMPARE(page.sleepValueLabel()->text(), five);
+        translator.switchTo(0);
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/lighting_page.h"
 
 #include "controls/display_scale.h"
@@ -265,7 +266,7 @@ void TarqColorWindow::showEffect()
 void TarqColorWindow::showSleepText()
 {
     const int minutes = m_profile ? m_profile->LedSleepTime : m_sleepSlider->value();
-    m_sleepValue->setText(QString::asprintf("%d", minutes) + tr(" MINUTE"));
+    m_sleepValue->setText(tr("%n MINUTES", nullptr, minutes));
 }
 
 void TarqColorWindow::storeSliderValue(const TarqSlider* slider, int value)

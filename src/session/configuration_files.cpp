@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/configuration_files.h"
 
 #include "log_categories.h"
@@ -6,10 +7,17 @@
 #include "storage/profile_files.h"
 #include "storage/settings_guard.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+// The messages reach the window's boxes as well as the command line, which loads no catalogue.
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("ConfigurationFiles", source);
+}
 
 ConfigFileResult refused(ConfigFileProblem problem, const QString& path)
 {
@@ -25,7 +33,8 @@ QStringList repairImportedConfiguration(ConfigRecord& config, const QString& fil
     const RecordLimits limits = currentRecordLimits();
     QStringList report = repairReport(fileName, repairDeviceOptions(config, limits));
     for (int slot = 0; slot < kProfileCount; ++slot) {
-        const QString section = QStringLiteral("%1, profile %2").arg(fileName, QString::number(slot + 1));
+        const QString section = translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "%1, profile %2"))
+                                    .arg(fileName, QString::number(slot + 1));
         report << repairReport(section, repairProfileRecord(config.profiles[size_t(slot)], limits));
     }
     return report;
@@ -39,23 +48,29 @@ QString ConfigFileResult::message() const
         case ConfigFileProblem::None:
             return QString();
         case ConfigFileProblem::EmptyPath:
-            return QStringLiteral("No configuration file named.");
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "No configuration file named."));
         case ConfigFileProblem::NotARegularFile:
-            return QStringLiteral("%1 is not a regular file; a configuration is only written to a file.").arg(path);
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles",
+                                                "%1 is not a regular file; a configuration is only written to a file."))
+                .arg(path);
         case ConfigFileProblem::NoFolder:
-            return QStringLiteral("Cannot write %1: its folder does not exist.").arg(path);
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "Cannot write %1: its folder does not exist."))
+                .arg(path);
         case ConfigFileProblem::WriteFailed:
-            return QStringLiteral("Cannot write the configuration file %1.").arg(path);
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "Cannot write the configuration file %1."))
+                .arg(path);
         case ConfigFileProblem::Unreadable:
-            return QStringLiteral("Cannot read the configuration file %1: it does not exist, is not a regular file or "
-                                  "may not be read.")
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles",
+                                                "Cannot read the configuration file %1: it does not exist, "
+                                                "is not a regular file or may not be read."))
                 .arg(path);
         case ConfigFileProblem::Damaged:
-            return QStringLiteral("%1 (%2 holds a value that cannot be read)")
-                .arg(QLatin1String(kMalformedImportMessage), path);
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "%1 (%2 holds a value that cannot be read)"))
+                .arg(QCoreApplication::translate("TarqMessageBox", kMalformedImportMessage), path);
         case ConfigFileProblem::OtherProduct:
-            return QStringLiteral("%1 (%2 is for \"%3\", this is \"%4\")")
-                .arg(QLatin1String(kOtherProductMessage), path, fileProduct, currentProduct);
+            return translated(QT_TRANSLATE_NOOP("ConfigurationFiles", "%1 (%2 is for \"%3\", this is \"%4\")"))
+                .arg(QCoreApplication::translate("TarqMessageBox", kOtherProductMessage), path, fileProduct,
+                     currentProduct);
     }
     return QString();
 }
