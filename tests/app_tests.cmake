@@ -36,3 +36,10 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
         LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
     add_dependencies(TestWindowMessageKeys mousecfg_skin mousecfg_translations)
 endif()
+if(MOUSECFG_GUI)
+    # A first run under a German desktop; the test sets the locale variables itself.
+    mousecfg_add_test(NAME TestFirstRunLanguage
+        SOURCES test_first_run_language.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestFirstRunLanguage mousecfg_skin mousecfg_translations)
+endif()
