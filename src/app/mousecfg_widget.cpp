@@ -123,14 +123,15 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     openDevice(product);
     m_deviceOpen = m_connectedMice != 0;
 
+    // The language comes first: the worker's messages are translated as they are made.
+    m_translator = new TarqTranslator(this);
+    m_translator->startUp();
+    connect(m_translator, &TarqTranslator::languageChanged, this, [this] { retranslateUi(); });
+
     // The stored configuration is read on a worker thread while the widgets are made; nothing
     // touches the records until it is joined.
     auto configurationLoad =
         std::async(std::launch::async, [this] { return loadStartupConfiguration(m_configuration); });
-
-    m_translator = new TarqTranslator(this);
-    m_translator->startUp();
-    connect(m_translator, &TarqTranslator::languageChanged, this, [this] { retranslateUi(); });
 
     createTabsAndSlots();
     createProfileControls();
