@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "full_disk.h"
 #include "session/profile_commands.h"
 #include "storage/app_config.h"
 #include "storage/paths.h"
@@ -220,6 +221,9 @@ private slots:
     void exportToANewFile();
     void exportRefusesTargetsThatAreNotFiles_data();
     void exportRefusesTargetsThatAreNotFiles();
+    void exportHoldsTheUnsentEdits();
+    void aFailedExportNamesTheFileNotWritten_data();
+    void aFailedExportNamesTheFileNotWritten();
     void resetsAndCancel();
     void textsFillTheArgument();
     void textsAreTranslated();
@@ -852,6 +856,60 @@ void TestProfileCommands::exportRefusesTargetsThatAreNotFiles()
     QVERIFY(QFileInfo(m_sandbox->path("folder")).isDir());
     QVERIFY(!QFileInfo::exists(m_sandbox->path("missing")));
     QCOMPARE(LibraryState::now(), state);
+}
+
+void TestProfileCommands::exportHoldsTheUnsentEdits()
+{
+    QVERIFY(prepare({ "Game" }));
+    QVERIFY(showInSlot(0, "Game"));
+    m_working.profiles[0].dpiStages[2].x += 7;
+    m_working.profiles[0].pollrate = m_working.profiles[0].pollrate == 1 ? 2 : 1;
+    const QString target = m_sandbox->path("edited.prof");
+    ProfileLibrary library(m_working);
+
+    QVERIFY(library.exportProfile(target, kProduct).ok());
+    ProfileRecord exported;
+    QCOMPARE(readProfileFile(exported, target), StorageResult::Ok);
+    QCOMPARE(exported, m_working.profiles[0]);
+    QCOMPARE(readProductTag(target), kProduct);
+    // The library's file keeps what was saved; only its tag is added.
+    ProfileRecord saved;
+    readProfileFile(saved, profileFilePath("Game"));
+    QCOMPARE(saved, markedProfile("Game"));
+}
+
+void TestProfileCommands::aFailedExportNamesTheFileNotWritten_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<bool>("libraryFileNamed");
+    QTest::newRow("the library file is a folder") << "library folder" << true;
+    QTest::newRow("the disk is full") << "full disk" << false;
+}
+
+void TestProfileCommands::aFailedExportNamesTheFileNotWritten()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(bool, libraryFileNamed);
+    QVERIFY(prepare({ "Game" }));
+    QVERIFY(showInSlot(0, "Game"));
+    const QString target = m_sandbox->path("out.prof");
+    ProfileLibrary library(m_working);
+    // Tagged once already: the full disk then stops the export itself, not the tag.
+    QVERIFY(library.exportProfile(m_sandbox->path("first.prof"), kProduct).ok());
+    if (obstacle == "library folder") {
+        QVERIFY(QFile::remove(profileFilePath("Game")));
+        QVERIFY(QDir().mkpath(profileFilePath("Game")));
+    }
+
+    ProfileCommandResult result;
+    {
+        std::unique_ptr<FullDisk> full(obstacle == "full disk" ? new FullDisk : nullptr);
+        result = library.exportProfile(target, kProduct);
+    }
+    QCOMPARE(result.status, ProfileCommandStatus::Failed);
+    QCOMPARE(result.argument, libraryFileNamed ? profileFilePath("Game") : target);
+    QVERIFY(result.text().contains(result.argument));
+    QVERIFY(!QFileInfo::exists(target));
 }
 
 void TestProfileCommands::resetsAndCancel()

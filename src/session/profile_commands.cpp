@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -452,22 +451,16 @@ ProfileCommandResult ProfileLibrary::exportProfile(const QString& path, const QS
         return refused(kInvalidProfileNameMessage, name);
     }
     const QString source = profileFilePath(name);
-    // A slot never saved has no file yet; it gets the one a save would write.
+    // A slot never saved has no file yet; it gets the one a save would write. The tag makes the
+    // library's own file importable elsewhere too.
     if (!QFileInfo(source).isFile() && writeProfileFile(currentRecord(), source) != StorageResult::Ok) {
-        return failed(kProfileExportFailedMessage, path);
+        return fileFailed(source);
     }
-    if (writeProductTag(productName, source) != StorageResult::Ok) {
-        return failed(kProfileExportFailedMessage, path);
+    if (readProductTag(source) != productName && writeProductTag(productName, source) != StorageResult::Ok) {
+        return fileFailed(source);
     }
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly)) {
-        return failed(kProfileExportFailedMessage, path);
-    }
-    const QByteArray content = input.readAll();
-    input.close();
-    forgetProfileFile(path);
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+    // What the window shows, unsent edits included, not what the last send saved.
+    if (writeExportedProfileFile(currentRecord(), productName, source, path) != StorageResult::Ok) {
         return failed(kProfileExportFailedMessage, path);
     }
     return done();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/profile_files.h"
 
 #include "storage/app_config.h"
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -139,6 +141,41 @@ bool detachSymbolicLink(const QString& path)
     }
     QSaveFile copy(path);
     return copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() && copy.commit();
+}
+
+// The settings class writes only to a path of its own, so a file for the user is drafted
+// privately (from a copy of base when there is one, keeping what the record does not hold) and
+// then written beside the target in one piece: an old file at path is replaced whole, never read.
+StorageResult writeDrafted(const QString& path, const QString& base, const std::function<void(QSettings&)>& fill)
+{
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        return StorageResult::WriteFailed;
+    }
+    const QString draftPath = scratch.filePath(QStringLiteral("draft"));
+    if (!base.isEmpty() && QFileInfo(base).isFile()) {
+        QFile::copy(base, draftPath);
+        QFile::setPermissions(draftPath, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    {
+        QSettings draft(draftPath, QSettings::IniFormat);
+        fill(draft);
+        draft.sync();
+        if (draft.status() != QSettings::NoError) {
+            return StorageResult::WriteFailed;
+        }
+    }
+    QFile draftFile(draftPath);
+    if (!draftFile.open(QIODevice::ReadOnly)) {
+        return StorageResult::WriteFailed;
+    }
+    const QByteArray content = draftFile.readAll();
+    forgetProfileFile(path);
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+        return StorageResult::WriteFailed;
+    }
+    return StorageResult::Ok;
 }
 
 } // namespace
@@ -299,37 +336,23 @@ StorageResult exportConfiguration(const ConfigRecord& config, const QString& pat
 
 StorageResult writeConfigurationFile(const ConfigRecord& config, const QString& productName, const QString& path)
 {
-    // The settings class writes only to a path of its own, so the file is drafted privately and
-    // then written beside the target in one piece.
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        return StorageResult::WriteFailed;
-    }
-    const QString draftPath = scratch.filePath(QStringLiteral("draft.conf"));
-    {
-        QSettings draft(draftPath, QSettings::IniFormat);
+    return writeDrafted(path, QString(), [&](QSettings& draft) {
         draft.setValue(kProductTagKey, productName);
         writeOptions(draft, config);
         for (int i = 0; i < kProfileCount; ++i) {
             writeProfileSection(draft, exportedProfileKeys(i), config.profiles[static_cast<size_t>(i)],
                                 LedExtras::Excluded);
         }
-        draft.sync();
-        if (draft.status() != QSettings::NoError) {
-            return StorageResult::WriteFailed;
-        }
-    }
-    QFile draftFile(draftPath);
-    if (!draftFile.open(QIODevice::ReadOnly)) {
-        return StorageResult::WriteFailed;
-    }
-    const QByteArray content = draftFile.readAll();
-    forgetProfileFile(path);
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
-        return StorageResult::WriteFailed;
-    }
-    return StorageResult::Ok;
+    });
+}
+
+StorageResult writeExportedProfileFile(const ProfileRecord& profile, const QString& productName,
+                                       const QString& libraryPath, const QString& path)
+{
+    return writeDrafted(path, libraryPath, [&](QSettings& draft) {
+        writeProfileSection(draft, profileFileKeys(), profile, LedExtras::Included);
+        draft.setValue(kProductTagKey, productName);
+    });
 }
 
 StorageResult importConfiguration(ConfigRecord& config, const QString& path)

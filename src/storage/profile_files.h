@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/product_description.h"
@@ -51,6 +52,12 @@ StorageResult exportConfiguration(const ConfigRecord& config, const QString& pat
 // file is made complete beside path and renamed over it, so an old file at path is replaced whole
 // and never read; the caller checks first that path is a regular file or a new one.
 StorageResult writeConfigurationFile(const ConfigRecord& config, const QString& productName, const QString& path);
+
+// An exported profile file: what libraryPath (the profile's own file, when it exists) holds,
+// with profile's values and the product tag written over it. Written like a configuration file:
+// made complete beside path and renamed over it.
+StorageResult writeExportedProfileFile(const ProfileRecord& profile, const QString& productName,
+                                       const QString& libraryPath, const QString& path);
 
 // Refuses a missing file with FileNotFound and a damaged one with MalformedFile, and leaves config
 // untouched then. Slot names missing from
