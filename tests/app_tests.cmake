@@ -43,3 +43,14 @@ if(MOUSECFG_GUI)
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestFirstRunLanguage mousecfg_skin mousecfg_translations)
 endif()
+if(MOUSECFG_GUI)
+    # The window's file dialogs and menus; their screenshots land in the build's screens/ folder.
+    mousecfg_add_test(NAME TestFileDialogs
+        SOURCES test_file_dialogs.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestFileDialogs mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestWindowMenus
+        SOURCES test_window_menus.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestWindowMenus mousecfg_skin mousecfg_translations)
+endif()

@@ -2,6 +2,7 @@
 // The window's profile commands, the slots and sending with progress; and its texts.
 #include "app/gui_thread_monitor.h"
 #include "app/mousecfg_widget.h"
+#include "controls/file_dialogs.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/progress.h"
@@ -22,7 +23,6 @@
 #include "storage/profile_files.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QScrollArea>
 
 namespace {
@@ -124,8 +124,13 @@ void MousecfgWidget::rebuildLanguageMenu()
             m_languageButton->setText(list.names[size_t(i)]);
             m_translator->switchTo(i);
         });
-        m_languageMenu->addAction(action);
+        m_languageMenu->addChoice(action);
     }
+    m_languageMenu->setCurrentEntry([this]() -> QAction* {
+        const QList<QAction*> entries = m_languageMenu->actions();
+        const int index = currentLanguageIndex();
+        return index >= 0 && index < entries.size() ? entries.at(index) : nullptr;
+    });
     const int current = qBound(0, currentLanguageIndex(), qMax(0, languages.offeredCount() - 1));
     m_languageButton->setText(languages.offeredCount() > 0 ? languages.names[size_t(current)] : QString());
     m_languageButton->setVisible(m_translator->selectorVisible());
@@ -140,9 +145,10 @@ void MousecfgWidget::rebuildSlotMenu()
             if (slot != m_library.currentSlot())
                 settleUnsentEdits([this, slot] { onSlotActionTriggered(slot); });
         });
-        m_slotMenu->addAction(action);
+        m_slotMenu->addChoice(action);
         m_slotActions[size_t(slot)] = action;
     }
+    m_slotMenu->setCurrentEntry([this] { return m_slotActions[size_t(m_library.currentSlot())]; });
     showSlotLabel(m_slotActions[size_t(m_library.currentSlot())]->text());
 }
 
@@ -153,8 +159,15 @@ void MousecfgWidget::RebuildProfileMenu()
     for (int i = 0; i < names.size() && i < kProfileLibraryCapacity; ++i) {
         auto* action = new TarqAction(names.at(i), m_profileMenu);
         connect(action, &QAction::triggered, this, [this, action] { onChooseProfile(action); });
-        m_profileMenu->addAction(action);
+        m_profileMenu->addChoice(action);
     }
+    m_profileMenu->setCurrentEntry([this]() -> QAction* {
+        for (QAction* action : m_profileMenu->actions()) {
+            if (action->text() == m_library.currentName())
+                return action;
+        }
+        return nullptr;
+    });
     m_profileMenu->setFixedWidth(qRound(kProfileMenuWidth * m_scaleFactor));
     for (int slot = 0; slot < kProfileCount; ++slot)
         m_slotButtons[size_t(slot)]->setText(m_configuration.working.profileNames[size_t(slot)]);
@@ -372,45 +385,46 @@ void MousecfgWidget::cancelClicked()
 
 void MousecfgWidget::exportProfile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(), tr(kProfileFileFilter));
-    if (path.isEmpty())
-        return;
-    showCommandResult(m_library.exportProfile(path, currentProductName()));
+    auto dialog = makeSaveDialog(this, tr("Save Profile File"), tr(kProfileFileFilter), m_library.currentName());
+    showFileDialog(std::move(dialog), this, [this](const QString& path) {
+        showCommandResult(m_library.exportProfile(path, currentProductName()));
+    });
 }
 
 void MousecfgWidget::importProfile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Load Profile File"), QString(), tr(kProfileFileFilter));
-    if (path.isEmpty())
-        return;
-    const ProfileCommandResult result = m_library.importProfile(path, currentProductName());
-    showCommandResult(result);
-    if (!result.ok())
-        return;
-    afterSlotNameChange();
-    sendWithProgress(false);
+    auto dialog = makeOpenDialog(this, tr("Load Profile File"), tr(kProfileFileFilter));
+    showFileDialog(std::move(dialog), this, [this](const QString& path) {
+        const ProfileCommandResult result = m_library.importProfile(path, currentProductName());
+        showCommandResult(result);
+        if (!result.ok())
+            return;
+        afterSlotNameChange();
+        sendWithProgress(false);
+    });
 }
 
 void MousecfgWidget::saveConfigurationFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(), tr(kConfigFileFilter));
-    if (path.isEmpty())
-        return;
-    const ConfigFileResult result = exportConfigurationFile(m_configuration.working, path);
-    if (!result.ok())
-        showMessage(TarqMessageBox::Warning, result.message());
+    // A whole configuration is the mouse's, so it is suggested under the product's name.
+    auto dialog = makeSaveDialog(this, tr("Save Config File"), tr(kConfigFileFilter), currentProductName());
+    showFileDialog(std::move(dialog), this, [this](const QString& path) {
+        const ConfigFileResult result = exportConfigurationFile(m_configuration.working, path);
+        if (!result.ok())
+            showMessage(TarqMessageBox::Warning, result.message());
+    });
 }
 
 void MousecfgWidget::loadConfigurationFile()
 {
-    settleUnsentEdits([this] { loadConfigurationFileNow(); });
+    settleUnsentEdits([this] {
+        auto dialog = makeOpenDialog(this, tr("Load Config File"), tr(kConfigFileFilter));
+        showFileDialog(std::move(dialog), this, [this](const QString& path) { loadConfigurationFileNow(path); });
+    });
 }
 
-void MousecfgWidget::loadConfigurationFileNow()
+void MousecfgWidget::loadConfigurationFileNow(const QString& path)
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(), tr(kConfigFileFilter));
-    if (path.isEmpty())
-        return;
     const ConfigFileResult checked = checkImportSource(path);
     // Another product's file is passed over without a word; a damaged one is worth telling.
     if (checked.problem == ConfigFileProblem::OtherProduct)

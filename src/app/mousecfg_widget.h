@@ -230,7 +230,7 @@ private:
     void importProfile();
     void saveConfigurationFile();
     void loadConfigurationFile();
-    void loadConfigurationFileNow();
+    void loadConfigurationFileNow(const QString& path);
     void showCommandResult(const ProfileCommandResult& result);
     void afterSlotNameChange();
     // Every send passes the gate out first: refused, or warned about with the choice to go on.

@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/labels_menus.h"
 
 #include "controls/display_scale.h"
+#include "controls/popup_placement.h"
 #include "controls/theme.h"
 
+#include <QActionGroup>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 
 namespace {
@@ -28,7 +32,9 @@ QString lineEditStyle()
 
 QString menuStyle()
 {
-    return QStringLiteral("QMenu{background-color:%1;color:%2;border:1px solid %3;padding:%4px 0px;}"
+    // menu-scrollable: a long menu scrolls instead of spreading over columns it cannot show.
+    return QStringLiteral("QMenu{background-color:%1;color:%2;border:1px solid %3;padding:%4px 0px;"
+                          "menu-scrollable:1;}"
                           "QMenu::item{padding:%5px %6px;background:transparent;}"
                           "QMenu::item:selected{background-color:%7;color:black;}"
                           "QMenu::item:disabled{color:%8;}"
@@ -120,12 +126,14 @@ TarqMenu::TarqMenu(QWidget* parent)
     : QMenu(parent)
 {
     applyLook();
+    connect(this, &QMenu::aboutToShow, this, &TarqMenu::prepareOpening);
 }
 
 TarqMenu::TarqMenu(const QString& title, QWidget* parent)
     : QMenu(title, parent)
 {
     applyLook();
+    connect(this, &QMenu::aboutToShow, this, &TarqMenu::prepareOpening);
 }
 
 void TarqMenu::setTitle(const QString& title)
@@ -134,11 +142,64 @@ void TarqMenu::setTitle(const QString& title)
     menuAction()->setFont(uiFont());
 }
 
+void TarqMenu::addChoice(QAction* action)
+{
+    if (!m_choices) {
+        m_choices = new QActionGroup(this);
+        m_choices->setExclusive(true);
+    }
+    action->setCheckable(true);
+    m_choices->addAction(action);
+    addAction(action);
+}
+
+void TarqMenu::setCurrentEntry(std::function<QAction*()> current)
+{
+    m_current = std::move(current);
+}
+
+void TarqMenu::prepareOpening()
+{
+    // Before the menu measures itself: a change to a shown menu or its entries resizes it to its
+    // whole length, past the height it scrolls in. The language or the scale may have changed
+    // since the menu was built; a choice the command refused must not stay checked.
+    applyLook();
+    m_opening = m_current ? m_current() : nullptr;
+    if (m_opening && m_opening->isCheckable())
+        m_opening->setChecked(true);
+}
+
 void TarqMenu::showEvent(QShowEvent* event)
 {
-    // The language or the scale may have changed since the menu was built.
-    applyLook();
     QMenu::showEvent(event);
+    keepOnScreen();
+    if (m_opening && actions().contains(m_opening))
+        setActiveAction(m_opening);
+}
+
+QPushButton* TarqMenu::openingButton() const
+{
+    const QWidget* owner = parentWidget();
+    if (!owner)
+        return nullptr;
+    for (QPushButton* button : owner->window()->findChildren<QPushButton*>()) {
+        if (button->menu() == this && button->isDown())
+            return button;
+    }
+    return nullptr;
+}
+
+void TarqMenu::keepOnScreen()
+{
+    // The toolkit keeps popups on the screen it believes the window is on; where window
+    // positions are unknown that belief is wrong, and only the window's rectangle is safe.
+    const QPushButton* button = openingButton();
+    const QWidget* anchor = button ? static_cast<const QWidget*>(button) : parentWidget();
+    const QRect area = popupArea(anchor);
+    if (area.isEmpty() || area.contains(geometry()))
+        return;
+    const QRect from = button ? QRect(button->mapToGlobal(QPoint(0, 0)), button->size()) : QRect(pos(), QSize());
+    setGeometry(placePopup(from, size(), area));
 }
 
 void TarqMenu::applyLook()

@@ -1,9 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
+#include <functional>
+
+class QActionGroup;
+class QPushButton;
 
 // Label drawn with the font of the current language, left aligned and vertically centred unless
 // told otherwise. A left press emits EnterSignal.
@@ -49,7 +55,9 @@ public:
     void setText(const QString& text);
 };
 
-// Dark popup menu whose title and entries use the font of the current language.
+// Dark popup menu whose title and entries use the font of the current language. A menu taller
+// than its room scrolls, and it opens where it stays on screen (below its button, else above),
+// on Wayland too.
 class TarqMenu : public QMenu
 {
     Q_OBJECT
@@ -61,11 +69,25 @@ public:
 
     void setTitle(const QString& title);
 
+    // An entry that is one of the menu's choices: checkable, one checked at a time, so screen
+    // readers hear which one holds.
+    void addChoice(QAction* action);
+    // Asked each time the menu opens: that entry is checked, active and scrolled into view.
+    void setCurrentEntry(std::function<QAction*()> current);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void applyLook();
+    void prepareOpening();
+    // The button this menu drops from: it is held down while the menu opens.
+    QPushButton* openingButton() const;
+    void keepOnScreen();
+
+    QActionGroup* m_choices = nullptr;
+    std::function<QAction*()> m_current;
+    QPointer<QAction> m_opening;
 };
 
 // Line edit that reports losing the focus, where editing is committed.

@@ -174,7 +174,10 @@ MacroDialog::MacroDialog(QWidget* parent)
     , m_unit(productMinDelay())
     , m_recorder(m_unit)
 {
-    setPageSurface(this);
+    // The surface is the page's alone: a sheet without a selector reaches every child widget,
+    // the dialogs opened over the page among them.
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("MacroDialog{%1}").arg(QLatin1String(kPageStyle)));
     m_listener =
         new KeyListener(this, KeyListener::OtherPrograms::GetKeys, [this](int) { return m_recording || m_editingKey; });
     connect(m_listener, &KeyListener::ready, this, &MacroDialog::captureReady);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/file_dialogs.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
 #include "controls/push_button.h"
@@ -133,17 +134,16 @@ void MacroDialog::renameMacro(QListWidgetItem* item, const QString& newName)
 
 void MacroDialog::importMacros()
 {
-    QFileDialog dialog(this, tr("Load Macro File"), QString(), tr("Macro File(*.MSMACRO)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(m_batch ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog = makeOpenDialog(this, tr("Load Macro File"), tr("Macro File(*.MSMACRO)"), m_batch);
+    if (dialog->exec() != QDialog::Accepted)
         return;
+    const QStringList chosen = chosenPaths(*dialog);
     if (!settleUnsavedEdits())
         return;
     QString last;
     QStringList problems;
     QString lastProblem;
-    for (const QString& path : dialog.selectedFiles()) {
+    for (const QString& path : chosen) {
         // A macro the mouse could not hold whole is not taken into the library at all.
         QString problem = macroRefusal(loadMacroFile(path).events);
         if (problem.isEmpty()) {
@@ -161,7 +161,7 @@ void MacroDialog::importMacros()
     if (!last.isEmpty())
         reloadLibrary(last);
     // One file refused reads as the refusal itself ("Macro Exist!"); several name each file.
-    if (problems.size() == 1 && dialog.selectedFiles().size() == 1)
+    if (problems.size() == 1 && chosen.size() == 1)
         showMessage(kWarning, kShownAsIs, lastProblem);
     else if (!problems.isEmpty())
         showMessage(kWarning, kShownAsIs, problems.join(QLatin1Char('\n')));
@@ -174,13 +174,11 @@ void MacroDialog::exportMacros()
     if (!m_batch) {
         if (m_loadedName.isEmpty())
             return;
-        QFileDialog dialog(this, tr("Save Macro File"), m_loadedName + QStringLiteral(".MSMACRO"),
-                           tr("Macro File(*.MSMACRO)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("MSMACRO"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        const auto dialog = makeSaveDialog(this, tr("Save Macro File"), tr("Macro File(*.MSMACRO)"), m_loadedName);
+        const QStringList chosen = dialog->exec() == QDialog::Accepted ? chosenPaths(*dialog) : QStringList();
+        if (chosen.isEmpty())
             return;
-        const MacroResult result = exportMacroFile(m_loadedName, dialog.selectedFiles().first());
+        const MacroResult result = exportMacroFile(m_loadedName, chosen.first());
         if (result != MacroResult::Ok)
             showMessage(kWarning, macroResultMessage(result));
         return;
@@ -195,12 +193,11 @@ void MacroDialog::exportMacros()
         showMessage(kWarning, kNothingChecked);
         return;
     }
-    QFileDialog dialog(this, tr("Save Macro File"), QStringLiteral("./"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeFolderDialog(this, tr("Save Macro File"));
+    const QStringList chosen = dialog->exec() == QDialog::Accepted ? chosenPaths(*dialog) : QStringList();
+    if (chosen.isEmpty())
         return;
-    const QDir target(dialog.selectedFiles().first());
+    const QDir target(chosen.first());
     QStringList problems;
     for (const QString& name : names) {
         const MacroResult result = exportMacroFile(name, target.filePath(name + QStringLiteral(".MSMACRO")));

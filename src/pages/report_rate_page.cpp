@@ -51,9 +51,23 @@ TarqReportRate::TarqReportRate(ProfileRecord* profile, QWidget* parent)
     m_rateButton->setFocusPolicy(Qt::StrongFocus);
     m_rateButton->setMenu(m_menu);
     for (TarqAction* action : { m_rate125, m_rate250, m_rate500, m_rate1000 }) {
-        m_menu->addAction(action);
+        m_menu->addChoice(action);
         connect(action, &QAction::triggered, this, &TarqReportRate::onRateAction);
     }
+    m_menu->setCurrentEntry([this]() -> QAction* {
+        switch (rateCode()) {
+            case kRate125:
+                return m_rate125;
+            case kRate250:
+                return m_rate250;
+            case kRate500:
+                return m_rate500;
+            case kRate1000:
+                return m_rate1000;
+            default:
+                return nullptr;
+        }
+    });
     m_picture->setPixmap(QPixmap(skinPath(QStringLiteral("rate.png"))));
     m_picture->setScaledContents(true);
     m_picture->setStyleSheet(QStringLiteral("background-color: rgba(0,0,0,0)"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/app_config.h"
 
 #include "storage/file_names.h"
@@ -32,6 +33,7 @@ const QString kAccentColorKey = QStringLiteral("Config/GColorID");
 const QString kSensorVariantKey = QStringLiteral("MouseSenSor/1");
 const QString kLightingVariantKey = QStringLiteral("MouseLEDMode/%1");
 const QString kMouseListKey = QStringLiteral("Mouse_List/%1");
+const QString kLastFileFolderKey = QStringLiteral("Config/LastFileFolder");
 
 const QString kProfileListCountKey = QStringLiteral("PROFILE_LIST/Count");
 const QString kProfileListKey = QStringLiteral("PROFILE_LIST/%1");
@@ -349,4 +351,14 @@ int lightingVariant()
 QString mouseListEntry(int index)
 {
     return readValue(configIniPath(), kMouseListKey.arg(index)).toString();
+}
+
+QString lastFileFolder()
+{
+    return readValue(configIniPath(), kLastFileFolderKey).toString();
+}
+
+StorageResult setLastFileFolder(const QString& folder)
+{
+    return writeValue(configIniPath(), kLastFileFolderKey, folder);
 }

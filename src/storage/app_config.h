@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/storage_result.h"
@@ -86,3 +87,8 @@ int lightingVariant();
 
 // "Mouse_List/%d".
 QString mouseListEntry(int index);
+
+// "Config/LastFileFolder": the folder the last file dialog was left in, so the next one starts
+// there; empty before the first.
+QString lastFileFolder();
+StorageResult setLastFileFolder(const QString& folder);
