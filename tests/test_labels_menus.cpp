@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
+#include "controls/popup_placement.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,6 +48,46 @@ private slots:
         TarqMenu menu;
         menu.setTitle("Profile Menu");
         QCOMPARE(menu.menuAction()->font().pixelSize(), 24);
+    }
+
+    // Rows: an anchor button in an area 800 x 600; the popup it drops.
+    void popupsDropWhereTheyFit_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("room below: below") << QRect(100, 100, 150, 30) << QSize(150, 200) << QRect(100, 130, 150, 200);
+        QTest::newRow("no room below: flipped above")
+            << QRect(100, 500, 150, 30) << QSize(150, 300) << QRect(100, 200, 150, 300);
+        QTest::newRow("neither side: the roomier one, pushed into the area")
+            << QRect(100, 350, 150, 30) << QSize(150, 400) << QRect(100, 0, 150, 400);
+        QTest::newRow("taller than the area: capped, it scrolls")
+            << QRect(100, 300, 150, 30) << QSize(150, 5000) << QRect(100, 0, 150, 600);
+        QTest::newRow("at the right edge: moved left")
+            << QRect(750, 100, 40, 30) << QSize(150, 100) << QRect(650, 130, 150, 100);
+        QTest::newRow("no anchor: kept at its corner inside")
+            << QRect(300, 550, 0, 0) << QSize(150, 100) << QRect(300, 500, 150, 100);
+    }
+
+    void popupsDropWhereTheyFit()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, placed);
+        QCOMPARE(placePopup(anchor, wanted, QRect(0, 0, 800, 600)), placed);
+    }
+
+    // Without window positions only the window is known to be on screen.
+    void popupAreaIsTheWindowWherePositionsAreUnknown()
+    {
+        QWidget window;
+        window.setGeometry(-200, 300, 500, 400);
+        auto* button = new QWidget(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(popupArea(button), window.screen()->availableGeometry());
+        const ScopedWindowPositions wayland(false);
+        QCOMPARE(popupArea(button), window.frameGeometry());
     }
 
     void lineEditReportsLosingTheFocus()

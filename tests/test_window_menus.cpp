@@ -167,8 +167,15 @@ private slots:
         QCOMPARE(shown, QStringLiteral("Profile 1"));
         chooseSlot(*window, QStringLiteral("Profile 3"));
         QTRY_COMPARE(window->profileLibrary().currentSlot(), 2);
-        whileMenuOpen(slotMenuButton(window.get()), readChecked);
+        QImage shot;
+        whileMenuOpen(slotMenuButton(window.get()), [&](QMenu& menu) {
+            readChecked(menu);
+            // The mark stays readable when the highlight moves on.
+            QTest::keyClick(&menu, Qt::Key_Down);
+            shot = menu.grab().toImage();
+        });
         QCOMPARE(shown, QStringLiteral("Profile 3"));
+        QVERIFY(shot.save(screensDirectory() + QStringLiteral("/slot-menu-current-checked.png")));
 
         TarqPushButton* language = buttonNamed(window.get(), QStringLiteral("Language"));
         whileMenuOpen(language, readChecked);
