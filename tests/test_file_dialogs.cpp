@@ -136,13 +136,11 @@ private slots:
         QFETCH(QString, suffix);
         QFETCH(QString, suggested);
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
         QTemporaryDir first;
         QTemporaryDir second;
         {
-            auto window = sandbox.makeWindow();
-            window->show();
+            auto window = shownWindow(sandbox);
+            QVERIFY(window);
             if (kind == QLatin1String("macro")) {
                 macroPage(*window)->button(MacroDialog::New)->click();
                 QTRY_COMPARE(macroPage(*window)->currentMacroName(), QStringLiteral("name_1"));
@@ -159,8 +157,8 @@ private slots:
             QCOMPARE(next.folder, QDir(first.path()).absolutePath());
             QTRY_VERIFY(QFileInfo(second.filePath(QStringLiteral("exp2.") + suffix)).isFile());
         }
-        auto restarted = sandbox.makeWindow();
-        restarted->show();
+        auto restarted = shownWindow(sandbox);
+        QVERIFY(restarted);
         const Seen afterRestart = saveThroughDialog(*restarted, kind, first.path(), QStringLiteral("exp3"));
         QCOMPARE(afterRestart.folder, QDir(second.path()).absolutePath());
         QTRY_VERIFY(QFileInfo(first.filePath(QStringLiteral("exp3.") + suffix)).isFile());
@@ -171,10 +169,8 @@ private slots:
     void exportWritesTheEditsTheWindowShows()
     {
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        window->show();
+        auto window = shownWindow(sandbox);
+        QVERIFY(window);
         window->selectTab(MousecfgWidget::DpiTab);
         auto* page = static_cast<TarqDPIWindow*>(window->page(MousecfgWidget::DpiTab));
         QSpinBox* entry = page->row(kSecondStage)->xEntry();
@@ -207,11 +203,8 @@ private slots:
     void aFileDialogOnTheDarkSkin()
     {
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto window = shownWindow(sandbox);
+        QVERIFY(window);
         QDir(m_home.path()).mkpath(QStringLiteral("Macros"));
         QVERIFY(setLastFileFolder(m_home.path()) == StorageResult::Ok);
         MacroDialog* page = macroPage(*window);

@@ -111,13 +111,10 @@ private slots:
     void theProfileMenuScrollsThroughAFullLibrary()
     {
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        sandbox.makeWindow().reset();
+        shownWindow(sandbox).reset();
         fillLibrary();
-        auto window = sandbox.makeWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto window = shownWindow(sandbox);
+        QVERIFY(window);
         QCOMPARE(window->profileLibrary().currentName(), kCurrentProfile);
 
         QString openedOn;
@@ -155,11 +152,8 @@ private slots:
     void choiceMenusMarkTheCurrentEntry()
     {
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto window = shownWindow(sandbox);
+        QVERIFY(window);
 
         QString shown;
         auto readChecked = [&shown](QMenu& menu) { shown = checkedEntry(menu); };
@@ -206,12 +200,10 @@ private slots:
     void theFunctionMenuStaysOnScreen()
     {
         WindowSandbox sandbox;
-        QVERIFY(sandbox.isValid());
-        sandbox.mouse().plug(MouseLink::Receiver);
-        auto window = sandbox.makeWindow();
+        auto window = shownWindow(sandbox);
+        QVERIFY(window);
         window->move(0, 0);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_COMPARE(window->geometry().top(), 0);
         window->selectTab(MousecfgWidget::CustomizeTab);
         TarqPushButton* label = lowestFunctionLabel(*window);
         QVERIFY(label);

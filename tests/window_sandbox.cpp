@@ -73,6 +73,16 @@ std::unique_ptr<MousecfgWidget> WindowSandbox::makeWindow()
     return std::make_unique<MousecfgWidget>(std::make_unique<SimHotplugSource>(*m_mouse));
 }
 
+std::unique_ptr<MousecfgWidget> shownWindow(WindowSandbox& sandbox)
+{
+    if (!sandbox.isValid())
+        return nullptr;
+    sandbox.mouse().plug(MouseLink::Receiver);
+    auto window = sandbox.makeWindow();
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
+
 TarqMessageBox* visibleMessageBox()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -41,6 +41,10 @@ private:
     bool m_valid = false;
 };
 
+// A shown window on the sandbox's virtual mouse, plugged in by its receiver; null when the sandbox
+// or the window failed.
+std::unique_ptr<MousecfgWidget> shownWindow(WindowSandbox& sandbox);
+
 // Screenshot tests run once per scale and language: rows "1.0 en" .. "2.0 zh" with the columns
 // scale (QString) and language (int, the language list's index).
 void addScaleAndLanguageRows();
