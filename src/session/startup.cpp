@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/startup.h"
 
 #include "device/discovery.h"
@@ -8,26 +9,39 @@
 #include "storage/file_names.h"
 #include "storage/profile_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-const char kDamagedConfigMessage[] =
-    "The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.";
-const char kDamagedConfigUnmovedMessage[] =
-    "The configuration file %1 could not be read and could not be set aside; fix or remove it.";
-const char kCompletedConfigMessage[] = "The configuration file %1 was damaged: %2 filled in, everything else kept.";
-const char kCleanedConfigMessage[] =
-    "The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.";
-const char kUncompletedConfigMessage[] =
+const char* const kDamagedConfigMessage = QT_TRANSLATE_NOOP(
+    "Startup", "The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.");
+const char* const kDamagedConfigUnmovedMessage = QT_TRANSLATE_NOOP(
+    "Startup", "The configuration file %1 could not be read and could not be set aside; fix or remove it.");
+const char* const kCompletedConfigMessage =
+    QT_TRANSLATE_NOOP("Startup", "The configuration file %1 was damaged: %2 filled in, everything else kept.");
+const char* const kCleanedConfigMessage = QT_TRANSLATE_NOOP(
+    "Startup",
+    "The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.");
+const char* const kUncompletedConfigMessage = QT_TRANSLATE_NOOP(
+    "Startup",
     "The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be "
-    "repaired; fix or remove it.";
+    "repaired; fix or remove it.");
+// The window installs its language before it reads the configuration; the command line loads no catalogue.
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("Startup", source);
+}
+
 const QString kConfigFileName = QStringLiteral("Config.ini");
-const char kProductFolderMessage[] = "Could not create the product folder %1; the profile library is not kept.";
-const char kInvalidSlotNameMessage[] = "A profile slot of %1 names no valid file; that slot starts from the defaults.";
-const char kDefaultProfileMessage[] = "Could not write the default profile file %1.";
-const char kSlotProfileMessage[] = "Could not create the profile file %1 from the defaults.";
+const char* const kProductFolderMessage =
+    QT_TRANSLATE_NOOP("Startup", "Could not create the product folder %1; the profile library is not kept.");
+const char* const kInvalidSlotNameMessage =
+    QT_TRANSLATE_NOOP("Startup", "A profile slot of %1 names no valid file; that slot starts from the defaults.");
+const char* const kDefaultProfileMessage = QT_TRANSLATE_NOOP("Startup", "Could not write the default profile file %1.");
+const char* const kSlotProfileMessage =
+    QT_TRANSLATE_NOOP("Startup", "Could not create the profile file %1 from the defaults.");
 
 // A first start (or a slot whose file was removed) begins with the product's defaults, as a new
 // profile does, rather than with an empty record.
@@ -43,7 +57,7 @@ bool seedMissingSlotProfiles(const ConfigRecord& names, QStringList& messages)
         if (QFile::copy(defaultProfileFilePath(), path))
             seeded = true;
         else
-            messages << QString::fromLatin1(kSlotProfileMessage).arg(path);
+            messages << translated(kSlotProfileMessage).arg(path);
     }
     return seeded;
 }
@@ -55,32 +69,32 @@ QString checkConfigurationFile()
     const QString path = configIniPath();
     if (configIniIsUnreadable()) {
         if (replaceDamagedConfigIni() != StorageResult::Ok)
-            return QString::fromLatin1(kDamagedConfigUnmovedMessage).arg(path);
+            return translated(kDamagedConfigUnmovedMessage).arg(path);
         qCDebug(lcSession) << "unreadable configuration replaced:" << path;
-        return QString::fromLatin1(kDamagedConfigMessage).arg(path, damagedConfigIniPath());
+        return translated(kDamagedConfigMessage).arg(path, damagedConfigIniPath());
     }
     if (!configIniIsDamaged())
         return QString();
     QStringList filled;
     if (completeConfigIni(&filled) != StorageResult::Ok)
-        return QString::fromLatin1(kUncompletedConfigMessage).arg(path);
+        return translated(kUncompletedConfigMessage).arg(path);
     qCDebug(lcSession) << "damaged configuration completed:" << path << filled;
     if (filled.isEmpty())
-        return QString::fromLatin1(kCleanedConfigMessage).arg(path);
-    return QString::fromLatin1(kCompletedConfigMessage).arg(path, filled.join(QStringLiteral(", ")));
+        return translated(kCleanedConfigMessage).arg(path);
+    return translated(kCompletedConfigMessage).arg(path, filled.join(QStringLiteral(", ")));
 }
 
 QStringList loadStartupConfiguration(ConfigurationPair& configuration)
 {
     QStringList messages;
     if (ensureProductFolder() != StorageResult::Ok)
-        messages << QString::fromLatin1(kProductFolderMessage).arg(productFolder());
+        messages << translated(kProductFolderMessage).arg(productFolder());
     const bool defaultsWritten = writeDefaultProfileFile() == StorageResult::Ok;
     if (!defaultsWritten)
-        messages << QString::fromLatin1(kDefaultProfileMessage).arg(defaultProfileFilePath());
+        messages << translated(kDefaultProfileMessage).arg(defaultProfileFilePath());
     ConfigRecord& loaded = configuration.lastUploaded;
     if (loadConfiguration(loaded) == StorageResult::InvalidName)
-        messages << QString::fromLatin1(kInvalidSlotNameMessage).arg(configIniPath());
+        messages << translated(kInvalidSlotNameMessage).arg(configIniPath());
     if (defaultsWritten && seedMissingSlotProfiles(loaded, messages))
         loadConfiguration(loaded);
 
