@@ -894,6 +894,45 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.</source>
+        <translation>Die Konfigurationsdatei %1 konnte nicht gelesen werden. Sie bleibt als %2 erhalten; die mitgelieferten Standardwerte werden verwendet.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 could not be read and could not be set aside; fix or remove it.</source>
+        <translation>Die Konfigurationsdatei %1 konnte weder gelesen noch beiseitegelegt werden; bitte reparieren oder entfernen Sie sie.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 was damaged: %2 filled in, everything else kept.</source>
+        <translation>Die Konfigurationsdatei %1 war beschädigt: %2 ergänzt, alles andere bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.</source>
+        <translation>Die Konfigurationsdatei %1 enthielt Werte, die nicht sicher gelesen werden können; sie wurden verworfen, alles andere bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be repaired; fix or remove it.</source>
+        <translation>Die Konfigurationsdatei %1 ist beschädigt (kein Produktname oder ein Profilplatz ohne Namen) und konnte nicht repariert werden; bitte reparieren oder entfernen Sie sie.</translation>
+    </message>
+    <message>
+        <source>Could not create the product folder %1; the profile library is not kept.</source>
+        <translation>Der Produktordner %1 konnte nicht angelegt werden; die Profilbibliothek wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>A profile slot of %1 names no valid file; that slot starts from the defaults.</source>
+        <translation>Ein Profilplatz in %1 nennt keine gültige Datei; dieser Platz beginnt mit den Standardwerten.</translation>
+    </message>
+    <message>
+        <source>Could not write the default profile file %1.</source>
+        <translation>Die Standardprofildatei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the profile file %1 from the defaults.</source>
+        <translation>Die Profildatei %1 konnte nicht aus den Standardwerten erstellt werden.</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>

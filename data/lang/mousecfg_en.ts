@@ -894,6 +894,45 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.</source>
+        <translation>The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 could not be read and could not be set aside; fix or remove it.</source>
+        <translation>The configuration file %1 could not be read and could not be set aside; fix or remove it.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 was damaged: %2 filled in, everything else kept.</source>
+        <translation>The configuration file %1 was damaged: %2 filled in, everything else kept.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.</source>
+        <translation>The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be repaired; fix or remove it.</source>
+        <translation>The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be repaired; fix or remove it.</translation>
+    </message>
+    <message>
+        <source>Could not create the product folder %1; the profile library is not kept.</source>
+        <translation>Could not create the product folder %1; the profile library is not kept.</translation>
+    </message>
+    <message>
+        <source>A profile slot of %1 names no valid file; that slot starts from the defaults.</source>
+        <translation>A profile slot of %1 names no valid file; that slot starts from the defaults.</translation>
+    </message>
+    <message>
+        <source>Could not write the default profile file %1.</source>
+        <translation>Could not write the default profile file %1.</translation>
+    </message>
+    <message>
+        <source>Could not create the profile file %1 from the defaults.</source>
+        <translation>Could not create the profile file %1 from the defaults.</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>

@@ -894,6 +894,45 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>The configuration file %1 could not be read. It is kept as %2; the shipped defaults are used instead.</source>
+        <translation>无法读取配置文件 %1。已将其保留为 %2，改用随附的默认设置。</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 could not be read and could not be set aside; fix or remove it.</source>
+        <translation>无法读取配置文件 %1，也无法将其移开；请修复或删除该文件。</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 was damaged: %2 filled in, everything else kept.</source>
+        <translation>配置文件 %1 已损坏：已补全 %2，其余内容保持不变。</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 held values that cannot be read safely; they were dropped, everything else kept.</source>
+        <translation>配置文件 %1 含有无法安全读取的值；这些值已被丢弃，其余内容保持不变。</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (no product name, or a profile slot without a name) and could not be repaired; fix or remove it.</source>
+        <translation>配置文件 %1 已损坏（缺少产品名称，或某个配置文件位置没有名称），且无法修复；请修复或删除该文件。</translation>
+    </message>
+    <message>
+        <source>Could not create the product folder %1; the profile library is not kept.</source>
+        <translation>无法创建产品文件夹 %1；配置文件库将不会保存。</translation>
+    </message>
+    <message>
+        <source>A profile slot of %1 names no valid file; that slot starts from the defaults.</source>
+        <translation>%1 中的某个配置文件位置未指向有效文件；该位置将使用默认设置。</translation>
+    </message>
+    <message>
+        <source>Could not write the default profile file %1.</source>
+        <translation>无法写入默认配置文件 %1。</translation>
+    </message>
+    <message>
+        <source>Could not create the profile file %1 from the defaults.</source>
+        <translation>无法根据默认设置创建配置文件 %1。</translation>
+    </message>
+</context>
+<context>
     <name>TarqBtnWindow</name>
     <message>
         <source>Wheel up: %1</source>
