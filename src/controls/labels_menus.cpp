@@ -171,6 +171,9 @@ void TarqMenu::prepareOpening()
 
 void TarqMenu::showEvent(QShowEvent* event)
 {
+    // Shown without popping up (no aboutToShow): the look is brought up to date here instead.
+    if (font() != uiFont() || styleSheet() != menuStyle())
+        applyLook();
     QMenu::showEvent(event);
     keepOnScreen();
     if (m_opening && actions().contains(m_opening))
