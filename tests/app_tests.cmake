@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # The tray test docks the program's icon in a tray of its own, since Xvfb runs no panel.
     add_executable(tray_host tray_host.cpp)
