@@ -50,6 +50,7 @@ if(MOUSECFG_GUI)
     # Screenshots of the window land in the build's screens/ folder, to be looked at.
     mousecfg_add_test(NAME TestWindowScreens
         SOURCES test_window_screens.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+            visible_texts.cpp visible_texts.h
         LIBS mousecfg_ui mousecfg_sim LABEL gui TIMEOUT 600)
     add_dependencies(TestWindowScreens mousecfg_skin mousecfg_translations)
 endif()

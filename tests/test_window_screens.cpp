@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mousecfg_widget.h"
+#include "app/window_layout.h"
 #include "buttons/button_page.h"
 #include "buttons/function_encoding.h"
 #include "buttons/key_capture.h"
@@ -8,8 +9,10 @@
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
+#include "controls/name_field.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
+#include "controls/text_label.h"
 #include "macro/gun_dialogs.h"
 #include "macro/macro_dialog.h"
 #include "macro/macro_events.h"
@@ -19,52 +22,58 @@
 #include "screens_directory.h"
 #include "storage/languages.h"
 #include "storage/macro_files.h"
+#include "storage_sandbox.h"
+#include "visible_texts.h"
 #include "window_sandbox.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QFontMetrics>
+#include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 namespace {
 
 const char* const kTabNames[] = { "lighting", "customize", "dpi", "macro" };
 const char* const kLanguageNames[] = { "en", "de", "zh" };
 
-void verifyFits(const QWidget* widget, const QString& text, int needed, const QString& where)
+// Longer than the slot buttons and the name field have room for in any language.
+const QString kLongProfileName = QStringLiteral("Tournament settings for the long weekend");
+const QString kLongPath = QStringLiteral("/home/someone/.config/mousecfg/Configs/Profiles/Tournament settings for "
+                                         "the long weekend.prof");
+
+// A 200-character path with folders of every length, the longest a box must show whole.
+QString twoHundredCharacterPath()
 {
-    // Controls laid out empty on purpose (the report-rate page's lift-off) show nothing.
-    if (widget->size().isEmpty())
-        return;
-    QVERIFY2(
-        needed <= widget->width(),
-        qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(where, text).arg(needed).arg(widget->width())));
+    QString path = QStringLiteral("/home/someone-with-a-long-login/.config/mousecfg/Configs/Profiles/Archive/2024");
+    for (int folder = 1; path.size() < 190; ++folder)
+        path += QStringLiteral("/tournament-%1").arg(folder);
+    path += QStringLiteral("/final.prof");
+    return path.left(195) + QStringLiteral(".prof");
 }
 
-// Every text a button, label or check box shows must fit inside it, in every language and at
-// every scale.
-void verifyTextsFit(const QWidget& window, const QString& where)
+// Every source text the program shows in a message box, as the catalogue lists them.
+QStringList messageSourceTexts()
 {
-    // A button draws a long text smaller, down to a limit, with a little room on either side.
-    const int padding = 2 * scaled(3);
-    for (const TarqPushButton* button : window.findChildren<TarqPushButton*>()) {
-        if (button->isVisibleTo(&window) && !button->text().isEmpty()) {
-            const QFont font = uiFontFitting(button->text(), button->width() - padding);
-            verifyFits(button, button->text(), QFontMetrics(font).horizontalAdvance(button->text()) + padding, where);
-        }
+    QFile catalogue(shippedDataFile(QStringLiteral("lang/mousecfg_en.ts")));
+    if (!catalogue.open(QIODevice::ReadOnly))
+        return {};
+    QStringList texts;
+    QXmlStreamReader xml(&catalogue);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source") && context == QLatin1String("TarqMessageBox"))
+            texts << xml.readElementText();
     }
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->isVisibleTo(&window) && !label->text().isEmpty() && !label->wordWrap())
-            verifyFits(label, label->text(), QFontMetrics(label->font()).horizontalAdvance(label->text()), where);
-    }
-    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
-        if (box->isVisibleTo(&window) && !box->text().isEmpty())
-            verifyFits(box, box->text(),
-                       QFontMetrics(box->font()).horizontalAdvance(box->text()) + scaled(16) + scaled(4), where);
-    }
+    return texts;
 }
 
 // A dialog of the button page over the window, as the user sees it.
@@ -72,10 +81,7 @@ void saveDialogShot(MousecfgWidget& window, QDialog& dialog, const QString& name
 {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    verifyTextsFit(dialog, name);
-    for (const QToolButton* button : dialog.findChildren<QToolButton*>()) {
-        verifyFits(button, button->text(), button->sizeHint().width(), name);
-    }
+    verifyVisibleTextsFit(dialog, name);
     QImage shot = window.grab().toImage();
     {
         QPainter painter(&shot);
@@ -154,9 +160,68 @@ void saveBatchShot(MousecfgWidget& window, const QString& suffix)
     list->item(0)->setCheckState(Qt::Checked);
     list->item(2)->setCheckState(Qt::Checked);
     const QString name = QStringLiteral("window-macro-batch-") + suffix;
-    verifyTextsFit(window, name);
+    verifyVisibleTextsFit(window, name);
     QVERIFY(window.grab().save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     page->button(MacroDialog::Batch)->click();
+}
+
+// A box over the window as the user sees it: the window grabbed with the box on top.
+QImage shotWithBox(MousecfgWidget& window, TarqMessageBox& box)
+{
+    QImage shot = window.grab().toImage();
+    QPainter painter(&shot);
+    painter.drawPixmap((shot.width() - box.width()) / 2, (shot.height() - box.height()) / 2, box.grab());
+    return shot;
+}
+
+// Every message the program has, each in a box with the most buttons it may carry, its
+// placeholders filled with a long path.
+void verifyEveryMessageBox(MousecfgWidget& window, const QString& suffix)
+{
+    const QStringList sources = messageSourceTexts();
+    QVERIFY2(sources.size() > 20, "the catalogue lists the messages");
+    for (const QString& source : sources) {
+        const QString text =
+            QCoreApplication::translate("TarqMessageBox", source.toUtf8().constData()).arg(kLongPath, kLongProfileName);
+        TarqMessageBox box(TarqMessageBox::Choice, QString(), QStringLiteral("WARNING"), text, &window);
+        box.setChoiceTexts("Send", "Discard", "Cancel");
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        verifyVisibleTextsFit(box, QStringLiteral("message \"%1\" %2").arg(source, suffix));
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    TarqMessageBox box(TarqMessageBox::Warning, QString(), QStringLiteral("Warning"),
+                       QCoreApplication::translate("TarqMessageBox", "The profile file %1 cannot be read.")
+                           .arg(twoHundredCharacterPath()),
+                       &window);
+    box.offerRetry();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QString name = QStringLiteral("message-long-path-") + suffix;
+    verifyVisibleTextsFit(box, name);
+    QVERIFY(shotWithBox(window, box).save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
+void verifyEveryMenu(MousecfgWidget& window, const QString& suffix)
+{
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        verifyMenuEntriesFit(*menu, QStringLiteral("menu %1 %2").arg(menu->title(), suffix));
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// The battery display of a mouse that sleeps, with the strip around it.
+void saveMouseOffShot(MousecfgWidget& window, const QString& suffix)
+{
+    window.slotRefreshBatteryStatus(0, 0, 0);
+    QVERIFY(!window.batteryBar()->barText().isEmpty());
+    const QString name = QStringLiteral("battery-mouse-off-") + suffix;
+    verifyVisibleTextsFit(window, name);
+    const QRect strip = scaledRect(QRect(0, 560, 420, 80), window.scaleFactor());
+    QVERIFY(window.grab(strip).save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -199,11 +264,17 @@ void TestWindowScreens::everyTabInEveryLanguage()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTRY_COMPARE(window->batteryPercentShown(), 70);
+    // A long name in the second slot, and being typed into the name field.
+    window->workingConfiguration().profileNames[1] = kLongProfileName;
+    window->RefreshPages();
+    auto* nameField = window->findChild<TarqNameField*>();
+    QVERIFY(nameField);
+    nameField->setText(kLongProfileName);
     for (int tab = 0; tab < 4; ++tab) {
         window->selectTab(tab);
         const QString name = QStringLiteral("window-%1-%2-%3")
                                  .arg(QLatin1String(kTabNames[tab]), scale, QLatin1String(kLanguageNames[language]));
-        verifyTextsFit(*window, name);
+        verifyVisibleTextsFit(*window, name);
         QVERIFY(window->grab().save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
@@ -211,7 +282,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
     window->selectTab(MousecfgWidget::CustomizeTab);
     window->showView(false);
     const QString suffix = scale + QLatin1Char('-') + QLatin1String(kLanguageNames[language]);
-    verifyTextsFit(*window, QStringLiteral("window-customize-side-") + suffix);
+    verifyVisibleTextsFit(*window, QStringLiteral("window-customize-side-") + suffix);
     QVERIFY(window->grab().save(screensDirectory() + QStringLiteral("/window-customize-side-") + suffix +
                                 QStringLiteral(".png")));
     window->showView(true);
@@ -229,7 +300,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(editor));
     const QString name =
         QStringLiteral("window-lighting-editor-%1-%2").arg(scale, QLatin1String(kLanguageNames[language]));
-    verifyTextsFit(*editor, name);
+    verifyVisibleTextsFit(*editor, name);
     QImage shot = window->grab().toImage();
     {
         QPainter painter(&shot);
@@ -237,6 +308,10 @@ void TestWindowScreens::everyTabInEveryLanguage()
     }
     QVERIFY(shot.save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     editor->reject();
+
+    verifyEveryMenu(*window, suffix);
+    verifyEveryMessageBox(*window, suffix);
+    saveMouseOffShot(*window, suffix);
 }
 
 void TestWindowScreens::warningAndProgress_data()

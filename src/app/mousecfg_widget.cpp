@@ -10,11 +10,13 @@
 #include "controls/focus_ring.h"
 #include "controls/labels_menus.h"
 #include "controls/message_box.h"
+#include "controls/name_field.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
 #include "controls/skin_catalogue.h"
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
+#include "controls/tool_tip_look.h"
 #include "controls/translator.h"
 #include "device/discovery.h"
 #include "log_categories.h"
@@ -90,6 +92,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     m_batteryFrame.load(skinPath(QStringLiteral("bat1.png")));
     m_batteryFrameCable.load(skinPath(QStringLiteral("bat2.png")));
     setThemeColourIndex(accentColorIndex());
+    ToolTipLook::install();
     setAlternativeSkin(productColorMode() != 0);
 
     m_scaleStep = displayScaleStep(screenDpiRatio(QGuiApplication::primaryScreen()));
@@ -306,7 +309,7 @@ void MousecfgWidget::createProfileControls()
     m_nameCaption->setStyleSheet(QStringLiteral("color:rgb(140,144,150);"));
     place(m_nameCaption, WindowLayout::NameCaption);
 
-    m_nameEdit = new TarqLineEdit(this);
+    m_nameEdit = new TarqNameField(this);
     m_nameEdit->setMaxLength(100);
     m_nameEdit->setAlignment(Qt::AlignCenter);
     m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{background-color:rgb(30,32,35);color:rgb(225,225,225);"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/dialog_look.h"
 
 #include "controls/display_scale.h"
@@ -5,8 +6,12 @@
 #include "controls/skin_paths.h"
 #include "controls/theme.h"
 
+#include <QBitmap>
 #include <QIcon>
+#include <QPainter>
 #include <QToolButton>
+#include <QWidget>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -30,21 +35,21 @@ QString buttonStyle()
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("Consolas"));
+    QFont font = uiFont(kTextPixelSize);
     font.setWeight(kTextWeight);
-    font.setPixelSize(qMax(1, static_cast<int>(kTextPixelSize * displayScaleFactor())));
     return font;
 }
 
 QString dialogTextStyle()
 {
-    return QStringLiteral("color:rgb(225,225,225);background:transparent;");
+    // Scoped to labels: a rule for everything would reach the labels' tooltips too.
+    return QStringLiteral("QLabel{color:rgb(225,225,225);background:transparent;}");
 }
 
 QString dialogHeadingStyle()
 {
     const QColor accent = themeColour();
-    return QStringLiteral("color:rgb(%1,%2,%3);background:transparent;")
+    return QStringLiteral("QLabel{color:rgb(%1,%2,%3);background:transparent;}")
         .arg(accent.red())
         .arg(accent.green())
         .arg(accent.blue());
@@ -75,4 +80,28 @@ QToolButton* makeDialogButton(QWidget* parent, const QString& objectName, const 
     button->setStyleSheet(buttonStyle());
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+QPixmap dialogPicture(const QPixmap& skin, const QSize& size, const QMargins& fixedMargins)
+{
+    if (skin.isNull() || size.isEmpty())
+        return QPixmap();
+    const double factor = displayScaleFactor();
+    const QMargins target(qRound(fixedMargins.left() * factor), qRound(fixedMargins.top() * factor),
+                          qRound(fixedMargins.right() * factor), qRound(fixedMargins.bottom() * factor));
+    const QMargins source = fixedMargins * kSkinResolution;
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    qDrawBorderPixmap(&painter, QRect(QPoint(0, 0), size), target, skin, skin.rect(), source, QTileRules());
+    return picture;
+}
+
+void maskToPicture(QWidget* widget, const QPixmap& picture)
+{
+    if (picture.isNull())
+        widget->clearMask();
+    else
+        widget->setMask(picture.mask());
 }

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 
+#include "controls/text_fit.h"
 #include "storage/languages.h"
 
-#include <QFontMetrics>
 #include <QRect>
 #include <QWidget>
 #include <atomic>
@@ -95,9 +96,6 @@ QFont uiFont(int fixedPixelSize, int reduction)
 
 QFont uiFontFitting(const QString& text, int width, double minimumShare)
 {
-    QFont font = uiFont();
-    const int smallest = qMax(1, static_cast<int>(font.pixelSize() * minimumShare));
-    while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > width)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+    const QFont font = uiFont();
+    return TextFit::fit(text, font, width, static_cast<int>(font.pixelSize() * minimumShare)).font;
 }

@@ -6,8 +6,11 @@
 #include "controls/display_scale.h"
 #include "controls/skin_catalogue.h"
 #include "controls/skin_paths.h"
+#include "controls/text_fit.h"
+#include "controls/text_label.h"
 #include "controls/theme.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -16,9 +19,20 @@
 
 namespace {
 
+// Design pixels: the skin's size is the smallest box; a long text grows it up to the limits,
+// which keep it inside the window it belongs to.
 constexpr int kWidth = 478;
 constexpr int kHeight = 309;
+constexpr int kMaxWidth = 760;
+constexpr int kMaxHeight = 600;
 constexpr int kIconSize = 45;
+constexpr int kHeadingGap = 14;
+constexpr int kTextGap = 12;
+constexpr int kButtonGap = 16;
+// A text that takes more lines than this at the design width widens the box instead.
+constexpr int kLinesBeforeWidening = 3;
+// The skin's corners and its heading band with the rule below it, drawn unstretched.
+constexpr QMargins kSkinFixedMargins(16, 110, 16, 16);
 constexpr int kPlugInPollMs = 100;
 
 // Callers pass source texts; looking them up here keeps every box in the catalogue's language.
@@ -41,13 +55,12 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
                                QWidget* parent, bool watchForPlugIn, Qt::WindowFlags flags)
     : QDialog(parent, flags)
     , m_kind(kind)
-    , m_background(skinPath(QLatin1String(Skin::Dialog)))
+    , m_skin(skinPath(QLatin1String(Skin::Dialog)))
     , m_parent(parent)
 {
     setWindowTitle(translated(title));
     setAccessibleName(translated(heading));
     setAccessibleDescription(translated(text));
-    setFixedSize(scaled(kWidth), scaled(kHeight));
     if (flags & Qt::FramelessWindowHint)
         setAttribute(Qt::WA_TranslucentBackground);
 
@@ -56,13 +69,14 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
     m_iconLabel->setPixmap(QPixmap(skinPath(iconName)));
     m_iconLabel->setScaledContents(true);
 
-    m_headingLabel = new QLabel(translated(heading), this);
+    m_headingLabel = new TarqTextLabel(translated(heading), this);
     m_headingLabel->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
-    m_textLabel = new QLabel(translated(text), this);
+    m_headingLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_textLabel = new TarqTextLabel(translated(text), this);
     m_textLabel->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
     m_textLabel->setWordWrap(true);
     m_textLabel->setAlignment(Qt::AlignCenter);
-    for (QLabel* label : { m_headingLabel, m_textLabel }) {
+    for (TarqTextLabel* label : { m_headingLabel, m_textLabel }) {
         label->setFont(dialogFont());
         label->setStyleSheet(dialogTextStyle());
     }
@@ -81,8 +95,7 @@ TarqMessageBox::TarqMessageBox(int kind, const QString& title, const QString& he
         connect(m_alternativeButton, &QToolButton::clicked, this, [this] { done(AlternativeChosen); });
     }
     connect(m_acceptButton, &QToolButton::clicked, this, &QDialog::accept);
-    fitTextHeight();
-    layoutChildren();
+    fitToContents();
 
     if (watchForPlugIn) {
         m_plugInTimer = new QTimer(this);
@@ -103,7 +116,7 @@ void TarqMessageBox::setChoiceTexts(const char* accept, const char* alternative,
         button->setText(tr(source));
         button->setAccessibleName(button->text());
     }
-    layoutChildren();
+    fitToContents();
 }
 
 void TarqMessageBox::offerRetry()
@@ -113,7 +126,7 @@ void TarqMessageBox::offerRetry()
     m_retryButton = makeButton(QStringLiteral("msgBoxRetryBtn"), QString(), tr("Retry"));
     connect(m_retryButton, &QToolButton::clicked, this, [this] { done(RetryChosen); });
     setTabOrder(m_acceptButton, m_retryButton);
-    layoutChildren();
+    fitToContents();
 }
 
 void TarqMessageBox::GetPlugInSignal()
@@ -129,9 +142,8 @@ void TarqMessageBox::GetPlugInSignal()
 void TarqMessageBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!m_background.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), m_background);
+    if (!m_picture.isNull()) {
+        painter.drawPixmap(0, 0, m_picture);
     } else {
         // Without the skin the box still has to be readable.
         painter.fillRect(rect(), QColor(Palette::Surface));
@@ -247,15 +259,37 @@ QToolButton* TarqMessageBox::makeButton(const QString& objectName, const QString
     return button;
 }
 
-// A long text (a report of several lines) makes the box taller rather than being cut.
-void TarqMessageBox::fitTextHeight()
+void TarqMessageBox::fitToContents()
+{
+    setFixedSize(neededSize());
+    layoutChildren();
+    m_picture = dialogPicture(m_skin, size(), kSkinFixedMargins);
+    if (testAttribute(Qt::WA_TranslucentBackground))
+        maskToPicture(this, m_picture);
+    update();
+}
+
+QSize TarqMessageBox::neededSize() const
 {
     const int margin = scaled(DialogLook::Margin);
-    const int above = margin + scaled(kIconSize) + scaled(12);
-    const int below = margin + scaled(DialogLook::ButtonHeight) + scaled(12);
-    const int needed = m_textLabel->heightForWidth(width() - 2 * margin);
-    if (needed > height() - above - below)
-        setFixedSize(width(), above + needed + below);
+    const int maxWidth = scaled(kMaxWidth);
+    const QFontMetrics metrics(m_textLabel->font());
+    int width = scaled(kWidth);
+    if (m_textLabel->heightForWidth(width - 2 * margin) > kLinesBeforeWidening * metrics.lineSpacing())
+        width = maxWidth;
+    const int heading = QFontMetrics(m_headingLabel->font()).horizontalAdvance(m_headingLabel->text());
+    width = qMax(width, 2 * margin + scaled(kIconSize) + scaled(kHeadingGap) + heading);
+    const QVector<QToolButton*> row = buttonRow();
+    int widest = scaled(DialogLook::ButtonWidth);
+    for (const QToolButton* button : row)
+        widest = qMax(widest, button->sizeHint().width());
+    width = qMax(width, row.size() * widest + (row.size() - 1) * scaled(kButtonGap) + margin);
+    width = qMin(width, maxWidth);
+
+    const int above = margin + scaled(kIconSize) + scaled(kTextGap);
+    const int below = margin + scaled(DialogLook::ButtonHeight) + scaled(kTextGap);
+    const int height = above + m_textLabel->heightForWidth(width - 2 * margin) + below;
+    return QSize(width, qBound(scaled(kHeight), height, scaled(kMaxHeight)));
 }
 
 void TarqMessageBox::layoutChildren()
@@ -263,14 +297,15 @@ void TarqMessageBox::layoutChildren()
     const int margin = scaled(DialogLook::Margin);
     const int icon = scaled(kIconSize);
     m_iconLabel->setGeometry(margin, margin, icon, icon);
-    m_headingLabel->setGeometry(margin + icon + scaled(14), margin, width() - 2 * margin - icon, icon);
+    const int headingLeft = margin + icon + scaled(kHeadingGap);
+    m_headingLabel->setGeometry(headingLeft, margin, width() - margin - headingLeft, icon);
     const int buttonTop = height() - margin - scaled(DialogLook::ButtonHeight);
-    const int textTop = margin + icon + scaled(12);
-    m_textLabel->setGeometry(margin, textTop, width() - 2 * margin, buttonTop - textTop - scaled(12));
+    const int textTop = margin + icon + scaled(kTextGap);
+    m_textLabel->setGeometry(margin, textTop, width() - 2 * margin, buttonTop - textTop - scaled(kTextGap));
 
     // Every answer as wide as the longest needs, within the box, so no translation is cut.
     const QVector<QToolButton*> row = buttonRow();
-    const int gap = scaled(16);
+    const int gap = scaled(kButtonGap);
     const int count = row.size();
     QSize size(scaled(DialogLook::ButtonWidth), scaled(DialogLook::ButtonHeight));
     for (const QToolButton* button : row)

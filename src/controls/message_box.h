@@ -10,13 +10,16 @@ class QLabel;
 class QTimer;
 class QToolButton;
 class DeviceOpenSource;
+class TarqTextLabel;
 
 // The program's own modal message box. Kind 1 asks (Yes accepts, No refuses); kinds 2 and 3
 // warn and kind 4 reports a missing receiver, each with a single Ok; kind 5 offers three answers
 // (accept, the alternative, refuse), named with setChoiceTexts. Texts are passed as source texts
 // and translated here. The buttons take the focus, the accept button first: Enter and Return press
 // the focused one, Escape refuses, Tab and the arrows move along the row, and a button's first
-// letter presses it when no other button of the box starts with it.
+// letter presses it when no other button of the box starts with it. The box keeps its design size
+// unless its text needs more: it widens for a long text and grows taller, up to a limit, and a
+// path wraps at its separators.
 class TarqMessageBox final : public QDialog
 {
     Q_OBJECT
@@ -59,14 +62,17 @@ private:
     void moveFocus(int step);
     QToolButton* buttonForLetter(int key) const;
     QToolButton* makeButton(const QString& objectName, const QString& imagePath, const QString& text);
-    void fitTextHeight();
+    // Sizes the box for its texts and buttons, then places them and redraws the frame.
+    void fitToContents();
+    QSize neededSize() const;
     void layoutChildren();
 
     int m_kind;
-    QPixmap m_background;
+    QPixmap m_skin;
+    QPixmap m_picture;
     QLabel* m_iconLabel = nullptr;
-    QLabel* m_textLabel = nullptr;
-    QLabel* m_headingLabel = nullptr;
+    TarqTextLabel* m_textLabel = nullptr;
+    TarqTextLabel* m_headingLabel = nullptr;
     QToolButton* m_acceptButton = nullptr;
     QToolButton* m_refuseButton = nullptr;
     QToolButton* m_alternativeButton = nullptr;

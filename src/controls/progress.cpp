@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/progress.h"
 
+#include "controls/dialog_look.h"
 #include "controls/display_scale.h"
 #include "controls/skin_catalogue.h"
 #include "controls/skin_paths.h"
@@ -19,6 +21,10 @@ constexpr int kFirstUpdateMs = 0;
 constexpr int kUpdateIntervalMs = 100;
 constexpr int kProgressSteps = 24;
 constexpr int kIndicatorHeight = 3;
+// The skin's rounded corners, drawn unstretched.
+constexpr QMargins kSkinCorners(12, 12, 12, 12);
+// Room kept between a bar's text and its ends, in design pixels.
+constexpr int kBarTextPadding = 2;
 
 } // namespace
 
@@ -38,24 +44,40 @@ QString TarqProcessbar::text() const
     return m_barText.isEmpty() ? QProgressBar::text() : m_barText;
 }
 
-void TarqProcessbar::paintEvent(QPaintEvent*)
+FittedText TarqProcessbar::shownText() const
 {
-    QPainter painter(this);
-    QStyleOptionProgressBar option;
-    initStyleOption(&option);
     const QString shown = m_barText.isEmpty() && isTextVisible() ? QProgressBar::text() : m_barText;
-    option.textVisible = false;
-    style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
-    if (shown.isEmpty())
-        return;
     // Family from the language, size and weight from the bar's own (style-sheet) font.
     QFont font = uiFont();
     if (this->font().pixelSize() > 0)
         font.setPixelSize(this->font().pixelSize());
     font.setBold(this->font().bold());
-    painter.setFont(font);
+    // The bar's figure is drawn larger than the window's texts: a word may shrink down to the
+    // smallest size the window uses rather than stop at a share of the figure's.
+    return TextFit::fit(shown, font, width() - 2 * scaled(kBarTextPadding), TextFit::smallestReadablePixelSize());
+}
+
+bool TarqProcessbar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && TextFit::showWholeTextTip(this, event, shownText().elided, text()))
+        return true;
+    return QProgressBar::event(event);
+}
+
+void TarqProcessbar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionProgressBar option;
+    initStyleOption(&option);
+    option.textVisible = false;
+    style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
+    const FittedText shown = shownText();
+    if (shown.text.isEmpty())
+        return;
+    painter.setFont(shown.font);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(rect(), static_cast<int>(alignment()) | Qt::AlignVCenter, shown);
+    const QRect area = rect().adjusted(scaled(kBarTextPadding), 0, -scaled(kBarTextPadding), 0);
+    painter.drawText(area, static_cast<int>(alignment()) | Qt::AlignVCenter, shown.text);
 }
 
 TarqProcessDialog::TarqProcessDialog(QWidget* parent)
@@ -68,6 +90,8 @@ TarqProcessDialog::TarqProcessDialog(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     const QSize designSize = m_picture.isNull() ? QSize(300, 150) : m_picture.size() / kSkinResolution;
     setFixedSize(scaled(designSize.width()), scaled(designSize.height()));
+    m_picture = dialogPicture(m_picture, size(), kSkinCorners);
+    maskToPicture(this, m_picture);
     const int side = scaled(EmbeddedImage::LoadingSize);
     m_movie->setScaledSize(QSize(side, side));
     m_animation->setMovie(m_movie);
@@ -101,11 +125,10 @@ void TarqProcessDialog::showEvent(QShowEvent* event)
 void TarqProcessDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_picture.isNull())
         painter.fillRect(rect(), QColor(Palette::Surface));
     else
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(0, 0, m_picture);
     // A short accent segment runs along the bottom so progress shows even without the animation.
     const int track = width() - 2 * scaled(40);
     const int segment = track / 4;

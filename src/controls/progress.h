@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "controls/text_fit.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -8,7 +11,8 @@ class QLabel;
 class QMovie;
 
 // Progress bar whose text is drawn with the font of the current language. A bar text, when set,
-// replaces the percentage (the battery bar shows "MOUSE OFF" this way).
+// replaces the percentage (the battery bar shows "MOUSE OFF" this way); a text too wide for the
+// bar is drawn smaller and, past the smallest readable size, elided with a tooltip.
 class TarqProcessbar : public QProgressBar
 {
     Q_OBJECT
@@ -21,8 +25,11 @@ public:
     QString barText() const { return m_barText; }
 
     QString text() const override;
+    // What the bar draws, and in which font; empty when it draws no text.
+    FittedText shownText() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -55,7 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    QPixmap m_picture; // drawn at the dialog's size
     QLabel* m_animation;
     QMovie* m_movie;
     int m_step = 0;

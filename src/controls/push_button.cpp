@@ -80,6 +80,11 @@ void TarqPushButton::setBadgeNumber(int number)
     update();
 }
 
+FittedText TarqPushButton::shownText() const
+{
+    return TextFit::fit(text(), uiFont(), width() - 2 * scaled(kTextPadding));
+}
+
 QSize TarqPushButton::sizeHint() const
 {
     if (!m_icon.isNull())
@@ -87,6 +92,14 @@ QSize TarqPushButton::sizeHint() const
     if (const QPixmap* image = imageForState())
         return image->size();
     return QPushButton::sizeHint();
+}
+
+bool TarqPushButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !text().isEmpty() &&
+        TextFit::showWholeTextTip(this, event, shownText().elided, text()))
+        return true;
+    return QPushButton::event(event);
 }
 
 void TarqPushButton::enterEvent(QEvent* event)
@@ -238,9 +251,11 @@ void TarqPushButton::paintEvent(QPaintEvent*)
     if (m_badge > 0)
         paintBadge(painter);
     if (!text().isEmpty()) {
-        painter.setFont(uiFontFitting(text(), width() - 2 * scaled(kTextPadding)));
+        const FittedText shown = shownText();
+        painter.setFont(shown.font);
         painter.setPen(textColour(alternative, m_state));
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.drawText(rect().adjusted(scaled(kTextPadding), 0, -scaled(kTextPadding), 0), Qt::AlignCenter,
+                         shown.text);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/text_fit.h"
+
 #include <QPixmap>
 #include <QPushButton>
 #include <QVector>
@@ -36,6 +38,9 @@ public:
     void setEnabled(bool enabled);
 
     void setText(const QString& text);
+    // The text as drawn: shrunk or, when even the smallest font is too wide, elided (the tooltip
+    // then shows it whole).
+    FittedText shownText() const;
 
     // Whether entering shows the hover image.
     void setHoverFeedback(bool on) { m_hoverFeedback = on; }
@@ -54,6 +59,7 @@ signals:
     void OverSignal(TarqPushButton* button, bool bType);
 
 protected:
+    bool event(QEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
