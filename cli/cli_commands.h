@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStringList>
@@ -11,6 +12,7 @@ struct CliCommand
 {
     const char* name;
     const char* arguments; // for the usage line
+    const char* summary;   // for --help
     int (*run)(const QStringList& arguments, DeviceSession& session);
 };
 

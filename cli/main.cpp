@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 #include "cli_options.h"
 #include "cli_output.h"
@@ -12,7 +13,7 @@ namespace {
 
 const char kGlobalUsage[] = "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
 
-const char kHelpText[] = R"(
+const char kOptionsHelp[] = R"(
 Sends and reads the mouse's configuration without the window.
   --simulate         talk to the virtual mouse instead of a real one
   --trace FILE       with --simulate: write every report to FILE, started afresh
@@ -20,13 +21,10 @@ Sends and reads the mouse's configuration without the window.
   --config-dir DIR   the configuration directory (Config.ini, profiles, macros)
   --help, --version  this text, the version
 
-  devices            the mouse interfaces found
-  select-profile N   switch the mouse to on-board profile N (1..5)
-  battery            one battery reading: level, millivolts, charging
-  apply [--full]     send what changed since the last upload (everything with --full)
-  import-conf FILE   load a configuration file and send it
-  export-conf FILE   save the configuration to FILE (a regular file or a new one)
+)";
+constexpr int kHelpColumn = 21; // where the descriptions start, as in the options above
 
+const char kExitCodesHelp[] = R"(
 Exit codes:
   0  done
   1  no mouse
@@ -40,14 +38,29 @@ Exit codes:
 Diagnostics: QT_LOGGING_RULES="mousecfg.*=true" (or one area, such as mousecfg.transport).
 )";
 
+QString commandWithArguments(const CliCommand& command)
+{
+    const QString arguments = QString::fromLatin1(command.arguments);
+    return QString::fromLatin1(command.name) + (arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments);
+}
+
+// The command list comes from the command table, so that no command is left out.
+QString helpText()
+{
+    QString text = QLatin1String(kOptionsHelp);
+    for (const CliCommand& command : cliCommands()) {
+        const QString call = QStringLiteral("  ") + commandWithArguments(command);
+        text +=
+            call.leftJustified(kHelpColumn - 1) + QLatin1Char(' ') + QLatin1String(command.summary) + QLatin1Char('\n');
+    }
+    return text + QLatin1String(kExitCodesHelp);
+}
+
 QString usageLine()
 {
     QStringList commands;
-    for (const CliCommand& command : cliCommands()) {
-        const QString arguments = QString::fromLatin1(command.arguments);
-        commands << QString::fromLatin1(command.name) +
-                        (arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments);
-    }
+    for (const CliCommand& command : cliCommands())
+        commands << commandWithArguments(command);
     return QLatin1String(kGlobalUsage) + QLatin1Char('{') + commands.join(QLatin1String(" | ")) + QLatin1Char('}');
 }
 
@@ -74,7 +87,7 @@ int main(int argc, char* argv[])
     if (!parseCliOptions(args, options, &error))
         return usageError(error);
     if (options.help) {
-        out() << usageLine() << '\n' << kHelpText;
+        out() << usageLine() << '\n' << helpText();
         return kExitOk;
     }
     if (options.version) {

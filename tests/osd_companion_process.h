@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/companion_client.h"
 #include "platform/osd_message.h"
+#include "platform/single_instance.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,7 +19,7 @@ inline QString builtOsdProgram()
 
 inline qint64 runningOsdProcessId()
 {
-    QFile lock(companionSocketName(QString::fromLatin1(kOsdWindowTitle)) + QStringLiteral(".lock"));
+    QFile lock(SingleInstanceLock(QString::fromLatin1(kOsdWindowTitle)).location());
     if (!lock.open(QIODevice::ReadOnly))
         return 0;
     return lock.readLine().trimmed().toLongLong();

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_state.h"
 #include "device/discovery.h"
 #include "device/interface_change.h"
 #include "device_sandbox.h"
 #include "recording_device_events.h"
 
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -15,6 +19,16 @@ DeviceIdentityEntry& entry()
 
 const QStringList kClosingCalls = { QStringLiteral("display"), QStringLiteral("stopMonitor"),
                                     QStringLiteral("startMonitor") };
+const QStringList kReopeningCalls = { QStringLiteral("stopMonitor"), QStringLiteral("startMonitor") };
+constexpr int kReopenMs = InterfaceChangeHandler::kReopenDelayMs;
+// Generous: the reopening follows its pause at once on any machine, but CI machines stall.
+constexpr int kReopenWaitMs = 20 * kReopenMs;
+
+// The handler driven by the virtual mouse's own plugging, as the window's hot-plug source drives it.
+void followPlugging(VirtualMouse& mouse, InterfaceChangeHandler& handler)
+{
+    QObject::connect(&mouse, &VirtualMouse::interfaceChanged, &handler, &InterfaceChangeHandler::onInterfaceChanged);
+}
 
 } // namespace
 
@@ -60,16 +74,22 @@ private slots:
         QVERIFY(!commandHandle());
 
         RecordingDeviceEvents events(sandbox.productName(), 1);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
         sandbox.mouse().setCollectionListed(MouseLink::Receiver, 4, true);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), true, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), true);
 
         QVERIFY(entry().receiver.isConnected());
         QCOMPARE(entry().receiver.commandPath, sandbox.mouse().interfacePath(MouseLink::Receiver, 4));
-        QVERIFY(commandHandle());
         QCOMPARE(sandbox.configValue(QStringLiteral("Config/Diff")).toInt(), 1);
-        QCOMPARE(events.calls().first(), QStringLiteral("refreshMouseList"));
-        QVERIFY(!events.contains(QStringLiteral("warnClose 200")));
-        QCOMPARE(events.calls().mid(events.calls().size() - 3), kClosingCalls);
+        // Closed for the pause, with the monitor stopped, until the timer opens it again.
+        QVERIFY(handler.isReopenPending());
+        QVERIFY(!commandHandle());
+        QCOMPARE(events.calls(), QStringList({ QStringLiteral("refreshMouseList"), QStringLiteral("stopMonitor"),
+                                               QStringLiteral("display") }));
+        QVERIFY(reopened.wait(kReopenWaitMs));
+        QVERIFY(commandHandle());
+        QCOMPARE(events.calls().mid(3), kReopeningCalls);
     }
 
     void firstMouseArrivingSchedulesTheArrivalHandling()
@@ -78,8 +98,9 @@ private slots:
         sandbox.mouse().setCollectionListed(MouseLink::Cable, 4, false);
         sandbox.connect({ MouseLink::Cable });
         RecordingDeviceEvents events(sandbox.productName(), 0);
+        InterfaceChangeHandler handler(events);
         sandbox.mouse().setCollectionListed(MouseLink::Cable, 4, true);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Cable, 4), true, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Cable, 4), true);
         QVERIFY(entry().cable.isConnected());
         QVERIFY(events.contains(QStringLiteral("warnClose 200")));
     }
@@ -90,8 +111,11 @@ private slots:
         sandbox.connect({ MouseLink::Receiver });
         sandbox.setConfigValue(QStringLiteral("Config/Diff"), 0);
         RecordingDeviceEvents events(sandbox.productName(), 1);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true, events);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true);
         QCOMPARE(sandbox.configValue(QStringLiteral("Config/Diff")).toInt(), 0);
+        QVERIFY(reopened.wait(kReopenWaitMs));
         QVERIFY(commandHandle());
     }
 
@@ -103,9 +127,11 @@ private slots:
         entry().cable.releaseMaximum = 0x0800;
         sandbox.mouse().plug(MouseLink::Cable);
         RecordingDeviceEvents events(sandbox.productName(), 0);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Cable, 1), true, events);
+        InterfaceChangeHandler handler(events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Cable, 1), true);
         QCOMPARE(entry().cable.pointerPresent.load(), 0);
         QCOMPARE(events.calls(), kClosingCalls);
+        QVERIFY(!handler.isReopenPending());
     }
 
     void lastInterfaceLeavingWarns()
@@ -113,11 +139,15 @@ private slots:
         DeviceSandbox sandbox;
         sandbox.connect({ MouseLink::Receiver });
         RecordingDeviceEvents events(sandbox.productName(), 1);
+        InterfaceChangeHandler handler(events);
         sandbox.mouse().unplug(MouseLink::Receiver);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), false, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), false);
         QVERIFY(!events.contains(QStringLiteral("warning 200")));
+        QVERIFY(handler.isReopenPending());
         events.clear();
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), false, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), false);
+        // With no mouse left, the reopening that was waiting is called off.
+        QVERIFY(!handler.isReopenPending());
 
         QVERIFY(entry().allFlagsClear());
         QVERIFY(!commandHandle());
@@ -130,13 +160,13 @@ private slots:
 
         // The node's other collections leaving afterwards warn no second time.
         events.clear();
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 2), false, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 2), false);
         QCOMPARE(events.calls(), kClosingCalls);
 
         // With the count back at zero, the mouse coming back runs the arrival handling.
         sandbox.mouse().plug(MouseLink::Receiver);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true, events);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), true, events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 4), true);
         QVERIFY(events.contains(QStringLiteral("warnClose 200")));
     }
 
@@ -146,24 +176,24 @@ private slots:
         sandbox.connect({ MouseLink::Receiver });
         const HidHandle before = commandHandle();
         RecordingDeviceEvents events(sandbox.productName(), 1);
-        onDeviceInterfaceChange(sandbox.mouse().hotplugName(MouseLink::Cable, 4), false, events);
-        onDeviceInterfaceChange(QStringLiteral("HID#VID_1234&PID_5678&col04"), false, events);
+        InterfaceChangeHandler handler(events);
+        handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Cable, 4), false);
+        handler.onInterfaceChanged(QStringLiteral("HID#VID_1234&PID_5678&col04"), false);
         QCOMPARE(events.calls(), kClosingCalls + kClosingCalls);
         QCOMPARE(commandHandle(), before);
         QVERIFY(entry().receiver.isConnected());
     }
 
-    // The sim's own plug signals drive the handler, as the hot-plug source will.
     void cableLeavingFallsBackToTheReceiver()
     {
         DeviceSandbox sandbox;
         sandbox.connect({ MouseLink::Receiver, MouseLink::Cable });
         RecordingDeviceEvents events(sandbox.productName(), 1);
-        QObject context;
-        QObject::connect(
-            &sandbox.mouse(), &VirtualMouse::interfaceChanged, &context,
-            [&events](const QString& name, bool arrived) { onDeviceInterfaceChange(name, arrived, events); });
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        followPlugging(sandbox.mouse(), handler);
         sandbox.mouse().unplug(MouseLink::Cable);
+        QVERIFY(reopened.wait(kReopenWaitMs));
 
         QCOMPARE(entry().cable.pointerPresent.load() + entry().cable.commandPresent.load(), 0);
         QVERIFY(!deviceHandles().cable.command.load());
@@ -171,6 +201,62 @@ private slots:
         QCOMPARE(commandHandle(), deviceHandles().receiver.command.load());
         QVERIFY(!events.contains(QStringLiteral("warning 200")));
         QCOMPARE(sandbox.mouse().openHandleCount(), 2);
+    }
+
+    // A plug-in is a burst of changes, one per collection; more may follow during the pause. The
+    // device stays closed and the monitor stopped throughout, and is opened once, a whole pause
+    // after the last change.
+    void changesDuringThePauseOpenOnce()
+    {
+        DeviceSandbox sandbox;
+        sandbox.connect({ MouseLink::Receiver });
+        RecordingDeviceEvents events(sandbox.productName(), 1);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        followPlugging(sandbox.mouse(), handler);
+        sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(handler.isReopenPending());
+        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+
+        QElapsedTimer sinceLastChange;
+        QTimer::singleShot(kReopenMs / 2, &handler, [&] {
+            QVERIFY(handler.isReopenPending());
+            handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true);
+            sinceLastChange.start();
+            QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        });
+        QVERIFY(reopened.wait(kReopenWaitMs));
+        QVERIFY(sinceLastChange.isValid());
+        QVERIFY2(sinceLastChange.elapsed() >= kReopenMs - 1, qPrintable(QString::number(sinceLastChange.elapsed())));
+        QCOMPARE(reopened.count(), 1);
+        QVERIFY(!handler.isReopenPending());
+        // Both sides open, with no handle of a second opening left over.
+        QCOMPARE(sandbox.mouse().openHandleCount(), 4);
+        QVERIFY(deviceHandles().cable.command.load());
+        QVERIFY(deviceHandles().receiver.command.load());
+        // The monitor starts only once the device is open again.
+        QCOMPARE(events.calls().count(QStringLiteral("startMonitor")), 1);
+        QCOMPARE(events.calls().mid(events.calls().size() - 2), kReopeningCalls);
+    }
+
+    void mouseLeavingDuringThePauseIsNotOpened()
+    {
+        DeviceSandbox sandbox;
+        sandbox.connect({ MouseLink::Receiver });
+        RecordingDeviceEvents events(sandbox.productName(), 1);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        followPlugging(sandbox.mouse(), handler);
+        sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(handler.isReopenPending());
+        sandbox.mouse().unplug(MouseLink::Cable);
+        sandbox.mouse().unplug(MouseLink::Receiver);
+
+        QVERIFY(!handler.isReopenPending());
+        QVERIFY(events.contains(QStringLiteral("warning 200")));
+        QVERIFY(!reopened.wait(2 * kReopenMs));
+        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        QVERIFY(!commandHandle());
     }
 };
 

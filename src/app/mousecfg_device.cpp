@@ -71,7 +71,9 @@ void MousecfgWidget::onInterfaceChanged(const QString& name, bool arrived)
         return;
     }
     qCDebug(lcUi) << (arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n") << name;
-    onDeviceInterfaceChange(name, arrived, *this);
+    if (!m_interfaceChanges)
+        m_interfaceChanges = new InterfaceChangeHandler(*this, this);
+    m_interfaceChanges->onInterfaceChanged(name, arrived);
 }
 
 QString MousecfgWidget::currentProductName() const

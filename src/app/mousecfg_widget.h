@@ -22,6 +22,7 @@
 
 class BatteryNotifier;
 class GuiThreadMonitor;
+class InterfaceChangeHandler;
 class OsdLink;
 class HotplugSource;
 class QLabel;
@@ -291,6 +292,7 @@ private:
     BatteryMonitor m_battery;
     std::unique_ptr<HotplugSource> m_hotplug;
     std::vector<std::pair<QString, bool>> m_deferredInterfaceChanges;
+    InterfaceChangeHandler* m_interfaceChanges = nullptr;
 
     std::vector<Placed> m_placed;
     TarqTranslator* m_translator = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/interface_change.h"
 
 #include "device/device_events.h"
@@ -6,12 +7,10 @@
 #include "storage/app_config.h"
 
 #include <QRegularExpression>
-#include <QThread>
 
 namespace {
 
 constexpr int kWarningDelayMs = 200;
-constexpr int kReopenDelayMs = 500;
 
 struct NamePattern
 {
@@ -35,23 +34,24 @@ DeviceSide* sideOf(DeviceIdentityEntry& entry, const HotplugName& name)
     return nullptr;
 }
 
-void reconnect(DeviceEvents& events)
+// openNow: false while a reopening pauses, which opens the device when it ends.
+void reconnect(DeviceEvents& events, bool openNow)
 {
     const bool miceListed = events.connectedMouseCount() != 0;
     events.refreshMouseList();
-    if (miceListed)
+    if (miceListed && openNow)
         openDevice(events.currentProductName().toLatin1());
     else
         events.scheduleWarnClose(kWarningDelayMs);
 }
 
 // Returns whether the interface is new (its flag was clear).
-bool handleArrival(DeviceSide& side, InterfaceKind kind, const QString& name, DeviceEvents& events)
+bool handleArrival(DeviceSide& side, InterfaceKind kind, const QString& name, DeviceEvents& events, bool openNow)
 {
     const InterfaceLookup lookup = lookUpInterface(name.toLatin1());
     if (!side.acceptsRelease(lookup.releaseNumber)) {
         if (side.isConnected())
-            reconnect(events);
+            reconnect(events, openNow);
         return false;
     }
     // The path stored is the one that opens: the enumeration's, when the name is not a path itself.
@@ -61,14 +61,14 @@ bool handleArrival(DeviceSide& side, InterfaceKind kind, const QString& name, De
         side.pointerPath = path;
         arrivedNew = side.pointerPresent.exchange(1) == 0;
         if (side.commandPresent.load() == 1)
-            reconnect(events);
+            reconnect(events, openNow);
     } else if (kind == InterfaceKind::Command) {
         side.commandPath = path;
         arrivedNew = side.commandPresent.exchange(1) == 0;
         if (side.pointerPresent.load() == 1)
-            reconnect(events);
+            reconnect(events, openNow);
     } else if (side.isConnected()) {
-        reconnect(events);
+        reconnect(events, openNow);
     }
     return arrivedNew;
 }
@@ -116,15 +116,6 @@ bool handleLastRemoval(const DeviceIdentityEntry& entry, DeviceEvents& events)
     return true;
 }
 
-void reopenAfterPause(DeviceEvents& events)
-{
-    events.stopMonitorThread();
-    closeDevice();
-    QThread::msleep(kReopenDelayMs);
-    openDevice(events.currentProductName().toLatin1());
-    events.startMonitorThread();
-}
-
 } // namespace
 
 HotplugName parseHotplugName(const QString& name)
@@ -143,7 +134,18 @@ HotplugName parseHotplugName(const QString& name)
     return parsed;
 }
 
-void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& events)
+InterfaceChangeHandler::InterfaceChangeHandler(DeviceEvents& events, QObject* parent)
+    : QObject(parent)
+    , m_events(events)
+{
+    m_reopenTimer.setSingleShot(true);
+    m_reopenTimer.setInterval(kReopenDelayMs);
+    // The device needs the whole pause; a coarse timer may end it early.
+    m_reopenTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_reopenTimer, &QTimer::timeout, this, &InterfaceChangeHandler::finishReopen);
+}
+
+void InterfaceChangeHandler::onInterfaceChanged(const QString& name, bool arrived)
 {
     const HotplugName parsed = parseHotplugName(name);
     DeviceIdentityTable& table = deviceTable();
@@ -155,23 +157,47 @@ void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& ev
             continue;
         bool handled = false;
         if (arrived) {
-            arrivedNew = handleArrival(*side, parsed.kind, name, events) || arrivedNew;
+            arrivedNew = handleArrival(*side, parsed.kind, name, m_events, !isReopenPending()) || arrivedNew;
         } else {
             const FlagChange change = clearFlag(*side, parsed.kind);
             if (change == FlagChange::AlreadyClear)
                 continue;
             // Only the removal that cleared the last flag handles it: the node's other
             // collections leaving afterwards must not warn and close again.
-            if (change == FlagChange::Cleared && entry.allFlagsClear())
-                handled = handleLastRemoval(entry, events);
+            if (change == FlagChange::Cleared && entry.allFlagsClear()) {
+                handled = handleLastRemoval(entry, m_events);
+                // Either the removal opened the device itself or no mouse is left to open.
+                if (handled || m_events.connectedMouseCount() == 0)
+                    m_reopenTimer.stop();
+            }
         }
         const bool sideSeen = side->pointerPresent.load() == 1 || side->commandPresent.load() == 1;
-        if (!handled && sideSeen && events.currentProductName().toLatin1() == entry.modelName)
-            reopenAfterPause(events);
+        if (!handled && sideSeen && m_events.currentProductName().toLatin1() == entry.modelName)
+            reopenAfterPause();
     }
     if (arrivedNew)
         setPendingUploadFlag(1);
-    events.updateConnectionDisplay();
-    events.stopMonitorThread();
-    events.startMonitorThread();
+    m_events.updateConnectionDisplay();
+    // A pausing reopening starts the monitor itself once the device is open again.
+    if (!isReopenPending()) {
+        m_events.stopMonitorThread();
+        m_events.startMonitorThread();
+    }
+}
+
+void InterfaceChangeHandler::reopenAfterPause()
+{
+    m_events.stopMonitorThread();
+    closeDevice();
+    m_reopenTimer.start();
+}
+
+void InterfaceChangeHandler::finishReopen()
+{
+    if (countConnectedMice() == 0)
+        return;
+    m_events.stopMonitorThread();
+    openDevice(m_events.currentProductName().toLatin1());
+    m_events.startMonitorThread();
+    emit reopened();
 }

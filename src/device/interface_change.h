@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 class DeviceEvents;
 
@@ -17,6 +20,35 @@ struct HotplugName
 // Reads "HID#VID_xxxx&PID_xxxx[&MI_00]&col01|col04" (any case) out of a hot-plug name.
 HotplugName parseHotplugName(const QString& name);
 
-// Follows one interface arrival (arrived) or removal: presence flags, reopening, the pending-upload
-// flag, and the window's reactions through events. GUI thread.
-void onDeviceInterfaceChange(const QString& name, bool arrived, DeviceEvents& events);
+// Follows interface arrivals and removals for the window (events): presence flags, reopening, the
+// pending-upload flag and the window's reactions. A device whose interfaces changed is closed
+// and opened again after a pause; the pause runs on a timer, so the GUI thread goes on painting
+// and answering through a plug-in. A change during the pause starts it afresh: the device is
+// opened once, after the last change, and not at all once the mouse is gone. GUI thread.
+class InterfaceChangeHandler final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(InterfaceChangeHandler)
+
+public:
+    static constexpr int kReopenDelayMs = 500;
+
+    // events must outlive the handler.
+    explicit InterfaceChangeHandler(DeviceEvents& events, QObject* parent = nullptr);
+
+    // One interface arrived (arrived) or left.
+    void onInterfaceChanged(const QString& name, bool arrived);
+    // The device is closed and waits for its pause to end.
+    bool isReopenPending() const { return m_reopenTimer.isActive(); }
+
+signals:
+    // The pause ended: the device is open again and the monitor thread started.
+    void reopened();
+
+private:
+    void reopenAfterPause();
+    void finishReopen();
+
+    DeviceEvents& m_events;
+    QTimer m_reopenTimer;
+};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -34,5 +35,6 @@ private:
     std::unique_ptr<Handle> m_handle;
 };
 
-// The companion's socket: the title, in the user's runtime directory where there is one.
+// The companion's socket: the title, as an absolute path in the user's runtime directory
+// (userRuntimeDirectory); empty when the user has none.
 QString companionSocketName(const QString& windowTitle);

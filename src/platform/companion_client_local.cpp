@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/companion_client.h"
+#include "platform/user_runtime_directory.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QTimer>
-#include <unistd.h>
 
 struct CompanionClient::Handle
 {
@@ -79,7 +78,8 @@ void CompanionClient::deliver(const QByteArray& payload)
     // These may come from inside connectToServer: the caller sees no signal before deliver returns.
     auto finishLater = [this, finish] {
         const bool found = m_handle->connected;
-        QMetaObject::invokeMethod(this, [finish, found] { finish(found, false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [finish, found] { finish(found, false); }, Qt::QueuedConnection);
     };
     connect(socket, &QLocalSocket::errorOccurred, this, finishLater);
     connect(socket, &QLocalSocket::disconnected, this, finishLater);
@@ -88,11 +88,8 @@ void CompanionClient::deliver(const QByteArray& payload)
 
 QString companionSocketName(const QString& windowTitle)
 {
-    // The runtime directory belongs to the user alone, so another user's companion can neither
-    // take the name nor read the messages.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir())
-        return runtime + QLatin1Char('/') + windowTitle;
-    // In the shared temp folder the user's id keeps users apart.
-    return windowTitle + QStringLiteral("-%1").arg(::getuid());
+    // Only the user can reach that directory, so another user's companion can neither take the
+    // name nor read the messages. A bare name would put the socket in the shared temp folder.
+    const QString directory = userRuntimeDirectory();
+    return directory.isEmpty() ? QString() : directory + QLatin1Char('/') + windowTitle;
 }

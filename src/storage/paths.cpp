@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paths.h"
 
 #include <QCoreApplication>
@@ -106,14 +107,20 @@ bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString*
     return true;
 }
 
-bool initDirectories(const DirectoryOptions& options, QString* error, QString* notice)
+void initAppDirectory(const DirectoryOptions& options)
 {
     QString app = options.appDir;
     if (app.isEmpty())
         app = qEnvironmentVariable(kAppDirVariable);
     if (app.isEmpty())
         app = defaultAppDir();
-    app = cleanDir(app);
+    g_appDir = cleanDir(app);
+}
+
+bool initDirectories(const DirectoryOptions& options, QString* error, QString* notice)
+{
+    initAppDirectory(options);
+    const QString app = g_appDir;
 
     QString config = options.configDir;
     if (config.isEmpty())
@@ -140,7 +147,6 @@ bool initDirectories(const DirectoryOptions& options, QString* error, QString* n
                           .arg(config, reason, fallback);
         config = fallback;
     }
-    g_appDir = app;
     g_configDir = config;
     seedConfigFile(app, config);
     return true;

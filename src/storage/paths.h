@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -15,6 +16,11 @@ struct DirectoryOptions
 // Removes "--app-dir DIR", "--config-dir DIR" (or "--app-dir=DIR") from args into options.
 // Returns false and sets *error when an option has no value.
 bool takeDirectoryOptions(QStringList& args, DirectoryOptions& options, QString* error = nullptr);
+
+// Resolves the application directory alone (command line, then environment, then the
+// executable's directory) and makes nothing: the product description can then be read, for the
+// instance lock, before any file is written. initDirectories does this too.
+void initAppDirectory(const DirectoryOptions& options = {});
 
 // Resolves both directories (command line, then environment, then defaults; the XDG configuration
 // home when the application directory is not writable), creates the configuration directory and

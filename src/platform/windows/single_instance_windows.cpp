@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/single_instance.h"
 
 #include <windows.h>
@@ -29,6 +30,11 @@ SingleInstanceLock::SingleInstanceLock(const QString& name)
 
 SingleInstanceLock::~SingleInstanceLock() = default;
 
+QString SingleInstanceLock::location() const
+{
+    return m_handle->name;
+}
+
 bool SingleInstanceLock::tryAcquire()
 {
     if (m_handle->mutex)
@@ -37,14 +43,17 @@ bool SingleInstanceLock::tryAcquire()
     HANDLE mutex = CreateMutexW(nullptr, TRUE, name.c_str());
     if (!mutex) {
         m_error = Error::Unavailable;
+        m_errorString = QStringLiteral("cannot make the mutex %1 (error %2)").arg(m_handle->name).arg(GetLastError());
         return false;
     }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
         m_error = Error::HeldElsewhere;
+        m_errorString.clear();
         return false;
     }
     m_handle->mutex = mutex;
     m_error = Error::None;
+    m_errorString.clear();
     return true;
 }
