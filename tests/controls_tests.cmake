@@ -11,7 +11,8 @@ if(MOUSECFG_GUI)
         SOURCES test_control_fonts.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)
     add_dependencies(TestControlFonts mousecfg_translations)
     add_dependencies(TestLanguages mousecfg_translations)
-    add_dependencies(TestMessageBox mousecfg_translations)
+    add_dependencies(TestMessageBox mousecfg_translations mousecfg_skin)
+    add_dependencies(TestProgress mousecfg_translations mousecfg_skin)
     mousecfg_add_test(NAME TestSkin
         SOURCES test_skin.cpp ${CMAKE_SOURCE_DIR}/tools/skingen/gif_encoder.cpp
         LIBS mousecfg_ui LABEL gui)

@@ -1,16 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
+#include "controls/message_box.h"
+#include "controls/name_field.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
+#include "controls/text_fit.h"
+#include "controls/theme.h"
+#include "controls/tool_tip_look.h"
 #include "controls/translator.h"
+#include "long_texts.h"
 #include "storage/paths.h"
 #include "storage/settings_guard.h"
 #include "storage_sandbox.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -53,6 +64,39 @@ int inkHeight(QWidget& widget)
     }
     return top < 0 ? 0 : bottom - top + 1;
 }
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+int advance(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// The tooltip a widget shows when the pointer rests on it; empty when it shows none.
+QString restingTip(QWidget& widget)
+{
+    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&widget, &event);
+    const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return tip;
+}
+
+QWidget* visibleToolTip()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+const QString kLongName = longProfileName();
 
 } // namespace
 
@@ -137,6 +181,17 @@ private slots:
         QCOMPARE(guardedSettingsOpenCount() - before, quint64(0));
     }
 
+    void fittingShrinksBeforeItElides_data();
+    void fittingShrinksBeforeItElides();
+    void fittingNeverGoesBelowTheReadableSize_data();
+    void fittingNeverGoesBelowTheReadableSize();
+    void wrappingBreaksAtSeparatorsAndKeepsEveryCharacter_data();
+    void wrappingBreaksAtSeparatorsAndKeepsEveryCharacter();
+    void lineFeedsStartNewLines();
+    void elidedControlsShowTheWholeTextAsTip();
+    void toolTipsTakeTheSkinsColours();
+    void messageBoxesUseTheLanguagesFont();
+
     void languageChangeRefreshesTheFont()
     {
         TarqTranslator translator;
@@ -169,6 +224,192 @@ private slots:
         QCOMPARE(uiFont().pixelSize(), 16);
     }
 };
+
+void TestControlFonts::fittingShrinksBeforeItElides_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<bool>("shrunk");
+    QTest::addColumn<bool>("elided");
+    const QString name = QStringLiteral("Tournament");
+    const int natural = advance(pixelFont(20), name);
+    QTest::newRow("room to spare keeps the font") << name << natural + 10 << false << false;
+    QTest::newRow("a little short shrinks the font") << name << natural * 9 / 10 << true << false;
+    QTest::newRow("too short for 80 % elides") << name << natural * 6 / 10 << true << true;
+    QTest::newRow("no room at all elides to nothing but the mark") << name << 1 << true << true;
+    QTest::newRow("an empty text fits anywhere") << QString() << 0 << false << false;
+}
+
+void TestControlFonts::fittingShrinksBeforeItElides()
+{
+    QFETCH(QString, text);
+    QFETCH(int, room);
+    QFETCH(bool, shrunk);
+    QFETCH(bool, elided);
+    const QFont font = pixelFont(20);
+    const FittedText shown = TextFit::fit(text, font, room);
+    QCOMPARE(shown.font.pixelSize() < 20, shrunk);
+    QVERIFY(shown.font.pixelSize() >= 16); // 80 % of 20
+    QCOMPARE(shown.elided, elided);
+    if (elided) {
+        QVERIFY(text.startsWith(shown.text.chopped(1)));
+        QCOMPARE(shown.font.pixelSize(), 16);
+    } else {
+        QCOMPARE(shown.text, text);
+    }
+    // Only the mark itself may be wider than no room at all.
+    QVERIFY(advance(shown.font, shown.text) <= room || shown.text.size() <= 1);
+}
+
+void TestControlFonts::fittingNeverGoesBelowTheReadableSize_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1.0") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2.0") << 2.0;
+}
+
+void TestControlFonts::fittingNeverGoesBelowTheReadableSize()
+{
+    QFETCH(double, factor);
+    setDisplayScaleFactor(factor);
+    const int readable = static_cast<int>(TextFit::SmallestDesignPixels * factor);
+    // 80 % of a small font would be unreadable: the readable size is the floor.
+    const QFont small = pixelFont(qRound(10 * factor));
+    QCOMPARE(TextFit::smallestPixelSize(small), readable);
+    QCOMPARE(TextFit::smallestReadablePixelSize(), readable);
+    QCOMPARE(TextFit::fit(kLongName, small, 10).font.pixelSize(), readable);
+    // A large figure's font may be let further down, to the readable size and no further.
+    const QFont figure = pixelFont(qRound(16 * factor), true);
+    const QString word = QStringLiteral("MOUSE OFF");
+    const FittedText fitted =
+        TextFit::fit(word, figure, advance(pixelFont(readable, true), word), TextFit::smallestReadablePixelSize());
+    QVERIFY(!fitted.elided);
+    QCOMPARE(fitted.font.pixelSize(), readable);
+    QCOMPARE(TextFit::fit(word, figure, 1, TextFit::smallestReadablePixelSize()).font.pixelSize(), readable);
+}
+
+void TestControlFonts::wrappingBreaksAtSeparatorsAndKeepsEveryCharacter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("breakAfter"); // the characters a line may end with; empty: any
+    const QString path = twoHundredCharacterPath();
+    QTest::newRow("a Unix path") << path << QStringLiteral("/");
+    QTest::newRow("a Windows path") << QString(path).replace(QLatin1Char('/'), QLatin1Char('\\'))
+                                    << QStringLiteral("\\");
+    QTest::newRow("a sentence around a path")
+        << QStringLiteral("The profile file %1 cannot be read.").arg(path) << QStringLiteral("/ ");
+    QTest::newRow("a word longer than a line") << QString(120, QLatin1Char('W')) << QString();
+    QTest::newRow("Chinese between characters")
+        << QStringLiteral("此宏对按键来说太长，一个按键最多容纳没有延迟行的事件和有延迟行的事件。此宏对按键来说太长。")
+        << QString();
+}
+
+void TestControlFonts::wrappingBreaksAtSeparatorsAndKeepsEveryCharacter()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, breakAfter);
+    const QFont font = pixelFont(14, true);
+    const int width = 300;
+    const QStringList lines = TextFit::wrapLines(text, font, width);
+    QVERIFY(lines.size() > 1);
+    QCOMPARE(lines.join(QString()), text);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString shown = lines.at(i).trimmed();
+        QVERIFY2(advance(font, shown) <= width, qPrintable(shown));
+        if (i + 1 < lines.size() && !breakAfter.isEmpty())
+            QVERIFY2(breakAfter.contains(lines.at(i).back()), qPrintable(lines.at(i)));
+    }
+}
+
+void TestControlFonts::lineFeedsStartNewLines()
+{
+    const QStringList lines = TextFit::wrapLines(QStringLiteral("first\nsecond"), pixelFont(12), 500);
+    QCOMPARE(lines, (QStringList{ QStringLiteral("first"), QStringLiteral("second") }));
+}
+
+// Screen readers and the tooltip get the whole text; the drawing gets what fits.
+void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
+{
+    TarqTranslator translator;
+    QVERIFY(translator.startUp());
+    QWidget window;
+    auto* button = new TarqPushButton({ m_buttonImages.first() }, &window);
+    button->setGeometry(0, 0, 80, 24);
+    auto* field = new TarqNameField(&window);
+    field->setGeometry(0, 30, 86, 24);
+    auto* other = new QLineEdit(&window);
+    other->setGeometry(0, 60, 86, 24);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    button->setText(kLongName);
+    QVERIFY(button->shownText().elided);
+    QCOMPARE(button->text(), kLongName);
+    QCOMPARE(restingTip(*button), kLongName);
+    button->setToolTip(QStringLiteral("Choose this slot"));
+    QCOMPARE(restingTip(*button), kLongName + QStringLiteral("\nChoose this slot"));
+    button->setText(QStringLiteral("Slot"));
+    QCOMPARE(restingTip(*button), QStringLiteral("Choose this slot"));
+
+    field->setText(kLongName);
+    other->setFocus();
+    QTRY_VERIFY(!field->hasFocus());
+    const FittedText shown = field->shownText();
+    QVERIFY(shown.elided);
+    QVERIFY(advance(shown.font, shown.text) <= shown.width && shown.width < field->width());
+    QCOMPARE(field->text(), kLongName);
+    QCOMPARE(restingTip(*field), kLongName);
+    // Being edited, the field scrolls like any line edit and needs no tip.
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QCOMPARE(restingTip(*field), QString());
+}
+
+void TestControlFonts::toolTipsTakeTheSkinsColours()
+{
+    ToolTipLook::install();
+    ToolTipLook::install(); // again, as after another accent: still one rule
+    QCOMPARE(qApp->styleSheet().count(QStringLiteral("QToolTip")), 1);
+    QWidget window;
+    auto* plain = new QLabel(QStringLiteral("plain"), &window);
+    plain->setGeometry(0, 0, 100, 20);
+    // A widget whose own style sheet has no selector, as several of the window's captions do.
+    auto* styled = new QLabel(QStringLiteral("styled"), &window);
+    styled->setStyleSheet(QStringLiteral("background:transparent;"));
+    styled->setGeometry(0, 30, 100, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QWidget* widget : { static_cast<QWidget*>(plain), static_cast<QWidget*>(styled) }) {
+        QToolTip::showText(widget->mapToGlobal(QPoint(2, 2)), QStringLiteral("HHHH HHHH"), widget);
+        QTRY_VERIFY(visibleToolTip());
+        const QImage tip = visibleToolTip()->grab().toImage();
+        const QColor inside = tip.pixelColor(tip.width() - 4, tip.height() / 2);
+        QVERIFY2(inside.lightness() < 60, qPrintable(inside.name()));
+        QCOMPARE(tip.pixelColor(0, tip.height() / 2), themeColour());
+        int lightPixels = 0;
+        for (int y = 0; y < tip.height(); ++y)
+            for (int x = 1; x < tip.width() - 1; ++x)
+                lightPixels += tip.pixelColor(x, y).lightness() > 180 ? 1 : 0;
+        QVERIFY(lightPixels > 10); // the text
+        QToolTip::hideText();
+        QTRY_VERIFY(!visibleToolTip());
+    }
+}
+
+// Not the monospace fallback a font the system lacks would give.
+void TestControlFonts::messageBoxesUseTheLanguagesFont()
+{
+    TarqTranslator translator;
+    QVERIFY(translator.startUp());
+    QVERIFY(translator.switchTo(kGerman));
+    TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", "Send data failed, please try again.");
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            QCOMPARE(label->font().family(), kGermanFamily);
+    }
+    QCOMPARE(box.findChild<QWidget*>("msgBoxYesBtn")->font().family(), kGermanFamily);
+}
 
 QTEST_MAIN(TestControlFonts)
 #include "test_control_fonts.moc"

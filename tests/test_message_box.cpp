@@ -2,15 +2,20 @@
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
+#include "controls/text_label.h"
+#include "long_texts.h"
 #include "scoped_language.h"
 #include "screens_directory.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
@@ -342,6 +347,97 @@ private slots:
         const QFont font = box.findChild<QLabel*>("msgBoxInfoLabel1")->font();
         QCOMPARE(font.pixelSize(), textPixels);
         QCOMPARE(font.weight(), 75);
+    }
+
+    void longPathWrapsAtSeparatorsAndShowsEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("factor");
+        for (const char* language : { "en", "de", "zh_CN" }) {
+            for (double factor : { 1.0, 1.5, 2.0 })
+                QTest::addRow("%s %.1f", language, factor) << language << factor;
+        }
+    }
+
+    void longPathWrapsAtSeparatorsAndShowsEveryCharacter()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, factor);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        setDisplayScaleFactor(factor);
+        const QString path = twoHundredCharacterPath();
+        QCOMPARE(path.size(), 200);
+        const QString text = TarqMessageBox::tr("The profile file %1 cannot be read.").arg(path);
+        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", text);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto* label = box.findChild<TarqTextLabel*>("msgBoxInfoLabel1");
+        QVERIFY(label);
+        QVERIFY(box.width() > qRound(478 * factor));
+        QVERIFY(box.rect().contains(label->geometry()));
+        QVERIFY(!label->isElided());
+        const QStringList lines = label->shownLines();
+        QCOMPARE(lines.join(QString()), text);
+        const QFontMetrics metrics(label->shownFont());
+        QVERIFY(lines.size() * metrics.lineSpacing() <= label->contentsRect().height());
+        for (const QString& line : lines) {
+            QVERIFY2(metrics.horizontalAdvance(line.trimmed()) <= label->contentsRect().width(), qPrintable(line));
+            // Inside the path a line ends only at a separator.
+            const int at = text.indexOf(line) + line.size();
+            const bool insidePath = at > text.indexOf(path) && at < text.indexOf(path) + path.size();
+            if (insidePath)
+                QVERIFY2(line.endsWith(QLatin1Char('/')), qPrintable(line));
+        }
+        QCOMPARE(label->text(), text);
+        QCOMPARE(box.accessibleDescription(), text);
+    }
+
+    // A box never outgrows its limits; what does not fit then ends in "…" with the whole text as tip.
+    void boxGrowsUpToItsLimit()
+    {
+        setDisplayScaleFactor(1.0);
+        TarqMessageBox shortBox(TarqMessageBox::Warning, QString(), "Warning", "Dongle Disconnect!");
+        QCOMPARE(shortBox.size(), QSize(478, 309));
+        QStringList report;
+        for (int line = 1; line <= 60; ++line)
+            report << QStringLiteral("/home/someone/macros/macro-%1.MSMACRO: the file cannot be read.").arg(line);
+        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", report.join(QLatin1Char('\n')));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.size(), QSize(760, 600));
+        auto* label = box.findChild<TarqTextLabel*>("msgBoxInfoLabel1");
+        QVERIFY(label->isElided());
+        QVERIFY(label->shownLines().last().endsWith(QChar(0x2026)));
+        const QPoint inside = label->rect().center();
+        QHelpEvent event(QEvent::ToolTip, inside, label->mapToGlobal(inside));
+        QApplication::sendEvent(label, &event);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), label->text());
+        QToolTip::hideText();
+    }
+
+    // Without a compositor the transparent rounded corners would be black: the window is cut to the
+    // drawn frame, also when the box has grown.
+    void cornersAreCutAwayFromTheWindow_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("design size") << "Dongle Disconnect!";
+        QTest::newRow("grown") << QString("The profile file %1 cannot be read.").arg(twoHundredCharacterPath());
+    }
+
+    void cornersAreCutAwayFromTheWindow()
+    {
+        QFETCH(QString, text);
+        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", text);
+        const QRegion mask = box.mask();
+        QVERIFY(!mask.isEmpty());
+        for (const QPoint corner : { QPoint(0, 0), QPoint(box.width() - 1, 0), QPoint(0, box.height() - 1),
+                                     QPoint(box.width() - 1, box.height() - 1) })
+            QVERIFY(!mask.contains(corner));
+        for (const QPoint edge : { QPoint(box.width() / 2, 1), QPoint(1, box.height() / 2),
+                                   QPoint(box.width() / 2, box.height() - 2), box.rect().center() })
+            QVERIFY(mask.contains(edge));
     }
 
     void plugInWatchClosesTheBoxSoonAfterTheDeviceOpens()

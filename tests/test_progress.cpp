@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/progress.h"
+#include "scoped_language.h"
 
+#include <QFontMetrics>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QTimer>
@@ -51,6 +54,52 @@ private slots:
         QCOMPARE(bar.text(), QString("MOUSE OFF"));
         bar.setBarText(QString());
         QCOMPARE(bar.text(), QString("40%"));
+    }
+
+    // The battery bar of a sleeping mouse: its 64 × 21 design pixels, the percentage's bold 16 px.
+    void mouseOffFitsTheBatteryBar_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("factor");
+        for (const char* language : { "en", "de", "zh_CN" }) {
+            for (double factor : { 1.0, 1.5, 2.0 })
+                QTest::addRow("%s %.1f", language, factor) << language << factor;
+        }
+    }
+
+    void mouseOffFitsTheBatteryBar()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, factor);
+        ScopedLanguage scoped(language);
+        QVERIFY(scoped.isLoaded());
+        setDisplayScaleFactor(factor);
+        TarqProcessbar bar;
+        bar.resize(scaled(64), scaled(21));
+        bar.setStyleSheet(QStringLiteral("QProgressBar{font:bold %1px;}").arg(qRound(16 * factor)));
+        bar.setTextVisible(false);
+        const QString text = QCoreApplication::translate("MousecfgWidget", "MOUSE OFF");
+        QVERIFY(language == "en" || text != "MOUSE OFF");
+        bar.setBarText(text);
+        bar.ensurePolished();
+        const FittedText shown = bar.shownText();
+        QCOMPARE(shown.text, text);
+        QVERIFY(!shown.elided);
+        QVERIFY(shown.font.bold());
+        QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) <= shown.width);
+        QVERIFY(shown.width < bar.width());
+    }
+
+    // Without a compositor the transparent rounded corners would be black.
+    void dialogCornersAreCutAwayFromTheWindow()
+    {
+        TarqProcessDialog dialog;
+        const QRegion mask = dialog.mask();
+        QVERIFY(!mask.isEmpty());
+        QVERIFY(!mask.contains(QPoint(0, 0)));
+        QVERIFY(!mask.contains(QPoint(dialog.width() - 1, dialog.height() - 1)));
+        QVERIFY(mask.contains(dialog.rect().center()));
+        QVERIFY(mask.contains(QPoint(dialog.width() / 2, dialog.height() - 2)));
     }
 };
 

@@ -12,7 +12,7 @@
 #include "controls/name_field.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
-#include "controls/text_label.h"
+#include "long_texts.h"
 #include "macro/gun_dialogs.h"
 #include "macro/macro_dialog.h"
 #include "macro/macro_events.h"
@@ -40,20 +40,8 @@ namespace {
 const char* const kTabNames[] = { "lighting", "customize", "dpi", "macro" };
 const char* const kLanguageNames[] = { "en", "de", "zh" };
 
-// Longer than the slot buttons and the name field have room for in any language.
-const QString kLongProfileName = QStringLiteral("Tournament settings for the long weekend");
-const QString kLongPath = QStringLiteral("/home/someone/.config/mousecfg/Configs/Profiles/Tournament settings for "
-                                         "the long weekend.prof");
-
-// A 200-character path with folders of every length, the longest a box must show whole.
-QString twoHundredCharacterPath()
-{
-    QString path = QStringLiteral("/home/someone-with-a-long-login/.config/mousecfg/Configs/Profiles/Archive/2024");
-    for (int folder = 1; path.size() < 190; ++folder)
-        path += QStringLiteral("/tournament-%1").arg(folder);
-    path += QStringLiteral("/final.prof");
-    return path.left(195) + QStringLiteral(".prof");
-}
+const QString kLongPath =
+    QStringLiteral("/home/someone/.config/mousecfg/Configs/Profiles/") + longProfileName() + QStringLiteral(".prof");
 
 // Every source text the program shows in a message box, as the catalogue lists them.
 QStringList messageSourceTexts()
@@ -181,8 +169,8 @@ void verifyEveryMessageBox(MousecfgWidget& window, const QString& suffix)
     const QStringList sources = messageSourceTexts();
     QVERIFY2(sources.size() > 20, "the catalogue lists the messages");
     for (const QString& source : sources) {
-        const QString text =
-            QCoreApplication::translate("TarqMessageBox", source.toUtf8().constData()).arg(kLongPath, kLongProfileName);
+        const QString text = QCoreApplication::translate("TarqMessageBox", source.toUtf8().constData())
+                                 .arg(kLongPath, longProfileName());
         TarqMessageBox box(TarqMessageBox::Choice, QString(), QStringLiteral("WARNING"), text, &window);
         box.setChoiceTexts("Send", "Discard", "Cancel");
         box.show();
@@ -265,11 +253,11 @@ void TestWindowScreens::everyTabInEveryLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTRY_COMPARE(window->batteryPercentShown(), 70);
     // A long name in the second slot, and being typed into the name field.
-    window->workingConfiguration().profileNames[1] = kLongProfileName;
+    window->workingConfiguration().profileNames[1] = longProfileName();
     window->RefreshPages();
     auto* nameField = window->findChild<TarqNameField*>();
     QVERIFY(nameField);
-    nameField->setText(kLongProfileName);
+    nameField->setText(longProfileName());
     for (int tab = 0; tab < 4; ++tab) {
         window->selectTab(tab);
         const QString name = QStringLiteral("window-%1-%2-%3")

@@ -9,11 +9,13 @@
 #include <QTextLayout>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr QChar kZeroWidthSpace(0x200B);
+constexpr QChar kWordJoiner(0x2060);
 
 int pixelSizeOf(const QFont& font)
 {
@@ -29,7 +31,8 @@ bool isPathSeparator(QChar c)
 
 int TextFit::smallestReadablePixelSize()
 {
-    return qMax(1, scaled(SmallestDesignPixels));
+    // Truncated as the language's font size is, so both scale alike.
+    return qMax(1, static_cast<int>(SmallestDesignPixels * displayScaleFactor()));
 }
 
 int TextFit::smallestPixelSize(const QFont& font)
@@ -61,14 +64,26 @@ FittedText TextFit::fit(const QString& text, const QFont& font, int width)
 
 QStringList TextFit::wrapLines(const QString& text, const QFont& font, int width)
 {
-    // A path has no spaces: a zero-width space after each separator lets the layout break there
-    // instead of cutting a folder name in two.
+    // Inside a path a line may end only after a separator, not after a hyphen or a dot of a folder
+    // name: a zero-width space after each separator lets the layout break there, and a word joiner
+    // after every other character of the path holds the rest together.
     QString breakable;
-    breakable.reserve(text.size() + text.size() / 4);
-    for (const QChar c : text) {
-        breakable += c == QLatin1Char('\n') ? QChar(QChar::LineSeparator) : c;
-        if (isPathSeparator(c))
-            breakable += kZeroWidthSpace;
+    breakable.reserve(text.size() * 2);
+    for (int start = 0; start < text.size();) {
+        int end = start;
+        while (end < text.size() && !text.at(end).isSpace())
+            ++end;
+        const QStringRef word = text.midRef(start, end - start);
+        const bool path = std::any_of(word.begin(), word.end(), isPathSeparator);
+        for (int i = 0; i < word.size(); ++i) {
+            breakable += word.at(i);
+            if (path && isPathSeparator(word.at(i)))
+                breakable += kZeroWidthSpace;
+            else if (path && i + 1 < word.size())
+                breakable += kWordJoiner;
+        }
+        for (start = end; start < text.size() && text.at(start).isSpace(); ++start)
+            breakable += text.at(start) == QLatin1Char('\n') ? QChar(QChar::LineSeparator) : text.at(start);
     }
     QTextLayout layout(breakable, font);
     QTextOption option;
@@ -80,6 +95,7 @@ QStringList TextFit::wrapLines(const QString& text, const QFont& font, int width
         line.setLineWidth(qMax(1, width));
         QString part = breakable.mid(line.textStart(), line.textLength());
         part.remove(kZeroWidthSpace);
+        part.remove(kWordJoiner);
         part.remove(QChar(QChar::LineSeparator));
         lines << part;
     }
