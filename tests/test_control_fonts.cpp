@@ -340,6 +340,8 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
     field->setGeometry(0, 30, 86, 24);
     auto* other = new QLineEdit(&window);
     other->setGeometry(0, 60, 86, 24);
+    auto* label = new TarqLabel(kLongName, &window);
+    label->setGeometry(0, 90, 86, 24);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -351,6 +353,12 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
     QCOMPARE(restingTip(*button), kLongName + QStringLiteral("\nChoose this slot"));
     button->setText(QStringLiteral("Slot"));
     QCOMPARE(restingTip(*button), QStringLiteral("Choose this slot"));
+
+    QVERIFY(label->shownText().elided);
+    QCOMPARE(restingTip(*label), kLongName);
+    label->setText(QStringLiteral("NAME"));
+    QCOMPARE(label->shownText().text, QStringLiteral("NAME"));
+    QCOMPARE(restingTip(*label), QString());
 
     field->setText(kLongName);
     other->setFocus();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "visible_texts.h"
 
+#include "controls/labels_menus.h"
 #include "controls/name_field.h"
 #include "controls/progress.h"
 #include "controls/push_button.h"
@@ -144,9 +145,17 @@ void verifyVisibleTextsFit(QWidget& root, const QString& where)
                 verifyDrawn(bar, bar->text(), shown.text, shown.font, shown.width, where);
         } else if (auto* textLabel = qobject_cast<TarqTextLabel*>(widget)) {
             verifyTextLabel(textLabel, where);
+        } else if (auto* tarqLabel = qobject_cast<TarqLabel*>(widget)) {
+            const FittedText shown = tarqLabel->shownText();
+            if (tarqLabel->text().isEmpty())
+                continue;
+            if (tarqLabel->wordWrap())
+                verifyLabel(tarqLabel, shown.font, where);
+            else
+                verifyDrawn(tarqLabel, tarqLabel->text(), shown.text, shown.font, shown.width, where);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (!label->text().isEmpty())
-                verifyLabel(label, where);
+                verifyLabel(label, label->font(), where);
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             if (!edit->text().isEmpty() && !edit->hasFocus())
                 verifyLineEdit(edit, where);

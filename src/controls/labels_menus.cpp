@@ -82,6 +82,22 @@ void TarqLabel::setFontSizeReduction(int pixels)
     update();
 }
 
+FittedText TarqLabel::shownText() const
+{
+    const QFont font = uiFont(m_fixedFontSize, m_fontReduction);
+    if (wordWrap() || text().contains(QLatin1Char('\n')))
+        return { text(), font, textArea().width(), false };
+    return TextFit::fit(text(), font, textArea().width());
+}
+
+bool TarqLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !text().isEmpty() &&
+        TextFit::showWholeTextTip(this, event, shownText().elided, text()))
+        return true;
+    return QLabel::event(event);
+}
+
 void TarqLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
@@ -97,11 +113,16 @@ void TarqLabel::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     drawFrame(&painter);
-    painter.setFont(uiFont(m_fixedFontSize, m_fontReduction));
+    const FittedText shown = shownText();
+    painter.setFont(shown.font);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    painter.drawText(area, flags, text());
+    painter.drawText(textArea(), flags, shown.text);
+}
+
+QRect TarqLabel::textArea() const
+{
+    return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
 }
 
 TarqAction::TarqAction(QObject* parent)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/text_fit.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,8 @@ class QActionGroup;
 class QPushButton;
 
 // Label drawn with the font of the current language, left aligned and vertically centred unless
-// told otherwise. A left press emits EnterSignal.
+// told otherwise. A left press emits EnterSignal. A single line too long for the label is drawn
+// smaller and, past the limit, elided with the whole text as its tooltip.
 class TarqLabel : public QLabel
 {
     Q_OBJECT
@@ -30,14 +33,20 @@ public:
     void setFixedFontSize(int pixelSize);
     void setFontSizeReduction(int pixels);
 
+    // The text as drawn; a word-wrapped or multi-line label draws it whole.
+    FittedText shownText() const;
+
 signals:
     void EnterSignal(TarqLabel* label);
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect textArea() const;
+
     int m_fixedFontSize = 0;
     int m_fontReduction = 0;
 };
