@@ -8,7 +8,8 @@ if(MOUSECFG_GUI)
     mousecfg_add_test(NAME TestSliders SOURCES test_sliders.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestLanguages SOURCES test_languages.cpp LIBS mousecfg_ui LABEL gui)
     mousecfg_add_test(NAME TestControlFonts
-        SOURCES test_control_fonts.cpp storage_sandbox.cpp storage_sandbox.h LIBS mousecfg_ui LABEL gui)
+        SOURCES test_control_fonts.cpp storage_sandbox.cpp storage_sandbox.h visible_texts.cpp visible_texts.h
+        LIBS mousecfg_ui LABEL gui)
     add_dependencies(TestControlFonts mousecfg_translations)
     add_dependencies(TestLanguages mousecfg_translations)
     add_dependencies(TestMessageBox mousecfg_translations mousecfg_skin)

@@ -13,11 +13,11 @@
 #include "storage/paths.h"
 #include "storage/settings_guard.h"
 #include "storage_sandbox.h"
+#include "visible_texts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -76,16 +76,6 @@ QFont pixelFont(int pixels, bool bold = false)
 int advance(const QFont& font, const QString& text)
 {
     return QFontMetrics(font).horizontalAdvance(text);
-}
-
-// The tooltip a widget shows when the pointer rests on it; empty when it shows none.
-QString restingTip(QWidget& widget)
-{
-    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(&widget, &event);
-    const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
-    QToolTip::hideText();
-    return tip;
 }
 
 QWidget* visibleToolTip()
@@ -190,6 +180,7 @@ private slots:
     void lineFeedsStartNewLines();
     void elidedControlsShowTheWholeTextAsTip();
     void toolTipsTakeTheSkinsColours();
+    void aLongTextKeepsOffTheBadge();
     void messageBoxesUseTheLanguagesFont();
 
     void languageChangeRefreshesTheFont()
@@ -348,17 +339,17 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
     button->setText(kLongName);
     QVERIFY(button->shownText().elided);
     QCOMPARE(button->text(), kLongName);
-    QCOMPARE(restingTip(*button), kLongName);
+    QCOMPARE(toolTipShown(button), kLongName);
     button->setToolTip(QStringLiteral("Choose this slot"));
-    QCOMPARE(restingTip(*button), kLongName + QStringLiteral("\nChoose this slot"));
+    QCOMPARE(toolTipShown(button), kLongName + QStringLiteral("\nChoose this slot"));
     button->setText(QStringLiteral("Slot"));
-    QCOMPARE(restingTip(*button), QStringLiteral("Choose this slot"));
+    QCOMPARE(toolTipShown(button), QStringLiteral("Choose this slot"));
 
     QVERIFY(label->shownText().elided);
-    QCOMPARE(restingTip(*label), kLongName);
+    QCOMPARE(toolTipShown(label), kLongName);
     label->setText(QStringLiteral("NAME"));
     QCOMPARE(label->shownText().text, QStringLiteral("NAME"));
-    QCOMPARE(restingTip(*label), QString());
+    QCOMPARE(toolTipShown(label), QString());
 
     field->setText(kLongName);
     other->setFocus();
@@ -367,11 +358,11 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
     QVERIFY(shown.elided);
     QVERIFY(advance(shown.font, shown.text) <= shown.width && shown.width < field->width());
     QCOMPARE(field->text(), kLongName);
-    QCOMPARE(restingTip(*field), kLongName);
+    QCOMPARE(toolTipShown(field), kLongName);
     // Being edited, the field scrolls like any line edit and needs no tip.
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
-    QCOMPARE(restingTip(*field), QString());
+    QCOMPARE(toolTipShown(field), QString());
 }
 
 void TestControlFonts::toolTipsTakeTheSkinsColours()
@@ -403,6 +394,28 @@ void TestControlFonts::toolTipsTakeTheSkinsColours()
         QToolTip::hideText();
         QTRY_VERIFY(!visibleToolTip());
     }
+}
+
+void TestControlFonts::aLongTextKeepsOffTheBadge()
+{
+    TarqTranslator translator;
+    QVERIFY(translator.startUp());
+    TarqPushButton button({ m_buttonImages.first() });
+    button.resize(140, 26);
+    button.setBadgeNumber(4);
+    // The badge ends at 0.81 of the button's height from the left edge.
+    const QRect badgeColumns(0, 0, button.height() * 81 / 100 + 1, button.height());
+    const QImage bare = button.grab(badgeColumns).toImage();
+    button.setText(kLongName);
+    QVERIFY(button.shownText().elided);
+    QCOMPARE(button.grab(badgeColumns).toImage(), bare);
+    const QImage right =
+        button.grab(QRect(button.width() - badgeColumns.width(), 0, badgeColumns.width(), button.height())).toImage();
+    button.setText(QString());
+    // Centred, the text leaves the same room on the right.
+    QCOMPARE(
+        button.grab(QRect(button.width() - badgeColumns.width(), 0, badgeColumns.width(), button.height())).toImage(),
+        right);
 }
 
 // Not the monospace fallback a font the system lacks would give.

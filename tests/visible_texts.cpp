@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
@@ -27,17 +28,6 @@ const QChar kEllipsis(0x2026);
 QString describe(const QWidget* widget, const QString& text, const QString& where)
 {
     return QStringLiteral("%1: %2 \"%3\"").arg(where, QLatin1String(widget->metaObject()->className()), text);
-}
-
-// The tooltip the widget shows when the pointer rests on it.
-QString toolTipShown(QWidget* widget)
-{
-    const QPoint centre = widget->rect().center();
-    QHelpEvent event(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
-    QApplication::sendEvent(widget, &event);
-    const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
-    QToolTip::hideText();
-    return shown;
 }
 
 // A text drawn in font into width: whole, or elided with its whole text in the tooltip.
@@ -79,11 +69,11 @@ void verifyTextLabel(TarqTextLabel* label, const QString& where)
     }
 }
 
-void verifyLabel(const QLabel* label, const QString& where)
+void verifyLabel(const QLabel* label, const QFont& font, const QString& where)
 {
     const QRect area =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    const QFontMetrics metrics(label->font());
+    const QFontMetrics metrics(font);
     QString text = label->text();
     if (label->textFormat() == Qt::RichText ||
         (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()))) {
@@ -127,12 +117,27 @@ bool shows(const QWidget* widget, const QWidget& root)
 
 } // namespace
 
+QString toolTipShown(QWidget* widget)
+{
+    // A tip shown before would otherwise fade out slowly and be read again.
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel"))
+            shown->hide();
+    }
+    const QPoint centre = widget->rect().center();
+    QHelpEvent event(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 void verifyVisibleTextsFit(QWidget& root, const QString& where)
 {
-    QList<QWidget*> widgets = root.findChildren<QWidget*>();
-    widgets.prepend(&root);
+    // Waiting for a tip lets the event loop run, which may delete widgets (a rebuilt menu).
+    QList<QPointer<QWidget>> widgets{ &root };
+    for (QWidget* child : root.findChildren<QWidget*>())
+        widgets << child;
     for (QWidget* widget : widgets) {
-        if (!shows(widget, root))
+        if (!widget || !shows(widget, root))
             continue;
         if (auto* button = qobject_cast<TarqPushButton*>(widget)) {
             if (!button->text().isEmpty()) {

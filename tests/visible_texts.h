@@ -11,5 +11,8 @@ class QWidget;
 // with the font it is drawn in), or be elided with "…" while its tooltip holds the whole text.
 void verifyVisibleTextsFit(QWidget& root, const QString& where);
 
+// The tooltip the widget shows when the pointer rests on it; empty when it shows none.
+QString toolTipShown(QWidget* widget);
+
 // The same for the entries of a menu, which it opens and closes again.
 void verifyMenuEntriesFit(QMenu& menu, const QString& where);

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QtMath>
 
 namespace {
 
@@ -82,7 +83,7 @@ void TarqPushButton::setBadgeNumber(int number)
 
 FittedText TarqPushButton::shownText() const
 {
-    return TextFit::fit(text(), uiFont(), width() - 2 * scaled(kTextPadding));
+    return TextFit::fit(text(), uiFont(), textArea().width());
 }
 
 QSize TarqPushButton::sizeHint() const
@@ -254,8 +255,7 @@ void TarqPushButton::paintEvent(QPaintEvent*)
         const FittedText shown = shownText();
         painter.setFont(shown.font);
         painter.setPen(textColour(alternative, m_state));
-        painter.drawText(rect().adjusted(scaled(kTextPadding), 0, -scaled(kTextPadding), 0), Qt::AlignCenter,
-                         shown.text);
+        painter.drawText(textArea(), Qt::AlignCenter, shown.text);
     }
 }
 
@@ -289,10 +289,23 @@ void TarqPushButton::paintAlternativeFrame(QPainter& painter) const
     painter.drawRoundedRect(frame, radius, radius);
 }
 
-void TarqPushButton::paintBadge(QPainter& painter) const
+// The text stays centred on the button; a badge takes the same room from either side.
+QRect TarqPushButton::textArea() const
+{
+    const int inset = scaled(kTextPadding) + (m_badge > 0 ? qCeil(badgeRect().right()) : 0);
+    return rect().adjusted(inset, 0, -inset, 0);
+}
+
+QRectF TarqPushButton::badgeRect() const
 {
     const qreal side = height() * 0.62;
-    const QRectF badge(height() * 0.19, (height() - side) / 2, side, side);
+    return QRectF(height() * 0.19, (height() - side) / 2, side, side);
+}
+
+void TarqPushButton::paintBadge(QPainter& painter) const
+{
+    const QRectF badge = badgeRect();
+    const qreal side = badge.height();
     const QColor accent = m_state == Disabled ? QColor(100, 100, 100) : themeColour();
     painter.setPen(Qt::NoPen);
     painter.setBrush(accent);

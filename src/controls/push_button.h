@@ -79,6 +79,8 @@ private:
     void endHoverAfterMenu();
     void paintAlternativeFrame(QPainter& painter) const;
     void paintBadge(QPainter& painter) const;
+    QRectF badgeRect() const;
+    QRect textArea() const;
     const QPixmap* imageForState() const;
 
     QVector<QPixmap> m_images;
