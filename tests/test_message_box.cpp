@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/skin_dialog.h"
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
 #include "controls/message_box.h"
+#include "controls/skin_catalogue.h"
 #include "controls/text_label.h"
 #include "long_texts.h"
 #include "scoped_language.h"
@@ -418,25 +420,31 @@ private slots:
     }
 
     // Without a compositor the transparent rounded corners would be black: the window is cut to the
-    // drawn frame, also when the box has grown.
+    // drawn frame, also when the box has grown, and so are the button page's dialogs.
     void cornersAreCutAwayFromTheWindow_data()
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("design size") << "Dongle Disconnect!";
         QTest::newRow("grown") << QString("The profile file %1 cannot be read.").arg(twoHundredCharacterPath());
+        QTest::newRow("button dialog") << QString();
     }
 
     void cornersAreCutAwayFromTheWindow()
     {
         QFETCH(QString, text);
-        TarqMessageBox box(TarqMessageBox::Warning, QString(), "Warning", text);
-        const QRegion mask = box.mask();
+        std::unique_ptr<QDialog> dialog;
+        if (text.isEmpty())
+            dialog = std::make_unique<TarqSkinDialog>(QLatin1String(Skin::Dialog), QSize(478, 309), nullptr);
+        else
+            dialog = std::make_unique<TarqMessageBox>(TarqMessageBox::Warning, QString(), "Warning", text);
+        const QRegion mask = dialog->mask();
+        const int right = dialog->width() - 1;
+        const int bottom = dialog->height() - 1;
         QVERIFY(!mask.isEmpty());
-        for (const QPoint corner : { QPoint(0, 0), QPoint(box.width() - 1, 0), QPoint(0, box.height() - 1),
-                                     QPoint(box.width() - 1, box.height() - 1) })
+        for (const QPoint corner : { QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom) })
             QVERIFY(!mask.contains(corner));
-        for (const QPoint edge : { QPoint(box.width() / 2, 1), QPoint(1, box.height() / 2),
-                                   QPoint(box.width() / 2, box.height() - 2), box.rect().center() })
+        for (const QPoint edge :
+             { QPoint(right / 2, 1), QPoint(1, bottom / 2), QPoint(right / 2, bottom - 1), dialog->rect().center() })
             QVERIFY(mask.contains(edge));
     }
 

@@ -35,6 +35,7 @@ TarqSkinDialog::TarqSkinDialog(const QString& backgroundImage, const QSize& desi
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(designSize.width()), scaled(designSize.height()));
+    maskToPicture(this, dialogPicture(m_background, size(), QMargins()));
     m_titleLabel = new QLabel(this);
     m_titleLabel->setFont(dialogFont());
     m_titleLabel->setStyleSheet(dialogHeadingStyle());
