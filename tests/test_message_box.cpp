@@ -5,6 +5,7 @@
 #include "controls/message_box.h"
 #include "controls/skin_catalogue.h"
 #include "controls/text_label.h"
+#include "language_scale_rows.h"
 #include "long_texts.h"
 #include "scoped_language.h"
 #include "screens_directory.h"
@@ -265,15 +266,7 @@ private slots:
     }
 
     // A picture to look at: the failed send's box with Ok and Retry.
-    void retryBoxScreens_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<double>("factor");
-        for (const char* language : { "en", "de", "zh_CN" }) {
-            for (double factor : { 1.0, 2.0 })
-                QTest::addRow("%s %.1f", language, factor) << language << factor;
-        }
-    }
+    void retryBoxScreens_data() { addLanguageAndScaleRows({ 1.0, 2.0 }); }
 
     void retryBoxScreens()
     {
@@ -351,15 +344,7 @@ private slots:
         QCOMPARE(font.weight(), 75);
     }
 
-    void longPathWrapsAtSeparatorsAndShowsEveryCharacter_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<double>("factor");
-        for (const char* language : { "en", "de", "zh_CN" }) {
-            for (double factor : { 1.0, 1.5, 2.0 })
-                QTest::addRow("%s %.1f", language, factor) << language << factor;
-        }
-    }
+    void longPathWrapsAtSeparatorsAndShowsEveryCharacter_data() { addLanguageAndScaleRows(); }
 
     void longPathWrapsAtSeparatorsAndShowsEveryCharacter()
     {

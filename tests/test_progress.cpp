@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/display_scale.h"
 #include "controls/progress.h"
+#include "language_scale_rows.h"
 #include "scoped_language.h"
 
 #include <QFontMetrics>
@@ -57,15 +58,7 @@ private slots:
     }
 
     // The battery bar of a sleeping mouse: its 64 × 21 design pixels, the percentage's bold 16 px.
-    void mouseOffFitsTheBatteryBar_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<double>("factor");
-        for (const char* language : { "en", "de", "zh_CN" }) {
-            for (double factor : { 1.0, 1.5, 2.0 })
-                QTest::addRow("%s %.1f", language, factor) << language << factor;
-        }
-    }
+    void mouseOffFitsTheBatteryBar_data() { addLanguageAndScaleRows(); }
 
     void mouseOffFitsTheBatteryBar()
     {
