@@ -50,8 +50,8 @@ QString helpText()
     QString text = QLatin1String(kOptionsHelp);
     for (const CliCommand& command : cliCommands()) {
         const QString call = QStringLiteral("  ") + commandWithArguments(command);
-        text +=
-            call.leftJustified(kHelpColumn - 1) + QLatin1Char(' ') + QLatin1String(command.summary) + QLatin1Char('\n');
+        text += call.leftJustified(kHelpColumn - 2) + QLatin1String("  ") + QLatin1String(command.summary) +
+                QLatin1Char('\n');
     }
     return text + QLatin1String(kExitCodesHelp);
 }

@@ -19,8 +19,9 @@ inline QString builtOsdProgram()
 
 inline qint64 runningOsdProcessId()
 {
-    QFile lock(SingleInstanceLock(QString::fromLatin1(kOsdWindowTitle)).location());
-    if (!lock.open(QIODevice::ReadOnly))
+    const QString path = SingleInstanceLock(QString::fromLatin1(kOsdWindowTitle)).location();
+    QFile lock(path);
+    if (path.isEmpty() || !lock.open(QIODevice::ReadOnly))
         return 0;
     return lock.readLine().trimmed().toLongLong();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording_device_events.h"
 
 #include "device/discovery.h"
@@ -38,4 +39,21 @@ void RecordingDeviceEvents::setDeviceOpen(bool open)
 void RecordingDeviceEvents::setWarningOpen(bool open)
 {
     m_calls << QStringLiteral("warningOpen %1").arg(open);
+}
+
+void RecordingDeviceEvents::stopMonitorThreadThen(std::function<void()> stopped)
+{
+    m_calls << QStringLiteral("stopMonitor");
+    if (m_holdStops)
+        m_heldStops.push_back(std::move(stopped));
+    else
+        stopped();
+}
+
+void RecordingDeviceEvents::releaseMonitorStops()
+{
+    auto held = std::move(m_heldStops);
+    m_heldStops.clear();
+    for (const auto& stopped : held)
+        stopped();
 }

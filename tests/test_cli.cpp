@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -230,6 +231,13 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains(QLatin1String("usage: mousecfg-cli")));
         QVERIFY(help.out.contains(QLatin1String("64 a bad argument")));
+        // Every command, each with what it does.
+        for (const char* command :
+             { "devices", "select-profile", "battery", "apply", "import-conf", "export-conf", "dpi" }) {
+            const QRegularExpression line(QStringLiteral("^  %1( [^ ]+)* {2,}\\w").arg(QLatin1String(command)),
+                                          QRegularExpression::MultilineOption);
+            QVERIFY2(line.match(help.out).hasMatch(), command);
+        }
         const Run version = cli.run({ "--version" });
         QCOMPARE(version.exitCode, 0);
         QVERIFY(version.out.startsWith(QLatin1String("mousecfg-cli ")));

@@ -86,10 +86,10 @@ private slots:
         QVERIFY(handler.isReopenPending());
         QVERIFY(!commandHandle());
         QCOMPARE(events.calls(), QStringList({ QStringLiteral("refreshMouseList"), QStringLiteral("stopMonitor"),
-                                               QStringLiteral("display") }));
+                                               QStringLiteral("stopMonitor"), QStringLiteral("display") }));
         QVERIFY(reopened.wait(kReopenWaitMs));
         QVERIFY(commandHandle());
-        QCOMPARE(events.calls().mid(3), kReopeningCalls);
+        QCOMPARE(events.calls().mid(4), kReopeningCalls);
     }
 
     void firstMouseArrivingSchedulesTheArrivalHandling()
@@ -234,9 +234,58 @@ private slots:
         QCOMPARE(sandbox.mouse().openHandleCount(), 4);
         QVERIFY(deviceHandles().cable.command.load());
         QVERIFY(deviceHandles().receiver.command.load());
-        // The monitor starts only once the device is open again.
+        // The monitor starts only once the device is open again; the window's arrival handling,
+        // which is for a first mouse, is not asked for.
         QCOMPARE(events.calls().count(QStringLiteral("startMonitor")), 1);
+        QVERIFY(!events.contains(QStringLiteral("warnClose 200")));
         QCOMPARE(events.calls().mid(events.calls().size() - 2), kReopeningCalls);
+    }
+
+    // The monitor's read ends only with its timeout: the device is closed once the thread has
+    // ended, changes meanwhile add nothing, and the pause starts from the close.
+    void slowMonitorStopIsNotWaitedFor()
+    {
+        DeviceSandbox sandbox;
+        sandbox.connect({ MouseLink::Receiver });
+        RecordingDeviceEvents events(sandbox.productName(), 1);
+        events.holdMonitorStops(true);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        followPlugging(sandbox.mouse(), handler);
+        sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(handler.isReopenPending());
+        // Still open while the monitor may read; asked to stop once.
+        QVERIFY(commandHandle());
+        QCOMPARE(events.calls().count(QStringLiteral("stopMonitor")), 1);
+        QVERIFY(!events.contains(QStringLiteral("startMonitor")));
+
+        events.holdMonitorStops(false);
+        events.releaseMonitorStops();
+        QVERIFY(!commandHandle());
+        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        QVERIFY(reopened.wait(kReopenWaitMs));
+        QCOMPARE(sandbox.mouse().openHandleCount(), 4);
+        QCOMPARE(events.calls().count(QStringLiteral("startMonitor")), 1);
+    }
+
+    void mouseLeavingWhileTheMonitorStopsIsNotOpened()
+    {
+        DeviceSandbox sandbox;
+        sandbox.connect({ MouseLink::Receiver });
+        RecordingDeviceEvents events(sandbox.productName(), 1);
+        events.holdMonitorStops(true);
+        InterfaceChangeHandler handler(events);
+        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
+        followPlugging(sandbox.mouse(), handler);
+        sandbox.mouse().plug(MouseLink::Cable);
+        sandbox.mouse().unplug(MouseLink::Cable);
+        sandbox.mouse().unplug(MouseLink::Receiver);
+        QVERIFY(!handler.isReopenPending());
+        events.holdMonitorStops(false);
+        events.releaseMonitorStops();
+        QVERIFY(!handler.isReopenPending());
+        QVERIFY(!reopened.wait(2 * kReopenMs));
+        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
     }
 
     void mouseLeavingDuringThePauseIsNotOpened()

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/osd_link.h"
 #include "fake_notification_service.h"
 #include "osd_companion_process.h"
 #include "platform/osd_message.h"
+#include "platform/single_instance.h"
 #include "private_session_bus.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The companion program itself, started as the window starts it and talked to over its socket.
 class TestOsdCompanion : public QObject
@@ -19,12 +23,15 @@ private slots:
     void startedCompanionHandlesEveryMessageAndRunsOnce();
     void companionThatDiedIsReplaced();
     void notificationsReplaceEachOther();
+    void socketAndLockStayWithTheUser_data();
+    void socketAndLockStayWithTheUser();
 
 private:
     static QByteArray payload(const QString& text);
     bool startOwnCompanion(QProcess& process, const QStringList& arguments = {});
 
     std::unique_ptr<QTemporaryDir> m_runtime;
+    QByteArray m_savedTmpDir;
 };
 
 QByteArray TestOsdCompanion::payload(const QString& text)
@@ -60,6 +67,7 @@ void TestOsdCompanion::init()
     m_runtime = std::make_unique<QTemporaryDir>();
     QVERIFY(m_runtime->isValid());
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime->path()));
+    m_savedTmpDir = qgetenv("TMPDIR");
     QVERIFY2(QFile::exists(builtOsdProgram()), qPrintable(builtOsdProgram()));
 }
 
@@ -68,6 +76,10 @@ void TestOsdCompanion::cleanup()
     stopRunningOsd();
     QTRY_COMPARE(runningOsdProcessId() != 0 && ::kill(pid_t(runningOsdProcessId()), 0) == 0, false);
     m_runtime.reset();
+    if (m_savedTmpDir.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", m_savedTmpDir);
 }
 
 void TestOsdCompanion::startedCompanionHandlesEveryMessageAndRunsOnce()
@@ -142,6 +154,54 @@ void TestOsdCompanion::notificationsReplaceEachOther()
     link.send(payload(QString()));
     QTRY_COMPARE(delivered.count(), 3);
     QCOMPARE(service.notifyCalls().size(), 2);
+}
+
+void TestOsdCompanion::socketAndLockStayWithTheUser_data()
+{
+    QTest::addColumn<bool>("runtimeDirectory");
+    QTest::newRow("in the runtime directory") << true;
+    QTest::newRow("without a runtime directory") << false;
+}
+
+// Another user can neither take the socket's name nor read the texts: the socket and the lock are
+// in a directory of the user's alone, never in the shared temp folder or the working directory.
+void TestOsdCompanion::socketAndLockStayWithTheUser()
+{
+    QFETCH(bool, runtimeDirectory);
+    QTemporaryDir sharedTemp;
+    QTemporaryDir workingDir;
+    QVERIFY(sharedTemp.isValid() && workingDir.isValid());
+    qputenv("TMPDIR", QFile::encodeName(sharedTemp.path()));
+    if (!runtimeDirectory)
+        qunsetenv("XDG_RUNTIME_DIR");
+    const QString expectedDirectory =
+        runtimeDirectory ? m_runtime->path() : sharedTemp.filePath(QStringLiteral("mousecfg-%1").arg(::geteuid()));
+
+    QProcess companion;
+    companion.setWorkingDirectory(workingDir.path());
+    QVERIFY(startOwnCompanion(companion));
+    const QString socket = companionSocketName(QString::fromLatin1(kOsdWindowTitle));
+    QCOMPARE(QFileInfo(socket).path(), expectedDirectory);
+    QVERIFY(QFileInfo(socket).exists());
+    const QString lock = SingleInstanceLock(QString::fromLatin1(kOsdWindowTitle)).location();
+    QCOMPARE(QFileInfo(lock).path(), expectedDirectory);
+    QCOMPARE(runningOsdProcessId(), companion.processId());
+
+    struct stat directory = {};
+    QCOMPARE(::lstat(QFile::encodeName(expectedDirectory).constData(), &directory), 0);
+    QVERIFY(S_ISDIR(directory.st_mode));
+    QCOMPARE(directory.st_uid, ::geteuid());
+    QCOMPARE(directory.st_mode & 0077, mode_t(0));
+    QVERIFY(QDir(workingDir.path()).isEmpty());
+    // Without a runtime directory the toolkit makes one of its own there, private as well.
+    for (const QFileInfo& entry : QDir(sharedTemp.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        struct stat info = {};
+        QCOMPARE(::lstat(QFile::encodeName(entry.filePath()).constData(), &info), 0);
+        QVERIFY2(S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0,
+                 qPrintable(entry.fileName()));
+    }
+    companion.kill();
+    QVERIFY(companion.waitForFinished());
 }
 
 QTEST_MAIN(TestOsdCompanion)

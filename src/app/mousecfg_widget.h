@@ -76,6 +76,10 @@ public:
     void setConnectedMouseCount(int count) override { m_connectedMice = count; }
     QString currentProductName() const override;
     void stopMonitorThread() override { StopBatteryThread(); }
+    void stopMonitorThreadThen(std::function<void()> stopped) override
+    {
+        m_battery.stopMonitorThen(this, std::move(stopped));
+    }
     void startMonitorThread() override { StartBatteryThread(); }
     void reloadConfiguration() override;
     void scheduleWarnClose(int delayMs) override;

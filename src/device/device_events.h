@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // What the hot-plug handler of the device link needs from the main window. The window implements
 // it; tests record the calls.
@@ -18,6 +20,9 @@ public:
     // "Config/CurrentProductName".
     virtual QString currentProductName() const = 0;
     virtual void stopMonitorThread() = 0;
+    // Asks the monitor thread to stop without waiting on the GUI thread for its read to time out;
+    // stopped runs on the GUI thread once it has ended (at once when none runs).
+    virtual void stopMonitorThreadThen(std::function<void()> stopped) = 0;
     virtual void startMonitorThread() = 0;
     // Loads the working configuration from the configuration files and refreshes all pages.
     virtual void reloadConfiguration() = 0;

@@ -39,10 +39,10 @@ void reconnect(DeviceEvents& events, bool openNow)
 {
     const bool miceListed = events.connectedMouseCount() != 0;
     events.refreshMouseList();
-    if (miceListed && openNow)
-        openDevice(events.currentProductName().toLatin1());
-    else
+    if (!miceListed)
         events.scheduleWarnClose(kWarningDelayMs);
+    else if (openNow)
+        openDevice(events.currentProductName().toLatin1());
 }
 
 // Returns whether the interface is new (its flag was clear).
@@ -168,7 +168,7 @@ void InterfaceChangeHandler::onInterfaceChanged(const QString& name, bool arrive
                 handled = handleLastRemoval(entry, m_events);
                 // Either the removal opened the device itself or no mouse is left to open.
                 if (handled || m_events.connectedMouseCount() == 0)
-                    m_reopenTimer.stop();
+                    cancelReopen();
             }
         }
         const bool sideSeen = side->pointerPresent.load() == 1 || side->commandPresent.load() == 1;
@@ -179,17 +179,43 @@ void InterfaceChangeHandler::onInterfaceChanged(const QString& name, bool arrive
         setPendingUploadFlag(1);
     m_events.updateConnectionDisplay();
     // A pausing reopening starts the monitor itself once the device is open again.
-    if (!isReopenPending()) {
-        m_events.stopMonitorThread();
-        m_events.startMonitorThread();
-    }
+    if (!isReopenPending())
+        restartMonitor();
 }
 
+// The monitor's read may take its whole timeout to end; the GUI thread does not wait for it.
 void InterfaceChangeHandler::reopenAfterPause()
 {
-    m_events.stopMonitorThread();
-    closeDevice();
-    m_reopenTimer.start();
+    m_reopenTimer.stop();
+    if (m_closing)
+        return;
+    m_closing = true;
+    const quint64 generation = ++m_generation;
+    m_events.stopMonitorThreadThen([this, generation] {
+        if (generation != m_generation)
+            return;
+        m_closing = false;
+        // Whatever started the monitor meanwhile must not read a handle that is closed.
+        m_events.stopMonitorThread();
+        closeDevice();
+        m_reopenTimer.start();
+    });
+}
+
+void InterfaceChangeHandler::cancelReopen()
+{
+    ++m_generation;
+    m_closing = false;
+    m_reopenTimer.stop();
+}
+
+void InterfaceChangeHandler::restartMonitor()
+{
+    const quint64 generation = m_generation;
+    m_events.stopMonitorThreadThen([this, generation] {
+        if (generation == m_generation && !isReopenPending())
+            m_events.startMonitorThread();
+    });
 }
 
 void InterfaceChangeHandler::finishReopen()

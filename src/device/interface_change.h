@@ -38,8 +38,8 @@ public:
 
     // One interface arrived (arrived) or left.
     void onInterfaceChanged(const QString& name, bool arrived);
-    // The device is closed and waits for its pause to end.
-    bool isReopenPending() const { return m_reopenTimer.isActive(); }
+    // The device is being closed, or is closed and waits for its pause to end.
+    bool isReopenPending() const { return m_closing || m_reopenTimer.isActive(); }
 
 signals:
     // The pause ended: the device is open again and the monitor thread started.
@@ -48,7 +48,14 @@ signals:
 private:
     void reopenAfterPause();
     void finishReopen();
+    void cancelReopen();
+    void restartMonitor();
 
     DeviceEvents& m_events;
     QTimer m_reopenTimer;
+    // The monitor is stopping; the device is closed and the pause starts once it has.
+    bool m_closing = false;
+    // Moves on with every reopening begun or called off, so that what an earlier one left to
+    // the monitor's stopping does nothing.
+    quint64 m_generation = 0;
 };

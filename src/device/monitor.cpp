@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/monitor.h"
 
 #include "device/battery.h"
@@ -6,6 +7,7 @@
 #include "device/hid_backend.h"
 #include "log_categories.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 
@@ -137,10 +139,56 @@ void BatteryMonitor::startMonitor()
 
 void BatteryMonitor::stopMonitor()
 {
+    for (const auto& stopping : m_stopping) {
+        stopping->wait();
+    }
+    m_stopping.clear();
     if (!m_thread) {
         return;
     }
     m_thread->requestStop();
     m_thread->wait();
     m_thread.reset();
+}
+
+void BatteryMonitor::stopMonitorThen(QObject* context, std::function<void()> stopped)
+{
+    if (m_thread) {
+        m_thread->requestStop();
+        m_stopping.push_back(std::move(m_thread));
+    }
+    if (m_stopping.empty()) {
+        stopped();
+        return;
+    }
+    auto remaining = std::make_shared<int>(int(m_stopping.size()));
+    for (const auto& stopping : m_stopping) {
+        TarqGetBatteryThread* thread = stopping.get();
+        // A thread may end before its connection is made: then the check below hands on instead.
+        auto handedOn = std::make_shared<bool>(false);
+        auto finish = [this, thread, stopped, remaining, handedOn] {
+            if (*handedOn) {
+                return;
+            }
+            *handedOn = true;
+            release(thread);
+            if (--*remaining == 0) {
+                stopped();
+            }
+        };
+        QObject::connect(thread, &QThread::finished, context, finish, Qt::QueuedConnection);
+        if (thread->isFinished()) {
+            QMetaObject::invokeMethod(context, finish, Qt::QueuedConnection);
+        }
+    }
+}
+
+void BatteryMonitor::release(const TarqGetBatteryThread* thread)
+{
+    const auto it = std::find_if(m_stopping.begin(), m_stopping.end(),
+                                 [thread](const auto& stopping) { return stopping.get() == thread; });
+    if (it != m_stopping.end()) {
+        (*it)->wait();
+        m_stopping.erase(it);
+    }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QThread>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 // The thread that watches the mouse between uploads: a battery query about every 25 seconds
 // and, between queries, the status reports the mouse sends when its own buttons change the
@@ -66,7 +68,8 @@ public:
 };
 
 // Keeps at most one monitor thread: start replaces a running one, stop waits until the thread
-// has left its loop and releases it.
+// has left its loop and releases it. A thread that was only asked to stop still counts: start
+// and stop wait for it too, so two threads never read at the same time.
 class BatteryMonitor final : public MonitorSwitch
 {
 public:
@@ -80,10 +83,18 @@ public:
 
     void startMonitor() override;
     void stopMonitor() override;
+    // Asks the thread to stop and returns at once, where stopMonitor would wait for its read to
+    // time out; stopped runs on context's thread once the thread has ended, or at once when none
+    // runs. context must not outlive the monitor.
+    void stopMonitorThen(QObject* context, std::function<void()> stopped);
     bool hasThread() const { return m_thread != nullptr; }
 
 private:
+    // Waits for a thread that was asked to stop (it has ended, or is about to) and deletes it.
+    void release(const TarqGetBatteryThread* thread);
+
     Connector m_connector;
     MonitorTimings m_timings;
     std::unique_ptr<TarqGetBatteryThread> m_thread;
+    std::vector<std::unique_ptr<TarqGetBatteryThread>> m_stopping;
 };
