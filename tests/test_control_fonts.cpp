@@ -6,7 +6,6 @@
 #include "controls/progress.h"
 #include "controls/push_button.h"
 #include "controls/text_fit.h"
-#include "controls/theme.h"
 #include "controls/tool_tip_look.h"
 #include "controls/translator.h"
 #include "long_texts.h"
@@ -368,8 +367,6 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
 void TestControlFonts::toolTipsTakeTheSkinsColours()
 {
     ToolTipLook::install();
-    ToolTipLook::install(); // again, as after another accent: still one rule
-    QCOMPARE(qApp->styleSheet().count(QStringLiteral("QToolTip")), 1);
     QWidget window;
     auto* plain = new QLabel(QStringLiteral("plain"), &window);
     plain->setGeometry(0, 0, 100, 20);
@@ -385,15 +382,16 @@ void TestControlFonts::toolTipsTakeTheSkinsColours()
         const QImage tip = visibleToolTip()->grab().toImage();
         const QColor inside = tip.pixelColor(tip.width() - 4, tip.height() / 2);
         QVERIFY2(inside.lightness() < 60, qPrintable(inside.name()));
-        QCOMPARE(tip.pixelColor(0, tip.height() / 2), themeColour());
         int lightPixels = 0;
-        for (int y = 0; y < tip.height(); ++y)
-            for (int x = 1; x < tip.width() - 1; ++x)
+        for (int y = 2; y < tip.height() - 2; ++y)
+            for (int x = 2; x < tip.width() - 2; ++x)
                 lightPixels += tip.pixelColor(x, y).lightness() > 180 ? 1 : 0;
         QVERIFY(lightPixels > 10); // the text
         QToolTip::hideText();
         QTRY_VERIFY(!visibleToolTip());
     }
+    // Nothing else of the application is restyled.
+    QVERIFY(qApp->styleSheet().isEmpty());
 }
 
 void TestControlFonts::aLongTextKeepsOffTheBadge()

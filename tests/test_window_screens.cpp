@@ -26,6 +26,7 @@
 #include "visible_texts.h"
 #include "window_sandbox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -192,6 +193,22 @@ void verifyEveryMessageBox(MousecfgWidget& window, const QString& suffix)
     QVERIFY(shotWithBox(window, box).save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
+// The tip of the slot button that shows the long name: the whole name, in the skin's colours.
+void saveLongNameTipShot(MousecfgWidget& window, const QString& suffix)
+{
+    TarqPushButton* slot = nullptr;
+    for (TarqPushButton* button : window.findChildren<TarqPushButton*>())
+        slot = button->text() == longProfileName() ? button : slot;
+    QVERIFY(slot && slot->shownText().elided);
+    QCOMPARE(toolTipShown(slot), longProfileName());
+    QWidget* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        tip = widget->inherits("QTipLabel") && widget->isVisible() ? widget : tip;
+    QVERIFY(tip);
+    QVERIFY(
+        tip->grab().save(screensDirectory() + QStringLiteral("/tooltip-long-name-") + suffix + QStringLiteral(".png")));
+}
+
 void verifyEveryMenu(MousecfgWidget& window, const QString& suffix)
 {
     for (QMenu* menu : window.findChildren<QMenu*>()) {
@@ -297,6 +314,7 @@ void TestWindowScreens::everyTabInEveryLanguage()
     QVERIFY(shot.save(screensDirectory() + QLatin1Char('/') + name + QStringLiteral(".png")));
     editor->reject();
 
+    saveLongNameTipShot(*window, suffix);
     verifyEveryMenu(*window, suffix);
     verifyEveryMessageBox(*window, suffix);
     saveMouseOffShot(*window, suffix);
