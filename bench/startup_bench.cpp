@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and resident memory of the main window against a bare toolkit window of the same
 // size, and the window's load while it sits idle. Both programs run as separate processes, so
 // their start-up (loading, linking, connecting to the display) is part of the figure.
@@ -102,6 +103,8 @@ public:
         environment.insert(QString::fromLatin1(kStartupProbeVariable), QStringLiteral("1"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("TMPDIR"), m_folders.path());
+        // The instance lock lives there: no copy already running keeps this one out.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folders.path());
         m_process.setProcessEnvironment(environment);
         m_process.setProgram(program.path);
         m_process.setArguments(program.arguments + QStringList{ QStringLiteral("--config-dir"),

@@ -120,6 +120,8 @@ void TestMainWindow::oneCopyPerProduct()
     QTemporaryDir lockDir;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), lockDir.path());
+    // The lock goes to the runtime directory: this test's own, not the session's.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), lockDir.path());
     environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
     auto start = [&environment](QProcess& process, const QString& appDir) {
         process.setProcessEnvironment(environment);
