@@ -211,7 +211,9 @@ void saveLongNameTipShot(MousecfgWidget& window, const QString& suffix)
 
 void verifyEveryMenu(MousecfgWidget& window, const QString& suffix)
 {
-    for (QMenu* menu : window.findChildren<QMenu*>()) {
+    const QList<QMenu*> menus = window.findChildren<QMenu*>();
+    QVERIFY2(menus.size() >= 3, "the language, slot and profile menus at least");
+    for (QMenu* menu : menus) {
         verifyMenuEntriesFit(*menu, QStringLiteral("menu %1 %2").arg(menu->title(), suffix));
         if (QTest::currentTestFailed())
             return;
