@@ -172,8 +172,6 @@ private slots:
 
     void fittingShrinksBeforeItElides_data();
     void fittingShrinksBeforeItElides();
-    void fittingNeverGoesBelowTheReadableSize_data();
-    void fittingNeverGoesBelowTheReadableSize();
     void wrappingBreaksAtSeparatorsAndKeepsEveryCharacter_data();
     void wrappingBreaksAtSeparatorsAndKeepsEveryCharacter();
     void lineFeedsStartNewLines();
@@ -249,34 +247,6 @@ void TestControlFonts::fittingShrinksBeforeItElides()
     }
     // Only the mark itself may be wider than no room at all.
     QVERIFY(advance(shown.font, shown.text) <= room || shown.text.size() <= 1);
-}
-
-void TestControlFonts::fittingNeverGoesBelowTheReadableSize_data()
-{
-    QTest::addColumn<double>("factor");
-    QTest::newRow("1.0") << 1.0;
-    QTest::newRow("1.5") << 1.5;
-    QTest::newRow("2.0") << 2.0;
-}
-
-void TestControlFonts::fittingNeverGoesBelowTheReadableSize()
-{
-    QFETCH(double, factor);
-    setDisplayScaleFactor(factor);
-    const int readable = static_cast<int>(TextFit::SmallestDesignPixels * factor);
-    // 80 % of a small font would be unreadable: the readable size is the floor.
-    const QFont small = pixelFont(qRound(10 * factor));
-    QCOMPARE(TextFit::smallestPixelSize(small), readable);
-    QCOMPARE(TextFit::smallestReadablePixelSize(), readable);
-    QCOMPARE(TextFit::fit(kLongName, small, 10).font.pixelSize(), readable);
-    // A large figure's font may be let further down, to the readable size and no further.
-    const QFont figure = pixelFont(qRound(16 * factor), true);
-    const QString word = QStringLiteral("MOUSE OFF");
-    const FittedText fitted =
-        TextFit::fit(word, figure, advance(pixelFont(readable, true), word), TextFit::smallestReadablePixelSize());
-    QVERIFY(!fitted.elided);
-    QCOMPARE(fitted.font.pixelSize(), readable);
-    QCOMPARE(TextFit::fit(word, figure, 1, TextFit::smallestReadablePixelSize()).font.pixelSize(), readable);
 }
 
 void TestControlFonts::wrappingBreaksAtSeparatorsAndKeepsEveryCharacter_data()
