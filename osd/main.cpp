@@ -5,9 +5,9 @@
 #include "platform/osd_message.h"
 #include "platform/program_identity.h"
 #include "platform/single_instance.h"
+#include "platform/terminal_options.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -27,18 +27,13 @@ const char kUsage[] = "usage: OSD [--notifications]\n"
 struct OsdOptions
 {
     bool notifications = false;
-    bool help = false;
-    bool version = false;
-    QStringList rest; // what is not ours: the toolkit's options, or mistakes
+    TerminalOptions terminal;
 };
 
-OsdOptions takeOsdOptions(QStringList args)
+OsdOptions takeOsdOptions(const QStringList& args)
 {
     OsdOptions options;
-    options.notifications = args.removeAll(QStringLiteral("--notifications")) > 0;
-    options.help = args.removeAll(QStringLiteral("--help")) > 0;
-    options.version = args.removeAll(QStringLiteral("--version")) > 0;
-    options.rest = args;
+    options.terminal = takeTerminalOptions(args, { { QStringLiteral("--notifications"), &options.notifications } });
     return options;
 }
 
@@ -48,29 +43,14 @@ int usageError(const QString& argument)
     return kExitUsage;
 }
 
-// Answers --help, --version and mistakes in our own options from argv itself, before the
-// application object needs a display. Options with one dash are the toolkit's (-platform,
-// -display, ...): they and their values wait for the application object. Returns the exit
-// code, or -1 to go on.
+// Returns the exit code, or -1 to go on and make the application object.
 int answerBeforeApplication(int argc, char* argv[])
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QFile::decodeName(argv[i]);
-    const OsdOptions options = takeOsdOptions(args);
-    for (const QString& arg : options.rest) {
-        if (arg.startsWith(QLatin1String("--")))
-            return usageError(arg);
-    }
-    if (options.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("%s %s\n", kProgramName, MOUSECFG_VERSION);
-        return 0;
-    }
-    return -1;
+    const OsdOptions options = takeOsdOptions(argumentsBeforeApplication(argc, argv));
+    const QString unknown = firstUnknownLongOption(options.terminal.rest);
+    if (!unknown.isEmpty())
+        return usageError(unknown);
+    return answerHelpOrVersion(options.terminal, kProgramName, kUsage, MOUSECFG_VERSION);
 }
 
 } // namespace
@@ -86,8 +66,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(programDesktopId());
     QApplication::setQuitOnLastWindowClosed(false);
     const OsdOptions options = takeOsdOptions(QCoreApplication::arguments().mid(1));
-    if (!options.rest.isEmpty())
-        return usageError(options.rest.first());
+    if (!options.terminal.rest.isEmpty())
+        return usageError(options.terminal.rest.first());
 
     // One companion per user: a second one, started while the first was coming up, leaves.
     SingleInstanceLock instance(QString::fromLatin1(kOsdWindowTitle));

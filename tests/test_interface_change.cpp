@@ -24,11 +24,27 @@ constexpr int kReopenMs = InterfaceChangeHandler::kReopenDelayMs;
 // Generous: the reopening follows its pause at once on any machine, but CI machines stall.
 constexpr int kReopenWaitMs = 20 * kReopenMs;
 
-// The handler driven by the virtual mouse's own plugging, as the window's hot-plug source drives it.
-void followPlugging(VirtualMouse& mouse, InterfaceChangeHandler& handler)
+// Mice connected and the handler driven by the virtual mouse's own plugging, as the window's
+// hot-plug source drives it.
+struct FollowedMouse
 {
-    QObject::connect(&mouse, &VirtualMouse::interfaceChanged, &handler, &InterfaceChangeHandler::onInterfaceChanged);
-}
+    // slowMonitorStops: the monitor ends only when the test releases its stops.
+    explicit FollowedMouse(std::initializer_list<MouseLink> links, bool slowMonitorStops = false)
+        : events(sandbox.productName(), 1)
+        , handler(events)
+        , reopened(&handler, &InterfaceChangeHandler::reopened)
+    {
+        sandbox.connect(links);
+        events.holdMonitorStops(slowMonitorStops);
+        QObject::connect(&sandbox.mouse(), &VirtualMouse::interfaceChanged, &handler,
+                         &InterfaceChangeHandler::onInterfaceChanged);
+    }
+
+    DeviceSandbox sandbox;
+    RecordingDeviceEvents events;
+    InterfaceChangeHandler handler;
+    QSignalSpy reopened;
+};
 
 } // namespace
 
@@ -186,21 +202,16 @@ private slots:
 
     void cableLeavingFallsBackToTheReceiver()
     {
-        DeviceSandbox sandbox;
-        sandbox.connect({ MouseLink::Receiver, MouseLink::Cable });
-        RecordingDeviceEvents events(sandbox.productName(), 1);
-        InterfaceChangeHandler handler(events);
-        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
-        followPlugging(sandbox.mouse(), handler);
-        sandbox.mouse().unplug(MouseLink::Cable);
-        QVERIFY(reopened.wait(kReopenWaitMs));
+        FollowedMouse m({ MouseLink::Receiver, MouseLink::Cable });
+        m.sandbox.mouse().unplug(MouseLink::Cable);
+        QVERIFY(m.reopened.wait(kReopenWaitMs));
 
         QCOMPARE(entry().cable.pointerPresent.load() + entry().cable.commandPresent.load(), 0);
         QVERIFY(!deviceHandles().cable.command.load());
         QVERIFY(commandHandle());
         QCOMPARE(commandHandle(), deviceHandles().receiver.command.load());
-        QVERIFY(!events.contains(QStringLiteral("warning 200")));
-        QCOMPARE(sandbox.mouse().openHandleCount(), 2);
+        QVERIFY(!m.events.contains(QStringLiteral("warning 200")));
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 2);
     }
 
     // A plug-in is a burst of changes, one per collection; more may follow during the pause. The
@@ -208,103 +219,78 @@ private slots:
     // after the last change.
     void changesDuringThePauseOpenOnce()
     {
-        DeviceSandbox sandbox;
-        sandbox.connect({ MouseLink::Receiver });
-        RecordingDeviceEvents events(sandbox.productName(), 1);
-        InterfaceChangeHandler handler(events);
-        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
-        followPlugging(sandbox.mouse(), handler);
-        sandbox.mouse().plug(MouseLink::Cable);
-        QVERIFY(handler.isReopenPending());
-        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        FollowedMouse m({ MouseLink::Receiver });
+        m.sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(m.handler.isReopenPending());
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 0);
 
         QElapsedTimer sinceLastChange;
-        QTimer::singleShot(kReopenMs / 2, &handler, [&] {
-            QVERIFY(handler.isReopenPending());
-            handler.onInterfaceChanged(sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true);
+        QTimer::singleShot(kReopenMs / 2, &m.handler, [&m, &sinceLastChange] {
+            QVERIFY(m.handler.isReopenPending());
+            m.handler.onInterfaceChanged(m.sandbox.mouse().hotplugName(MouseLink::Receiver, 1), true);
             sinceLastChange.start();
-            QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+            QCOMPARE(m.sandbox.mouse().openHandleCount(), 0);
         });
-        QVERIFY(reopened.wait(kReopenWaitMs));
+        QVERIFY(m.reopened.wait(kReopenWaitMs));
         QVERIFY(sinceLastChange.isValid());
         QVERIFY2(sinceLastChange.elapsed() >= kReopenMs - 1, qPrintable(QString::number(sinceLastChange.elapsed())));
-        QCOMPARE(reopened.count(), 1);
-        QVERIFY(!handler.isReopenPending());
+        QCOMPARE(m.reopened.count(), 1);
+        QVERIFY(!m.handler.isReopenPending());
         // Both sides open, with no handle of a second opening left over.
-        QCOMPARE(sandbox.mouse().openHandleCount(), 4);
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 4);
         QVERIFY(deviceHandles().cable.command.load());
         QVERIFY(deviceHandles().receiver.command.load());
         // The monitor starts only once the device is open again; the window's arrival handling,
         // which is for a first mouse, is not asked for.
-        QCOMPARE(events.calls().count(QStringLiteral("startMonitor")), 1);
-        QVERIFY(!events.contains(QStringLiteral("warnClose 200")));
-        QCOMPARE(events.calls().mid(events.calls().size() - 2), kReopeningCalls);
+        QCOMPARE(m.events.calls().count(QStringLiteral("startMonitor")), 1);
+        QVERIFY(!m.events.contains(QStringLiteral("warnClose 200")));
+        QCOMPARE(m.events.calls().mid(m.events.calls().size() - 2), kReopeningCalls);
     }
 
     // The monitor's read ends only with its timeout: the device is closed once the thread has
     // ended, changes meanwhile add nothing, and the pause starts from the close.
     void slowMonitorStopIsNotWaitedFor()
     {
-        DeviceSandbox sandbox;
-        sandbox.connect({ MouseLink::Receiver });
-        RecordingDeviceEvents events(sandbox.productName(), 1);
-        events.holdMonitorStops(true);
-        InterfaceChangeHandler handler(events);
-        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
-        followPlugging(sandbox.mouse(), handler);
-        sandbox.mouse().plug(MouseLink::Cable);
-        QVERIFY(handler.isReopenPending());
+        FollowedMouse m({ MouseLink::Receiver }, true);
+        m.sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(m.handler.isReopenPending());
         // Still open while the monitor may read; asked to stop once.
         QVERIFY(commandHandle());
-        QCOMPARE(events.calls().count(QStringLiteral("stopMonitor")), 1);
-        QVERIFY(!events.contains(QStringLiteral("startMonitor")));
+        QCOMPARE(m.events.calls().count(QStringLiteral("stopMonitor")), 1);
+        QVERIFY(!m.events.contains(QStringLiteral("startMonitor")));
 
-        events.holdMonitorStops(false);
-        events.releaseMonitorStops();
+        m.events.holdMonitorStops(false);
+        m.events.releaseMonitorStops();
         QVERIFY(!commandHandle());
-        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
-        QVERIFY(reopened.wait(kReopenWaitMs));
-        QCOMPARE(sandbox.mouse().openHandleCount(), 4);
-        QCOMPARE(events.calls().count(QStringLiteral("startMonitor")), 1);
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 0);
+        QVERIFY(m.reopened.wait(kReopenWaitMs));
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 4);
+        QCOMPARE(m.events.calls().count(QStringLiteral("startMonitor")), 1);
     }
 
-    void mouseLeavingWhileTheMonitorStopsIsNotOpened()
+    void mouseLeavingBeforeTheReopeningIsNotOpened_data()
     {
-        DeviceSandbox sandbox;
-        sandbox.connect({ MouseLink::Receiver });
-        RecordingDeviceEvents events(sandbox.productName(), 1);
-        events.holdMonitorStops(true);
-        InterfaceChangeHandler handler(events);
-        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
-        followPlugging(sandbox.mouse(), handler);
-        sandbox.mouse().plug(MouseLink::Cable);
-        sandbox.mouse().unplug(MouseLink::Cable);
-        sandbox.mouse().unplug(MouseLink::Receiver);
-        QVERIFY(!handler.isReopenPending());
-        events.holdMonitorStops(false);
-        events.releaseMonitorStops();
-        QVERIFY(!handler.isReopenPending());
-        QVERIFY(!reopened.wait(2 * kReopenMs));
-        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        QTest::addColumn<bool>("slowMonitorStop");
+        QTest::newRow("during the pause") << false;
+        QTest::newRow("while the monitor stops") << true;
     }
 
-    void mouseLeavingDuringThePauseIsNotOpened()
+    void mouseLeavingBeforeTheReopeningIsNotOpened()
     {
-        DeviceSandbox sandbox;
-        sandbox.connect({ MouseLink::Receiver });
-        RecordingDeviceEvents events(sandbox.productName(), 1);
-        InterfaceChangeHandler handler(events);
-        QSignalSpy reopened(&handler, &InterfaceChangeHandler::reopened);
-        followPlugging(sandbox.mouse(), handler);
-        sandbox.mouse().plug(MouseLink::Cable);
-        QVERIFY(handler.isReopenPending());
-        sandbox.mouse().unplug(MouseLink::Cable);
-        sandbox.mouse().unplug(MouseLink::Receiver);
+        QFETCH(bool, slowMonitorStop);
+        FollowedMouse m({ MouseLink::Receiver }, slowMonitorStop);
+        m.sandbox.mouse().plug(MouseLink::Cable);
+        QVERIFY(m.handler.isReopenPending());
+        m.sandbox.mouse().unplug(MouseLink::Cable);
+        m.sandbox.mouse().unplug(MouseLink::Receiver);
+        QVERIFY(!m.handler.isReopenPending());
+        QVERIFY(m.events.contains(QStringLiteral("warning 200")));
+        m.events.holdMonitorStops(false);
+        m.events.releaseMonitorStops();
 
-        QVERIFY(!handler.isReopenPending());
-        QVERIFY(events.contains(QStringLiteral("warning 200")));
-        QVERIFY(!reopened.wait(2 * kReopenMs));
-        QCOMPARE(sandbox.mouse().openHandleCount(), 0);
+        QVERIFY(!m.handler.isReopenPending());
+        QVERIFY(!m.reopened.wait(2 * kReopenMs));
+        QCOMPARE(m.sandbox.mouse().openHandleCount(), 0);
         QVERIFY(!commandHandle());
     }
 };

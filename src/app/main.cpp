@@ -5,13 +5,13 @@
 #include "platform/hotplug.h"
 #include "platform/program_identity.h"
 #include "platform/single_instance.h"
+#include "platform/terminal_options.h"
 #include "session/startup.h"
 #include "storage/paths.h"
 #include "storage/product_description.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <cstdio>
 #include <memory>
 
@@ -31,9 +31,7 @@ struct WindowOptions
 {
     DirectoryOptions directories;
     bool simulate = false;
-    bool help = false;
-    bool version = false;
-    QStringList rest; // what is not ours: the toolkit's options, or mistakes
+    TerminalOptions terminal;
 };
 
 // False with *error set when an option of ours lacks its value.
@@ -41,10 +39,7 @@ bool takeWindowOptions(QStringList args, WindowOptions& options, QString* error)
 {
     if (!takeDirectoryOptions(args, options.directories, error))
         return false;
-    options.simulate = args.removeAll(QStringLiteral("--simulate")) > 0;
-    options.help = args.removeAll(QStringLiteral("--help")) > 0;
-    options.version = args.removeAll(QStringLiteral("--version")) > 0;
-    options.rest = args;
+    options.terminal = takeTerminalOptions(args, { { QStringLiteral("--simulate"), &options.simulate } });
     return true;
 }
 
@@ -54,32 +49,17 @@ int usageError(const QString& error)
     return kExitUsage;
 }
 
-// Answers --help, --version and mistakes in our own options from argv itself, before the
-// application object needs a display. Options with one dash are the toolkit's (-platform,
-// -display, ...): they and their values wait for the application object. Returns the exit
-// code, or -1 to go on.
+// Returns the exit code, or -1 to go on and make the application object.
 int answerBeforeApplication(int argc, char* argv[])
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QFile::decodeName(argv[i]);
     WindowOptions options;
     QString error;
-    if (!takeWindowOptions(args, options, &error))
+    if (!takeWindowOptions(argumentsBeforeApplication(argc, argv), options, &error))
         return usageError(error);
-    for (const QString& arg : qAsConst(options.rest)) {
-        if (arg.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("unknown argument %1").arg(arg));
-    }
-    if (options.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("mousecfg %s\n", MOUSECFG_VERSION);
-        return 0;
-    }
-    return -1;
+    const QString unknown = firstUnknownLongOption(options.terminal.rest);
+    if (!unknown.isEmpty())
+        return usageError(QStringLiteral("unknown argument %1").arg(unknown));
+    return answerHelpOrVersion(options.terminal, "mousecfg", kUsage, MOUSECFG_VERSION);
 }
 
 } // namespace
@@ -107,8 +87,8 @@ int main(int argc, char* argv[])
     QString error;
     if (!takeWindowOptions(QCoreApplication::arguments().mid(1), options, &error))
         return usageError(error);
-    if (!options.rest.isEmpty())
-        return usageError(QStringLiteral("unknown argument %1").arg(options.rest.first()));
+    if (!options.terminal.rest.isEmpty())
+        return usageError(QStringLiteral("unknown argument %1").arg(options.terminal.rest.first()));
 
     // The lock comes before any file is written, so a second copy changes nothing under the first.
     initAppDirectory(options.directories);
