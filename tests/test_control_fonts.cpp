@@ -303,7 +303,8 @@ void TestControlFonts::elidedControlsShowTheWholeTextAsTip()
     auto* label = new TarqLabel(kLongName, &window);
     label->setGeometry(0, 90, 86, 24);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window)); // the fields take the focus
 
     button->setText(kLongName);
     QVERIFY(button->shownText().elided);
