@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_state.h"
 #include "device/discovery.h"
 #include "device/monitor.h"
@@ -115,6 +116,7 @@ private slots:
     void noHandleEndsTheThreadWithoutTheStopLine();
     void stopReturnsWithinOnePass();
     void startReplacesTheRunningThread();
+    void stopWithoutWaitingHandsOnOnceTheThreadEnded();
 };
 
 void TestMonitor::initTestCase()
@@ -287,6 +289,36 @@ void TestMonitor::startReplacesTheRunningThread()
     monitor.stopMonitor();
     QCOMPARE(logCount(kStopLine), 2);
     QCOMPARE(logCount(kStartLine), 2);
+}
+
+// The GUI thread does not wait for the thread's read; what follows the stop runs once the thread
+// has left its loop, and a start in between still waits for it.
+void TestMonitor::stopWithoutWaitingHandsOnOnceTheThreadEnded()
+{
+    UploadSandbox sandbox;
+    QObject context;
+    BatteryMonitor monitor({}, quickTimings());
+    int stoppedCalls = 0;
+    monitor.stopMonitorThen(&context, [&stoppedCalls] { ++stoppedCalls; });
+    QCOMPARE(stoppedCalls, 1); // no thread: at once
+
+    monitor.startMonitor();
+    QVERIFY(waitForQueries(sandbox, 1));
+    monitor.stopMonitorThen(&context, [&stoppedCalls] { ++stoppedCalls; });
+    QVERIFY(!monitor.hasThread());
+    QCOMPARE(stoppedCalls, 1);
+    QTRY_COMPARE(stoppedCalls, 2);
+    QCOMPARE(logCount(kStopLine), 1);
+
+    monitor.startMonitor();
+    QVERIFY(waitForQueries(sandbox, 2));
+    monitor.stopMonitorThen(&context, [&stoppedCalls] { ++stoppedCalls; });
+    monitor.startMonitor();
+    QCOMPARE(logCount(kStopLine), 2); // the stopping thread left its loop before the next began
+    QTRY_COMPARE(stoppedCalls, 3);
+    QVERIFY(monitor.hasThread());
+    monitor.stopMonitor();
+    QCOMPARE(logCount(kStartLine), 3);
 }
 
 QTEST_GUILESS_MAIN(TestMonitor)
