@@ -109,9 +109,9 @@ int main(int argc, char* argv[])
     }
     if (!notice.isEmpty())
         err() << "mousecfg-cli: " << notice << '\n';
-    const QString repaired = checkConfigurationFile();
+    const StartupNote repaired = checkConfigurationFile();
     if (!repaired.isEmpty())
-        err() << "mousecfg-cli: " << repaired << '\n';
+        err() << "mousecfg-cli: " << repaired.text() << '\n';
 
     DeviceSession session(options);
     if (const int started = session.start(&error)) {

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/function_catalogue.h"
 #include "device/battery.h"
 #include "device/commands.h"
 #include "device/device_state.h"
 #include "device/upload.h"
 #include "random_config.h"
+#include "scoped_language.h"
 #include "session/configuration_files.h"
 #include "session/record_gate.h"
 #include "session/sending.h"
@@ -337,7 +339,7 @@ void TestSession::damagedConfigIniIsSetAsideAndDefaultsTakeOver()
     // holds is kept, the rest filled in; a free default name never repeats one a slot shows.
     const QByteArray broken = "[Config]\nProfile1=Game\nProfile2=Profile 3\nDiff=1\n";
     QVERIFY(writeBytes(configIniPath(), broken));
-    const QString message = checkConfigurationFile();
+    const QString message = checkConfigurationFile().text();
     QVERIFY2(message.contains(configIniPath()), qPrintable(message));
     QVERIFY(!QFileInfo::exists(damagedConfigIniPath()));
     QCOMPARE(pendingUploadFlag(), 1);
@@ -354,8 +356,13 @@ void TestSession::damagedConfigIniIsSetAsideAndDefaultsTakeOver()
     // Only a file that cannot be read at all is replaced whole, and kept beside.
     QVERIFY(QFile::remove(configIniPath()));
     QVERIFY(QDir().mkpath(configIniPath()));
-    QVERIFY(checkConfigurationFile().contains(damagedConfigIniPath()));
+    const StartupNote setAside = checkConfigurationFile();
+    QVERIFY(setAside.text().contains(damagedConfigIniPath()));
     QVERIFY(QFileInfo(damagedConfigIniPath()).isDir());
+    // Made before the window's language is installed, the note reads in it once it is.
+    const ScopedLanguage german(QStringLiteral("de"));
+    QVERIFY(german.isLoaded());
+    QVERIFY2(setAside.text().startsWith(QStringLiteral("Die Konfigurationsdatei")), qPrintable(setAside.text()));
     QCOMPARE(currentProductName(), QStringLiteral("Tarq M1"));
 }
 

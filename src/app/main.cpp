@@ -113,9 +113,9 @@ int main(int argc, char* argv[])
     }
     if (!notice.isEmpty())
         std::fprintf(stderr, "mousecfg: %s\n", qPrintable(notice));
-    const QString damaged = checkConfigurationFile();
+    const StartupNote damaged = checkConfigurationFile();
     if (!damaged.isEmpty())
-        std::fprintf(stderr, "mousecfg: %s\n", qPrintable(damaged));
+        std::fprintf(stderr, "mousecfg: %s\n", qPrintable(damaged.text()));
 
     std::unique_ptr<Simulation> simulation;
     std::unique_ptr<HotplugSource> hotplug;
@@ -126,7 +126,8 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         MousecfgWidget window(std::move(hotplug));
-        window.noteForUser(damaged);
+        // Read again now that the window has installed its language.
+        window.noteForUser(damaged.text());
         QObject::connect(&window, &MousecfgWidget::exitRequested, &app, &QCoreApplication::exit);
         if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [&sinceStart] {

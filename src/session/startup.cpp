@@ -64,24 +64,34 @@ bool seedMissingSlotProfiles(const ConfigRecord& names, QStringList& messages)
 
 } // namespace
 
-QString checkConfigurationFile()
+QString StartupNote::text() const
+{
+    if (!source)
+        return QString();
+    QString text = translated(source);
+    for (const QString& argument : arguments)
+        text = text.arg(argument);
+    return text;
+}
+
+StartupNote checkConfigurationFile()
 {
     const QString path = configIniPath();
     if (configIniIsUnreadable()) {
         if (replaceDamagedConfigIni() != StorageResult::Ok)
-            return translated(kDamagedConfigUnmovedMessage).arg(path);
+            return { kDamagedConfigUnmovedMessage, { path } };
         qCDebug(lcSession) << "unreadable configuration replaced:" << path;
-        return translated(kDamagedConfigMessage).arg(path, damagedConfigIniPath());
+        return { kDamagedConfigMessage, { path, damagedConfigIniPath() } };
     }
     if (!configIniIsDamaged())
-        return QString();
+        return {};
     QStringList filled;
     if (completeConfigIni(&filled) != StorageResult::Ok)
-        return translated(kUncompletedConfigMessage).arg(path);
+        return { kUncompletedConfigMessage, { path } };
     qCDebug(lcSession) << "damaged configuration completed:" << path << filled;
     if (filled.isEmpty())
-        return translated(kCleanedConfigMessage).arg(path);
-    return translated(kCompletedConfigMessage).arg(path, filled.join(QStringLiteral(", ")));
+        return { kCleanedConfigMessage, { path } };
+    return { kCompletedConfigMessage, { path, filled.join(QStringLiteral(", ")) } };
 }
 
 QStringList loadStartupConfiguration(ConfigurationPair& configuration)

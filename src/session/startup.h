@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "storage/profile_record.h"
@@ -15,10 +16,21 @@ struct ConfigurationPair
     ConfigRecord lastUploaded;
 };
 
+// A message made before the window's language is installed: it is translated when it is read.
+struct StartupNote
+{
+    const char* source = nullptr; // the untranslated text with %1.. placeholders; null for none
+    QStringList arguments;
+
+    bool isEmpty() const { return source == nullptr; }
+    // In the language installed now.
+    QString text() const;
+};
+
 // Runs right after the directories are set and before anything reads Config.ini: a damaged one
 // (no product name, a slot without a name) is kept as Config.ini.damaged and replaced by the
-// shipped defaults. Returns the message for the user, empty when the file was sound.
-QString checkConfigurationFile();
+// shipped defaults. Returns the note for the user, empty when the file was sound.
+StartupNote checkConfigurationFile();
 
 // Loads the stored configuration into the last-uploaded record, copied into the working one, and
 // writes the default profile file afresh; first run makes the product folder and its profile
