@@ -1,11 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
-    # The tray test docks the program's icon in a tray of its own, since Xvfb runs no panel.
-    add_executable(tray_host tray_host.cpp)
-    target_link_libraries(tray_host PRIVATE mousecfg_settings PkgConfig::X11)
-    mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp LIBS PkgConfig::X11 LABEL x11)
+    # The program on an X desktop of the test's own: Xvfb, openbox and trayer.
+    mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp private_x_session.cpp private_x_session.h x11_keys.h
+        LIBS PkgConfig::X11 LABEL x11)
     target_include_directories(TestTray PRIVATE ${CMAKE_SOURCE_DIR}/src)
-    add_dependencies(TestTray mousecfg tray_host)
+    add_dependencies(TestTray mousecfg)
 endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # The desktop's notification service, played by a fake on a session bus of the test's own.

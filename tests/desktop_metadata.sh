@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metainfo pass the validators that software centres and
 # distributions run, and describe this build. Usage: desktop_metadata.sh SOURCE_DIR VERSION
 set -euo pipefail
@@ -16,6 +17,8 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metain
 
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the icon $app_id"
 grep -qx "Exec=mousecfg" "$desktop" || fail "the desktop entry does not start the mousecfg command"
+# GNOME lists a program under its notification settings only when the entry says it notifies.
+grep -qx "X-GNOME-UsesNotifications=true" "$desktop" || fail "the desktop entry does not say the program notifies"
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $app_id.desktop"
 grep -qE "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||

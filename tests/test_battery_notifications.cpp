@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/battery_notifier.h"
 #include "app/mousecfg_widget.h"
 #include "fake_notification_service.h"
@@ -24,9 +25,14 @@ private slots:
     void notifyCarriesTheTextAndReplacesTheLast();
     void showWhileWaitingSendsOnlyTheLatest();
     void withoutServiceNothingIsShown();
+    void closeWithdrawsTheNotification();
     void notifierWarnsOncePerCrossing();
+    void notifierWithdrawsWhatIsNoLongerTrue_data();
+    void notifierWithdrawsWhatIsNoLongerTrue();
     void notifierUsesTheConfiguredThresholds();
     void windowWarnsWhenTheMouseRunsLow();
+    void windowWithdrawsTheWarning_data();
+    void windowWithdrawsTheWarning();
 
 private:
     std::unique_ptr<PrivateSessionBus> m_bus;
@@ -138,6 +144,40 @@ void TestBatteryNotifications::withoutServiceNothingIsShown()
     QCOMPARE(service.notifyCalls().at(0).replacesId, 0u);
 }
 
+void TestBatteryNotifications::closeWithdrawsTheNotification()
+{
+    FakeNotificationService service(m_bus->address());
+    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    {
+        DesktopNotifications notifications(kAppName);
+        QSignalSpy shown(&notifications, &DesktopNotifications::shown);
+        notifications.close(); // nothing shown: nothing to withdraw
+        notifications.show(QStringLiteral("first"), QString());
+        QVERIFY(shown.wait());
+        const quint32 first = notifications.lastId();
+        notifications.close();
+        QCOMPARE(notifications.lastId(), 0u);
+        QTRY_COMPARE(service.closedIds(), QList<quint32>{ first });
+
+        // A close while the service has not given the id yet withdraws it once the id comes.
+        service.setHoldReplies(true);
+        notifications.show(QStringLiteral("second"), QString());
+        QTRY_COMPARE(service.heldReplyCount(), 1);
+        notifications.close();
+        service.setHoldReplies(false);
+        service.releaseReplies();
+        QTRY_COMPARE(service.closedIds().size(), 2);
+        QCOMPARE(service.closedIds().at(1), service.notifyCalls().at(1).answeredId);
+        QCOMPARE(service.notifyCalls().at(1).replacesId, 0u);
+
+        notifications.show(QStringLiteral("third"), QString());
+        QVERIFY(shown.wait());
+    }
+    // Going, the object takes its notification with it.
+    QTRY_COMPARE(service.closedIds().size(), 3);
+    QCOMPARE(service.closedIds().at(2), service.notifyCalls().at(2).answeredId);
+}
+
 void TestBatteryNotifications::notifierWarnsOncePerCrossing()
 {
     StorageSandbox sandbox;
@@ -164,13 +204,59 @@ void TestBatteryNotifications::notifierWarnsOncePerCrossing()
     QCOMPARE(urgencyOf(calls.at(1)), 2);
     QCOMPARE(calls.at(1).replacesId, calls.at(0).answeredId);
 
+    // Charging withdraws it; after a recovery the next crossing is a notification of its own.
     notifier.updateBattery(3, true, false);
     notifier.updateBattery(3, false, true);
     notifier.updateBattery(26, false, false);
     notifier.updateBattery(14, false, false);
     QTRY_COMPARE(calls.size(), 3);
     QVERIFY2(calls.at(2).body.contains(QStringLiteral("15 %")), qPrintable(calls.at(2).body));
-    QCOMPARE(calls.at(2).replacesId, calls.at(0).answeredId);
+    QCOMPARE(service.closedIds(), QList<quint32>{ calls.at(0).answeredId });
+    QCOMPARE(calls.at(2).replacesId, 0u);
+}
+
+void TestBatteryNotifications::notifierWithdrawsWhatIsNoLongerTrue_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("withdrawn");
+    QTest::newRow("charging starts") << QStringLiteral("charging") << true;
+    QTest::newRow("a reading with the cable in") << QStringLiteral("cable reading") << true;
+    QTest::newRow("the cable is plugged") << QStringLiteral("cable plugged") << true;
+    QTest::newRow("the level is above the threshold") << QStringLiteral("16 %") << true;
+    QTest::newRow("the level is at the threshold") << QStringLiteral("15 %") << false;
+    QTest::newRow("the level is still below it") << QStringLiteral("13 %") << false;
+}
+
+void TestBatteryNotifications::notifierWithdrawsWhatIsNoLongerTrue()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, withdrawn);
+    StorageSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    FakeNotificationService service(m_bus->address());
+    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
+    BatteryNotifier notifier;
+    notifier.updateBattery(14, false, false);
+    QTRY_COMPARE(calls.size(), 1);
+
+    if (change == QLatin1String("charging"))
+        notifier.updateBattery(14, true, false);
+    else if (change == QLatin1String("cable reading"))
+        notifier.updateBattery(14, false, true);
+    else if (change == QLatin1String("cable plugged"))
+        notifier.cableConnected();
+    else
+        notifier.updateBattery(change.section(QLatin1Char(' '), 0, 0).toInt(), false, false);
+    if (withdrawn) {
+        QTRY_COMPARE(service.closedIds(), QList<quint32>{ calls.at(0).answeredId });
+        return;
+    }
+    // The 5 % warning, sent after whatever the change sent, has arrived: no close came before it.
+    notifier.updateBattery(4, false, false);
+    QTRY_COMPARE(calls.size(), 2);
+    QVERIFY(service.closedIds().isEmpty());
+    QCOMPARE(calls.at(1).replacesId, calls.at(0).answeredId);
 }
 
 void TestBatteryNotifications::notifierUsesTheConfiguredThresholds()
@@ -218,6 +304,49 @@ void TestBatteryNotifications::windowWarnsWhenTheMouseRunsLow()
     QVERIFY2(calls.at(1).body.contains(QStringLiteral("5 %")), qPrintable(calls.at(1).body));
     QCOMPARE(calls.at(1).replacesId, calls.at(0).answeredId);
     window.reset();
+}
+
+void TestBatteryNotifications::windowWithdrawsTheWarning_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("charging starts") << QStringLiteral("charging");
+    QTest::newRow("the cable is plugged") << QStringLiteral("cable");
+    QTest::newRow("the level recovers") << QStringLiteral("recovers");
+    QTest::newRow("the program quits") << QStringLiteral("quit");
+}
+
+void TestBatteryNotifications::windowWithdrawsTheWarning()
+{
+    QFETCH(QString, change);
+    WindowSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    FakeNotificationService service(m_bus->address());
+    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
+    sandbox.mouse().plug(MouseLink::Receiver);
+    sandbox.mouse().setBatteryMillivolts(3140); // about 14 %
+    auto window = sandbox.makeWindow();
+    QTRY_COMPARE(calls.size(), 1);
+    QVERIFY(service.closedIds().isEmpty());
+
+    // The battery thread queries at start: restarting it reads the battery now.
+    const auto readBattery = [&] {
+        window->StopBatteryThread();
+        window->StartBatteryThread();
+    };
+    if (change == QLatin1String("charging")) {
+        sandbox.mouse().setCharging(true);
+        readBattery();
+    } else if (change == QLatin1String("cable")) {
+        sandbox.mouse().plug(MouseLink::Cable);
+    } else if (change == QLatin1String("recovers")) {
+        sandbox.mouse().setBatteryMillivolts(3300);
+        readBattery();
+    } else {
+        window.reset();
+    }
+    QTRY_COMPARE(service.closedIds(), QList<quint32>{ calls.at(0).answeredId });
+    QCOMPARE(calls.size(), 1);
 }
 
 QTEST_MAIN(TestBatteryNotifications)

@@ -1,62 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup_probe.h"
+#include "app/window_layout.h"
+#include "private_x_session.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// clang-format off
+// Xlib's macros (None, Status, KeyPress) must come after every Qt header.
+#include "x11_keys.h"
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+// clang-format on
+
+// The real program on an X desktop of the test's own (Xvfb, openbox, with or without trayer):
+// whatever puts the window away, the user gets it back, and quitting is quick.
 
 namespace {
 
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kReactionTimeoutMs = 10000;
-constexpr unsigned int kRightButton = 3;
-constexpr int kTrayHostFoundATray = 2; // tray_host's exit code when the display has a tray already
+// What the user waits for after Quit; the program takes about a tenth of it.
+constexpr qint64 kQuitBoundMs = 500;
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 3;
+constexpr long kNormalState = 1; // WM_STATE values of ICCCM
+constexpr long kIconicState = 3;
 
-// A child whose standard output is read line by line as it arrives.
-class ReportingProcess final
-{
-public:
-    QProcess process;
-
-    bool hasLine(const QString& line) { return lines().contains(line); }
-
-    // The first line starting with prefix, without it; empty when there is none yet.
-    QString lineAfter(const QString& prefix)
-    {
-        for (const QString& line : lines()) {
-            if (line.startsWith(prefix))
-                return line.mid(prefix.size());
-        }
-        return {};
-    }
-
-    bool hasStopped() const { return process.state() == QProcess::NotRunning; }
-
-    QByteArray errors() { return process.readAllStandardError(); }
-
-    ~ReportingProcess()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-
-private:
-    const QStringList& lines()
-    {
-        while (process.canReadLine())
-            m_lines << QString::fromUtf8(process.readLine()).trimmed();
-        return m_lines;
-    }
-
-    QStringList m_lines;
-};
-
-// Windows come and go under our feet (the program ends, a menu closes): no X error may end the test.
+// Windows come and go under our feet (a menu closes, the program ends): no X error may end the test.
 int ignoreXErrors(Display*, XErrorEvent*)
 {
     return 0;
@@ -80,7 +52,7 @@ QVector<unsigned long> cardinals(Display* display, Window window, const char* pr
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     QVector<unsigned long> values;
-    if (XGetWindowProperty(display, window, XInternAtom(display, property, False), 0, 32, False, type, &actualType,
+    if (XGetWindowProperty(display, window, XInternAtom(display, property, False), 0, 64, False, type, &actualType,
                            &format, &count, &remaining, &data) == Success &&
         data) {
         if (format == 32) {
@@ -104,37 +76,111 @@ bool isViewable(Display* display, Window window)
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-bool isPopupMenu(Display* display, Window window)
+// The windows the window manager manages: what a task bar lists.
+QVector<unsigned long> managedWindows(Display* display)
 {
-    const QVector<unsigned long> types = cardinals(display, window, "_NET_WM_WINDOW_TYPE", XA_ATOM);
-    return types.contains(XInternAtom(display, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False)) ||
-           types.contains(XInternAtom(display, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", False));
+    return cardinals(display, XDefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW);
 }
 
-Window parentOf(Display* display, Window window)
+// The program's main window among the managed ones: the only one of its size (at scale 1.0).
+Window mainWindowOf(Display* display, qint64 pid)
 {
+    for (const unsigned long window : managedWindows(display)) {
+        XWindowAttributes attributes{};
+        if (windowPid(display, window) == pid && XGetWindowAttributes(display, window, &attributes) &&
+            attributes.width == WindowLayout::kWidth && attributes.height == WindowLayout::kHeight)
+            return window;
+    }
+    return 0;
+}
+
+long wmState(Display* display, Window window)
+{
+    const QVector<unsigned long> state =
+        cardinals(display, window, "WM_STATE", XInternAtom(display, "WM_STATE", False));
+    return state.isEmpty() ? 0 : static_cast<long>(state.first());
+}
+
+bool shownNormally(Display* display, Window window)
+{
+    const QVector<unsigned long> states = cardinals(display, window, "_NET_WM_STATE", XA_ATOM);
+    return wmState(display, window) == kNormalState && isViewable(display, window) &&
+           !states.contains(XInternAtom(display, "_NET_WM_STATE_HIDDEN", False));
+}
+
+// Minimised: iconic, and still managed, so the task bar offers it.
+bool minimised(Display* display, Window window)
+{
+    return wmState(display, window) == kIconicState && !isViewable(display, window) &&
+           managedWindows(display).contains(window);
+}
+
+bool hidden(Display* display, Window window)
+{
+    return !isViewable(display, window) && wmState(display, window) != kIconicState;
+}
+
+// The first viewable window of pid inside the windows of the tray's process: the docked icon.
+Window iconIn(Display* display, Window window, qint64 trayPid, qint64 pid, bool insideTray)
+{
+    insideTray = insideTray || windowPid(display, window) == trayPid;
+    if (insideTray && windowPid(display, window) == pid && isViewable(display, window))
+        return window;
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     if (!XQueryTree(display, window, &root, &parent, &children, &count))
         return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < count && !found; ++i)
+        found = iconIn(display, children[i], trayPid, pid, insideTray);
     if (children)
         XFree(children);
-    return parent;
+    return found;
 }
 
-QPoint centreOnScreen(Display* display, Window window)
+QPoint onScreen(Display* display, Window window, const QPoint& local)
 {
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes))
-        return {};
     int x = 0;
     int y = 0;
     Window child = 0;
-    XTranslateCoordinates(display, window, XDefaultRootWindow(display), attributes.width / 2, attributes.height / 2, &x,
-                          &y, &child);
+    XTranslateCoordinates(display, window, XDefaultRootWindow(display), local.x(), local.y(), &x, &y, &child);
     return { x, y };
+}
+
+QPoint centreOf(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    return onScreen(display, window, { attributes.width / 2, attributes.height / 2 });
+}
+
+// The server takes the test extension's motion before the button that follows it. (Waiting for
+// the pointer to move, --sync, would wait out a timeout when it is there already.)
+bool clickAt(const QPoint& at, int button)
+{
+    return xdotool({ QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                     QStringLiteral("click"), QString::number(button) });
+}
+
+// Raises the window over the demo panel and gives it the focus, as a task bar entry does.
+bool activate(Window window)
+{
+    return xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window) });
+}
+
+// Clicks one of the window's controls, given by its design rectangle.
+bool clickControl(Display* display, Window window, const QRect& design)
+{
+    return activate(window) && clickAt(onScreen(display, window, design.center()), kLeftButton);
+}
+
+bool isPopupMenu(Display* display, Window window)
+{
+    const QVector<unsigned long> types = cardinals(display, window, "_NET_WM_WINDOW_TYPE", XA_ATOM);
+    return types.contains(XInternAtom(display, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False)) ||
+           types.contains(XInternAtom(display, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", False));
 }
 
 // Watches the root window for newly mapped top-level windows and keeps the popup menus among them.
@@ -147,6 +193,8 @@ public:
         XSelectInput(m_display, XDefaultRootWindow(m_display), SubstructureNotifyMask);
         XSync(m_display, False);
     }
+
+    ~MenuWatch() { XSelectInput(m_display, XDefaultRootWindow(m_display), NoEventMask); }
 
     bool menuOf(qint64 pid)
     {
@@ -165,20 +213,88 @@ private:
     bool m_menuSeen = false;
 };
 
-void click(Display* display, const QPoint& at, unsigned int button)
+// The program on the virtual mouse, its output read line by line as it arrives.
+class Program final
 {
-    XTestFakeMotionEvent(display, XDefaultScreen(display), at.x(), at.y(), CurrentTime);
-    XTestFakeButtonEvent(display, button, True, CurrentTime);
-    XTestFakeButtonEvent(display, button, False, CurrentTime);
-    XFlush(display);
+public:
+    explicit Program(const QTemporaryDir& dir)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("tmp"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        // Without a session bus the toolkit docks its icon through XEmbed. An address that leads
+        // nowhere, rather than none, also keeps libdbus from autolaunching a bus we would not own.
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus")));
+        environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
+        // The controls are clicked where the layout puts them at 1.0.
+        environment.insert(QStringLiteral("MOUSECFG_SCALE_FACTOR"), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.start(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg"),
+            { QStringLiteral("--simulate"), QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("Configs")) });
+    }
+
+    ~Program()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    qint64 pid() const { return process.processId(); }
+    bool hasStopped() const { return process.state() == QProcess::NotRunning; }
+    QByteArray errors() { return process.readAllStandardError(); }
+
+    bool hasPainted()
+    {
+        while (process.canReadLine())
+            if (QString::fromUtf8(process.readLine()).startsWith(QLatin1String(kFirstPaintLine)))
+                m_painted = true;
+        return m_painted;
+    }
+
+    QProcess process;
+
+private:
+    bool m_painted = false;
+};
+
+// The shown main window of a program that has painted, or 0. The demo panel follows the first
+// paint and moves the window beside it: only once the panel is there does the window stay put.
+Window waitForMainWindow(Display* display, Program& program)
+{
+    if (!QTest::qWaitFor([&] { return program.hasPainted() || program.hasStopped(); }, kStartTimeoutMs))
+        return 0;
+    Window window = 0;
+    const auto panelShown = [&] {
+        for (const unsigned long other : managedWindows(display))
+            if (other != window && windowPid(display, other) == program.pid() && isViewable(display, other))
+                return true;
+        return false;
+    };
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            window = mainWindowOf(display, program.pid());
+            return (window && shownNormally(display, window) && panelShown()) || program.hasStopped();
+        },
+        kStartTimeoutMs);
+    return shown && !program.hasStopped() ? window : 0;
 }
 
-void pressKey(Display* display, KeySym key)
+// Opens the tray icon's menu with the pointer.
+bool openTrayMenu(Display* display, Window icon, qint64 pid)
 {
-    const KeyCode code = XKeysymToKeycode(display, key);
-    XTestFakeKeyEvent(display, code, True, CurrentTime);
-    XTestFakeKeyEvent(display, code, False, CurrentTime);
-    XFlush(display);
+    MenuWatch menus(display);
+    if (!clickAt(centreOf(display, icon), kRightButton))
+        return false;
+    return QTest::qWaitFor([&] { return menus.menuOf(pid); }, kReactionTimeoutMs);
 }
 
 } // namespace
@@ -190,66 +306,121 @@ class TestTray : public QObject
 private slots:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X server");
+        const QString missing = PrivateXSession::missingProgram(PrivateXSession::WindowManager | PrivateXSession::Tray);
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("needs ") + missing));
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("needs xdotool");
         XSetErrorHandler(ignoreXErrors);
     }
 
-    void quitFromTheTrayMenuEndsTheProgram()
+    void aWindowPutAwayComesBackFromTheTray()
     {
+        PrivateXSession session(PrivateXSession::WindowManager | PrivateXSession::Tray);
+        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
         DisplayConnection x;
         QVERIFY(x.display);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
-
-        ReportingProcess host;
-        host.process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tray_host"), QStringList{});
-        QTRY_VERIFY_WITH_TIMEOUT(host.hasLine(QStringLiteral("ready")) || host.hasStopped(), kStartTimeoutMs);
-        if (host.hasStopped() && host.process.exitCode() == kTrayHostFoundATray)
-            QSKIP("this display has a system tray of its own, which would take the icon");
-        QVERIFY2(host.hasLine(QStringLiteral("ready")), host.errors().constData());
-
-        ReportingProcess mousecfg;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
-        // Without a session bus the toolkit docks its icon through XEmbed. An address that leads
-        // nowhere, rather than none, also keeps libdbus from autolaunching a bus we would not own.
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                           QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus")));
-        // The demo panel opens right after the window's first paint; the menu must not open
-        // before it, or the panel's arrival would close the menu again.
-        environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
-        mousecfg.process.setProcessEnvironment(environment);
-        mousecfg.process.start(
-            QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg"),
-            { QStringLiteral("--simulate"), QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("Configs")) });
-
-        QTRY_VERIFY_WITH_TIMEOUT(!mousecfg.lineAfter(QLatin1String(kFirstPaintLine) + QLatin1Char(' ')).isEmpty() ||
-                                     mousecfg.hasStopped(),
+        Program program(dir);
+        const Window window = waitForMainWindow(x.display, program);
+        QVERIFY2(window, program.errors().constData());
+        Window icon = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((icon = iconIn(x.display, XDefaultRootWindow(x.display), session.trayProcessId(),
+                                                program.pid(), false)) != 0,
                                  kStartTimeoutMs);
-        const QString dockedPrefix = QStringLiteral("docked ");
-        QTRY_VERIFY_WITH_TIMEOUT(!host.lineAfter(dockedPrefix).isEmpty() || mousecfg.hasStopped(), kStartTimeoutMs);
-        const QString iconId = host.lineAfter(dockedPrefix);
-        QVERIFY2(!iconId.isEmpty(), mousecfg.errors().constData());
-        bool parsed = false;
-        const Window icon = iconId.toULong(&parsed, 0);
-        QVERIFY(parsed);
-        QCOMPARE(windowPid(x.display, icon), mousecfg.process.processId());
-        QTRY_VERIFY_WITH_TIMEOUT(isViewable(x.display, icon), kReactionTimeoutMs);
 
-        // A desktop keeps its panel above the windows; without a window manager we do.
-        XRaiseWindow(x.display, parentOf(x.display, icon));
-        MenuWatch menus(x.display);
-        click(x.display, centreOnScreen(x.display, icon), kRightButton);
-        QTRY_VERIFY_WITH_TIMEOUT(menus.menuOf(mousecfg.process.processId()), kReactionTimeoutMs);
+        // Minimised with its own button, a click on the icon restores it.
+        QVERIFY(clickControl(x.display, window, WindowLayout::MinimiseButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
 
-        pressKey(x.display, XK_q); // the mnemonic of "&Quit"
-        QTRY_VERIFY_WITH_TIMEOUT(mousecfg.hasStopped(), kReactionTimeoutMs);
-        QCOMPARE(mousecfg.process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(mousecfg.process.exitCode(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(host.hasLine(QStringLiteral("undocked ") + iconId), kReactionTimeoutMs);
+        // With a tray, Cancel puts the window there; "&Load Config" brings it back.
+        QVERIFY(clickControl(x.display, window, WindowLayout::CancelButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(hidden(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("l") }));
+        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+
+        // "&Load Config" restores a minimised window too.
+        QVERIFY(clickControl(x.display, window, WindowLayout::MinimiseButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("l") }));
+        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+
+        // A click on the icon of a shown window puts it away, the next one brings it back.
+        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(hidden(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
+        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+    }
+
+    void quitFromTheTrayMenuEndsTheProgramAtOnce()
+    {
+        PrivateXSession session(PrivateXSession::WindowManager | PrivateXSession::Tray);
+        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
+        DisplayConnection x;
+        QVERIFY(x.display);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Program program(dir);
+        QVERIFY2(waitForMainWindow(x.display, program), program.errors().constData());
+        Window icon = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((icon = iconIn(x.display, XDefaultRootWindow(x.display), session.trayProcessId(),
+                                                program.pid(), false)) != 0,
+                                 kStartTimeoutMs);
+
+        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
+        QElapsedTimer sinceQuit;
+        sinceQuit.start();
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("q") })); // the mnemonic of "&Quit"
+        QVERIFY(program.process.waitForFinished(kReactionTimeoutMs));
+        const qint64 took = sinceQuit.elapsed();
+        qInfo("quit took %lld ms", static_cast<long long>(took));
+        QVERIFY2(took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process.exitCode(), 0);
+    }
+
+    void withoutATrayOkAndCancelMinimiseAndCloseQuits_data()
+    {
+        QTest::addColumn<QRect>("command");
+        QTest::newRow("Cancel") << WindowLayout::CancelButton;
+        QTest::newRow("OK") << WindowLayout::OkButton;
+    }
+
+    void withoutATrayOkAndCancelMinimiseAndCloseQuits()
+    {
+        QFETCH(QRect, command);
+        PrivateXSession session(PrivateXSession::WindowManager);
+        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
+        DisplayConnection x;
+        QVERIFY(x.display);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Program program(dir);
+        const Window window = waitForMainWindow(x.display, program);
+        QVERIFY2(window, program.errors().constData());
+
+        // The window stays in the task bar, from where it comes back. (Restored by the window
+        // manager, the toolkit learns of it a little later: the program ends next, so that the
+        // test never acts on a window state the program has not caught up with.)
+        QVERIFY(clickControl(x.display, window, command));
+        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(activate(window));
+        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+
+        // Closing the window ends the program: nothing would bring a hidden one back.
+        QElapsedTimer sinceClose;
+        sinceClose.start();
+        QVERIFY(clickAt(onScreen(x.display, window, WindowLayout::CloseButton.center()), kLeftButton));
+        QVERIFY(program.process.waitForFinished(kReactionTimeoutMs));
+        const qint64 took = sinceClose.elapsed();
+        qInfo("closing took %lld ms", static_cast<long long>(took));
+        QVERIFY2(took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
+        QCOMPARE(program.process.exitCode(), 0);
     }
 };
 

@@ -182,7 +182,10 @@ bool MousecfgWidget::sidePresent(bool cable, bool pointer) const
 
 void MousecfgWidget::updateConnectionDisplay()
 {
-    m_connection = connectionDisplayFor(sidePresent(true), sidePresent(false), m_charging);
+    const bool cable = sidePresent(true);
+    m_connection = connectionDisplayFor(cable, sidePresent(false), m_charging);
+    if (cable && m_batteryNotifier)
+        m_batteryNotifier->cableConnected();
     m_dongleIcon->setVisible(m_connection.receiverIcon);
     m_batteryBar->setVisible(m_connection.batteryBar);
     m_chargingIcon->hide();

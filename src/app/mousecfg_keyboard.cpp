@@ -45,6 +45,8 @@ QList<QWidget*> MousecfgWidget::keyboardOrder() const
     QList<QWidget*> containers = header;
     for (TarqPushButton* tab : m_tabs)
         containers << tab;
+    for (TarqPushButton* slot : m_slotButtons)
+        containers << slot;
     containers << m_profileLabel << m_nameEdit << m_profileMenuButton << m_addButton << m_copyButton << m_deleteButton
                << m_resetButton << m_exportButton << m_importButton;
     // The page, as it reads: the view switches, the picture's hot-spots, then the page's controls.

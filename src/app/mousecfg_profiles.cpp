@@ -97,8 +97,11 @@ void MousecfgWidget::retranslateUi()
     m_extraSpots[1]->setAccessibleName(tr("Wheel down"));
     if (isMouseOff())
         m_batteryBar->setBarText(tr("MOUSE OFF"));
-    for (int slot = 0; slot < kProfileCount && m_slotActions[size_t(slot)]; ++slot)
+    for (int slot = 0; slot < kProfileCount && m_slotActions[size_t(slot)]; ++slot) {
         m_slotActions[size_t(slot)]->setText(tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
+        // Screen readers hear the slot; the profile it holds is the description.
+        m_slotButtons[size_t(slot)]->setAccessibleName(m_slotActions[size_t(slot)]->text());
+    }
     if (m_slotActions[0])
         showSlotLabel(m_slotActions[size_t(m_library.currentSlot())]->text());
     if (m_loadConfigAction)
@@ -141,10 +144,7 @@ void MousecfgWidget::rebuildSlotMenu()
     m_slotMenu->clear();
     for (int slot = 0; slot < kProfileCount; ++slot) {
         auto* action = new TarqAction(tr("Profile") + QStringLiteral(" %1").arg(slot + 1), m_slotMenu);
-        connect(action, &QAction::triggered, this, [this, slot] {
-            if (slot != m_library.currentSlot())
-                settleUnsentEdits([this, slot] { onSlotActionTriggered(slot); });
-        });
+        connect(action, &QAction::triggered, this, [this, slot] { onSlotChosen(slot); });
         m_slotMenu->addChoice(action);
         m_slotActions[size_t(slot)] = action;
     }
@@ -169,18 +169,25 @@ void MousecfgWidget::RebuildProfileMenu()
         return nullptr;
     });
     m_profileMenu->setFixedWidth(qRound(kProfileMenuWidth * m_scaleFactor));
-    for (int slot = 0; slot < kProfileCount; ++slot)
-        m_slotButtons[size_t(slot)]->setText(m_configuration.working.profileNames[size_t(slot)]);
+    showSlotNames();
+}
+
+void MousecfgWidget::showSlotNames()
+{
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const QString& name = m_configuration.working.profileNames[size_t(slot)];
+        m_slotButtons[size_t(slot)]->setText(name);
+        m_slotButtons[size_t(slot)]->setAccessibleDescription(name);
+    }
 }
 
 void MousecfgWidget::RefreshPages()
 {
     ConfigRecord& working = m_configuration.working;
     const int slot = m_library.currentSlot();
-    for (int i = 0; i < kProfileCount; ++i) {
+    for (int i = 0; i < kProfileCount; ++i)
         m_slotButtons[size_t(i)]->setChecked(i == slot);
-        m_slotButtons[size_t(i)]->setText(working.profileNames[size_t(i)]);
-    }
+    showSlotNames();
     ProfileRecord& profile = working.profiles[size_t(slot)];
     const int dpiStageCount = productDpiStageCount();
     for (TarqPage* page : allPages())
@@ -205,6 +212,15 @@ void MousecfgWidget::SelectSlot(int index, bool reload)
     m_nameEdit->setText(working.profileNames[size_t(index)]);
     RefreshPages();
     saveActiveProfileIndex(index);
+}
+
+void MousecfgWidget::onSlotChosen(int slot)
+{
+    // The mark stays on the current slot until the switch is done; settling may refuse it.
+    for (int i = 0; i < kProfileCount; ++i)
+        m_slotButtons[size_t(i)]->setChecked(i == m_library.currentSlot());
+    if (slot != m_library.currentSlot())
+        settleUnsentEdits([this, slot] { onSlotActionTriggered(slot); });
 }
 
 void MousecfgWidget::onSlotActionTriggered(int slot)
@@ -372,13 +388,13 @@ void MousecfgWidget::applyChanges()
 void MousecfgWidget::okClicked()
 {
     // The pages wrote every edit into the working record already: OK sends what Apply sends.
-    sendWithProgress(false, [this](int) { hide(); });
+    sendWithProgress(false, [this](int) { putAway(); });
 }
 
 void MousecfgWidget::cancelClicked()
 {
     // Cancel drops every unsent edit, in each slot and in the device-wide options alike.
-    hide();
+    putAway();
     discardUnsentEdits();
     saveActiveProfileIndex(m_library.currentSlot());
 }

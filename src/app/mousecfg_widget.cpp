@@ -35,7 +35,7 @@
 
 #include <QApplication>
 #include <QBitmap>
-#include <QCloseEvent>
+#include <QEventLoop>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -172,15 +172,22 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     m_batteryNotifier = std::make_unique<BatteryNotifier>();
     updateConnectionDisplay();
     StartBatteryThread();
-    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarning);
+    // A window the user has put away since it opened stays away; a missing mouse is still told.
+    QTimer::singleShot(kWarningDelayMs, this, [this] {
+        if (m_connectedMice == 0 || !isPutAway())
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
 {
     if (m_sendThread) {
-        // The sending thread hands the monitor back through this thread: keep serving it.
-        while (!m_sendThread->wait(10))
-            QCoreApplication::processEvents();
+        // An upload is not cut short. The sending thread hands the monitor back through this
+        // thread: keep serving it until the thread ends.
+        QEventLoop untilSent;
+        connect(m_sendThread.get(), &QThread::finished, &untilSent, &QEventLoop::quit);
+        if (!m_sendThread->isFinished())
+            untilSent.exec();
     }
     StopBatteryThread();
     if (m_hotplug)
@@ -286,11 +293,7 @@ void MousecfgWidget::createTabsAndSlots()
         // It marks the current slot, one of five.
         Accessibility::setRole(button, QAccessible::RadioButton);
         place(button, WindowLayout::Slot.translated(0, WindowLayout::kSlotPitch * slot));
-        // Slots are chosen from the slot menu; a click leaves the current slot marked.
-        connect(button, &QPushButton::clicked, this, [this] {
-            for (int i = 0; i < kProfileCount; ++i)
-                m_slotButtons[size_t(i)]->setChecked(i == m_library.currentSlot());
-        });
+        connect(button, &QPushButton::clicked, this, [this, slot] { onSlotChosen(slot); });
         m_slotButtons[size_t(slot)] = button;
     }
 }
@@ -436,30 +439,9 @@ void MousecfgWidget::createBatteryDisplay()
     place(m_chargingIcon, WindowLayout::ChargingIcon);
 }
 
-void MousecfgWidget::createTray()
-{
-    m_trayMenu = new TarqMenu(this);
-    m_loadConfigAction = new TarqAction(this);
-    m_quitAction = new TarqAction(this);
-    connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
-    connect(m_quitAction, &QAction::triggered, this, &MousecfgWidget::quitWhenSettled);
-    m_trayMenu->addAction(m_loadConfigAction);
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(m_quitAction);
-    m_tray = new QSystemTrayIcon(this);
-    m_tray->setContextMenu(m_trayMenu);
-    m_tray->setIcon(windowIcon());
-    m_tray->setToolTip(currentProductName());
-    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    retranslateTray();
-    m_tray->show();
-}
-
 void MousecfgWidget::setTabOrder()
 {
-    // Tab walks keyboardOrder(); these take no part in it.
-    for (TarqPushButton* slot : m_slotButtons)
-        slot->setFocusPolicy(Qt::NoFocus); // they only mark the current slot
+    // Tab walks keyboardOrder(); the scroll area takes no part in it, its page does.
     m_buttonScroll->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -611,41 +593,10 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-void MousecfgWidget::closeEvent(QCloseEvent* event)
-{
-    if (!m_macroPage->settleUnsavedEdits()) {
-        event->ignore();
-        return;
-    }
-    // Without a tray there would be no way back to a hidden window: closing then quits.
-    event->ignore();
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        hide();
-        return;
-    }
-    quitWhenSettled();
-}
-
-void MousecfgWidget::quitWhenSettled()
-{
-    if (m_macroPage->settleUnsavedEdits())
-        settleUnsentEdits([] { QCoreApplication::quit(); });
-}
-
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
     queueUnsentCheck(event);
     return QWidget::eventFilter(watched, event);
-}
-
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-        return;
-    if (isHidden())
-        showOrWarn();
-    else if (!m_warningOpen)
-        hide();
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 tab)
@@ -666,40 +617,13 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         control->setEnabled(bEnable);
     for (TarqPushButton* tab : m_tabs)
         tab->setEnabled(bEnable);
+    for (TarqPushButton* slot : m_slotButtons)
+        slot->setEnabled(bEnable);
 }
 
 void MousecfgWidget::slotLiftChange(quint8 iLift)
 {
     m_configuration.working.LiftHigh = iLift;
-}
-
-void MousecfgWidget::showOrWarn()
-{
-    show();
-    if (m_connectedMice != 0) {
-        raise();
-        activateWindow();
-        return;
-    }
-    if (m_warningBox)
-        return;
-    m_warningOpen = true;
-    m_warningBox = new TarqMessageBox(TarqMessageBox::DongleMissing, QString(), QStringLiteral("Warning"),
-                                      QStringLiteral("Dongle Disconnect!"), this, true);
-    m_warningBox->setAttribute(Qt::WA_DeleteOnClose);
-    m_warningBox->setWindowModality(Qt::ApplicationModal);
-    connect(m_warningBox, &QDialog::finished, this, [this] {
-        // Without a tray, hiding would leave the program running with no way back to it.
-        if (m_connectedMice == 0 && QSystemTrayIcon::isSystemTrayAvailable())
-            hide();
-        m_warningOpen = false;
-    });
-    m_warningBox->open();
-}
-
-void MousecfgWidget::slotWarning()
-{
-    showOrWarn();
 }
 
 void MousecfgWidget::showMessage(int kind, const QString& text, std::function<void(bool)> answered)

@@ -180,7 +180,7 @@ private:
     void createBatteryDisplay();
     void createTray();
     void setTabOrder();
-    // What Tab walks, as the window reads: the header, the tabs, the profile controls, the page
+    // What Tab walks, as the window reads: the header, the tabs, the slots, the profile controls, the page
     // (view switches, hot-spots, the page's own controls) and the bottom row. Only what is shown.
     QList<QWidget*> keyboardOrder() const;
     // The hot-spot of row (0 front, 1 side, 2 the wheel pair) and index, or nullptr.
@@ -221,7 +221,11 @@ private:
 
     // Profile commands.
     void onCommandClicked();
+    // A slot chosen from the slot menu or by its button.
+    void onSlotChosen(int slot);
     void onSlotActionTriggered(int slot);
+    // The slot buttons show the profile names of their slots.
+    void showSlotNames();
     void onChooseProfile(QAction* action);
     void addProfile();
     void copyProfile();
@@ -243,6 +247,11 @@ private:
     void startSend(bool sendAll, std::function<void(int)> after);
     void finishSend();
 
+    // After OK and Cancel: to the tray, or minimised where there is none to come back from.
+    void putAway();
+    bool isPutAway() const;
+    // Restores a hidden or minimised window and brings it to the front.
+    void bringBack();
     // Windows of the show-or-warn step and the message boxes (non-blocking, application modal).
     void showOrWarn();
     void showMessage(int kind, const QString& text, std::function<void(bool)> answered = {});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop_notifications.h"
 
 // Where the platform has no notification service, warnings simply are not shown.
@@ -13,6 +14,8 @@ DesktopNotifications::DesktopNotifications(const QString&, const QString&, const
 DesktopNotifications::~DesktopNotifications() = default;
 
 void DesktopNotifications::show(const QString&, const QString&, Urgency, int) {}
+
+void DesktopNotifications::close() {}
 
 quint32 DesktopNotifications::lastId() const
 {

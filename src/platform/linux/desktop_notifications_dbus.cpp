@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log_categories.h"
 #include "platform/desktop_notifications.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QVariantMap>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -15,6 +17,7 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kNotifyMethod = QStringLiteral("Notify");
+const QString kCloseMethod = QStringLiteral("CloseNotification");
 const QString kUrgencyHint = QStringLiteral("urgency");
 const QString kDesktopEntryHint = QStringLiteral("desktop-entry");
 
@@ -44,14 +47,32 @@ public:
     {
     }
 
+    ~Channel()
+    {
+        // After the program has gone nobody could withdraw it: a short wait now is the last chance.
+        if (m_lastId != 0 && m_bus && m_bus->isConnected())
+            m_bus->call(closeCall(m_lastId), QDBus::Block, kWithdrawAtEndTimeoutMs);
+    }
+
     quint32 lastId() const { return m_lastId; }
 
     void show(const QString& summary, const QString& body, Urgency urgency, int timeoutMs)
     {
         m_latest = Request{ summary, body, urgency, timeoutMs };
+        m_closeWanted = false;
         // While a call is out its id is unknown; the latest text follows with that id as replaces_id.
         if (!m_waiting)
             sendLatest();
+    }
+
+    void close()
+    {
+        m_latest.reset();
+        if (m_waiting) {
+            m_closeWanted = true;
+            return;
+        }
+        closeShown();
     }
 
 private:
@@ -73,6 +94,27 @@ private:
                 qCDebug(lcPlatform) << "notifications: no session bus";
         }
         return m_bus && m_bus->isConnected();
+    }
+
+    static QDBusMessage closeCall(quint32 id)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, kCloseMethod);
+        call << id;
+        return call;
+    }
+
+    void closeShown()
+    {
+        if (m_lastId == 0 || !connectBus())
+            return;
+        auto* watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(closeCall(m_lastId), kAnswerTimeoutMs), &m_owner);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_owner, [](QDBusPendingCallWatcher* done) {
+            done->deleteLater();
+            if (done->isError())
+                qCDebug(lcPlatform) << "notifications:" << done->error().name() << done->error().message();
+        });
+        // A later notification is a new one: the service may reuse a withdrawn id.
+        m_lastId = 0;
     }
 
     void sendLatest()
@@ -104,6 +146,8 @@ private:
                 m_lastId = reply.value();
                 emit m_owner.shown(m_lastId);
             }
+            if (std::exchange(m_closeWanted, false))
+                closeShown();
             sendLatest();
         });
     }
@@ -116,6 +160,8 @@ private:
     std::optional<QDBusConnection> m_bus;
     std::optional<Request> m_latest;
     bool m_waiting = false;
+    // close() came while the id of the notification to close was still on its way.
+    bool m_closeWanted = false;
     quint32 m_lastId = 0;
 };
 
@@ -131,6 +177,11 @@ DesktopNotifications::~DesktopNotifications() = default;
 void DesktopNotifications::show(const QString& summary, const QString& body, Urgency urgency, int timeoutMs)
 {
     m_channel->show(summary, body, urgency, timeoutMs);
+}
+
+void DesktopNotifications::close()
+{
+    m_channel->close();
 }
 
 quint32 DesktopNotifications::lastId() const
