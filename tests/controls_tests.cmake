@@ -47,6 +47,10 @@ if(MOUSECFG_GUI)
         SOURCES test_window_pointer_speed.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL gui)
     add_dependencies(TestWindowPointerSpeed mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestSlotButtons
+        SOURCES test_slot_buttons.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL gui)
+    add_dependencies(TestSlotButtons mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
     # Screenshots of the window land in the build's screens/ folder, to be looked at.

@@ -120,12 +120,14 @@ private slots:
         const TarqBtnWindow* page = window().findChild<TarqBtnWindow*>();
         buttonNamed(&window(), QStringLiteral("Language"))->setFocus(Qt::OtherFocusReason);
         const QStringList round = tabRound();
-        const QStringList landmarks{ QStringLiteral("Minimise"),  QStringLiteral("LIGHTING"),
-                                     QStringLiteral("MACRO"),     QStringLiteral("Profile 1"),
-                                     QStringLiteral("DELETE"),    QStringLiteral("Import profile"),
-                                     QStringLiteral("Front"),     QStringLiteral("Button 1"),
-                                     nameOf(page->label(0)),      QStringLiteral("Firmware Update"),
-                                     QStringLiteral("Reset All"), QStringLiteral("Apply") };
+        // The five slots follow the tabs; the slot menu's button ("Profile 1" too) comes after them.
+        const QStringList landmarks{
+            QStringLiteral("Minimise"),       QStringLiteral("LIGHTING"),        QStringLiteral("MACRO"),
+            QStringLiteral("Profile 1"),      QStringLiteral("Profile 5"),       QStringLiteral("DELETE"),
+            QStringLiteral("Import profile"), QStringLiteral("Front"),           QStringLiteral("Button 1"),
+            nameOf(page->label(0)),           QStringLiteral("Firmware Update"), QStringLiteral("Reset All"),
+            QStringLiteral("Apply")
+        };
         int previous = -1;
         for (const QString& landmark : landmarks) {
             const int at = round.indexOf(landmark);
@@ -139,6 +141,7 @@ private slots:
                 QVERIFY2(round.contains(nameOf(label)), qPrintable(nameOf(label)));
         }
         QVERIFY2(!round.contains(QString()), qPrintable(round.join(", ")));
+        QCOMPARE(round.count(QStringLiteral("Profile 1")), 2);
 
         // Backtab walks the same round the other way.
         pressKey(Qt::Key_Backtab);
