@@ -57,6 +57,33 @@ bool busHasHandledEarlierCalls()
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
+// A sandbox (settings, or the window's whole world) with the fake service listening on the bus.
+template<typename Sandbox>
+struct HeardSandbox
+{
+    explicit HeardSandbox(const QString& busAddress)
+        : service(busAddress)
+    {
+    }
+    // Why the test cannot run, or empty.
+    QString problem() const
+    {
+        if (!sandbox.isValid())
+            return QStringLiteral("the sandbox could not be made");
+        return service.isRegistered() ? QString() : service.errorString();
+    }
+
+    Sandbox sandbox;
+    FakeNotificationService service;
+};
+
+// The battery thread queries at start and then about every half minute: restarting it asks now.
+void readBatteryNow(MousecfgWidget& window)
+{
+    window.StopBatteryThread();
+    window.StartBatteryThread();
+}
+
 } // namespace
 
 void TestBatteryNotifications::initTestCase()
@@ -180,10 +207,9 @@ void TestBatteryNotifications::closeWithdrawsTheNotification()
 
 void TestBatteryNotifications::notifierWarnsOncePerCrossing()
 {
-    StorageSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    FakeNotificationService service(m_bus->address());
-    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    HeardSandbox<StorageSandbox> heard(m_bus->address());
+    QVERIFY2(heard.problem().isEmpty(), qPrintable(heard.problem()));
+    const FakeNotificationService& service = heard.service;
     const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
     BatteryNotifier notifier;
 
@@ -231,10 +257,9 @@ void TestBatteryNotifications::notifierWithdrawsWhatIsNoLongerTrue()
 {
     QFETCH(QString, change);
     QFETCH(bool, withdrawn);
-    StorageSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    FakeNotificationService service(m_bus->address());
-    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    HeardSandbox<StorageSandbox> heard(m_bus->address());
+    QVERIFY2(heard.problem().isEmpty(), qPrintable(heard.problem()));
+    const FakeNotificationService& service = heard.service;
     const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
     BatteryNotifier notifier;
     notifier.updateBattery(14, false, false);
@@ -261,10 +286,9 @@ void TestBatteryNotifications::notifierWithdrawsWhatIsNoLongerTrue()
 
 void TestBatteryNotifications::notifierUsesTheConfiguredThresholds()
 {
-    StorageSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    FakeNotificationService service(m_bus->address());
-    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    HeardSandbox<StorageSandbox> heard(m_bus->address());
+    QVERIFY2(heard.problem().isEmpty(), qPrintable(heard.problem()));
+    const FakeNotificationService& service = heard.service;
     QSettings(configIniPath(), QSettings::IniFormat).setValue(QStringLiteral("Config/BatteryWarn1"), 0);
     BatteryNotifier notifier;
     notifier.updateBattery(10, false, false);
@@ -279,20 +303,17 @@ void TestBatteryNotifications::notifierUsesTheConfiguredThresholds()
 
 void TestBatteryNotifications::windowWarnsWhenTheMouseRunsLow()
 {
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    FakeNotificationService service(m_bus->address());
-    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
-    const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
+    HeardSandbox<WindowSandbox> heard(m_bus->address());
+    QVERIFY2(heard.problem().isEmpty(), qPrintable(heard.problem()));
+    WindowSandbox& sandbox = heard.sandbox;
+    const QList<FakeNotificationService::NotifyCall>& calls = heard.service.notifyCalls();
     sandbox.mouse().plug(MouseLink::Receiver);
     auto window = sandbox.makeWindow();
     QTRY_COMPARE(window->batteryPercentShown(), 70);
 
-    // The battery thread queries at start and then about every half minute: restarting it asks now.
     const auto readBatteryAt = [&](int millivolts) {
         sandbox.mouse().setBatteryMillivolts(millivolts);
-        window->StopBatteryThread();
-        window->StartBatteryThread();
+        readBatteryNow(*window);
     };
     readBatteryAt(3140); // about 14 %; the display shows its lowest step
     QTRY_COMPARE(calls.size(), 1);
@@ -318,30 +339,25 @@ void TestBatteryNotifications::windowWithdrawsTheWarning_data()
 void TestBatteryNotifications::windowWithdrawsTheWarning()
 {
     QFETCH(QString, change);
-    WindowSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    FakeNotificationService service(m_bus->address());
-    QVERIFY2(service.isRegistered(), qPrintable(service.errorString()));
+    HeardSandbox<WindowSandbox> heard(m_bus->address());
+    QVERIFY2(heard.problem().isEmpty(), qPrintable(heard.problem()));
+    VirtualMouse& mouse = heard.sandbox.mouse();
+    const FakeNotificationService& service = heard.service;
     const QList<FakeNotificationService::NotifyCall>& calls = service.notifyCalls();
-    sandbox.mouse().plug(MouseLink::Receiver);
-    sandbox.mouse().setBatteryMillivolts(3140); // about 14 %
-    auto window = sandbox.makeWindow();
+    mouse.plug(MouseLink::Receiver);
+    mouse.setBatteryMillivolts(3140); // about 14 %
+    auto window = heard.sandbox.makeWindow();
     QTRY_COMPARE(calls.size(), 1);
     QVERIFY(service.closedIds().isEmpty());
 
-    // The battery thread queries at start: restarting it reads the battery now.
-    const auto readBattery = [&] {
-        window->StopBatteryThread();
-        window->StartBatteryThread();
-    };
     if (change == QLatin1String("charging")) {
-        sandbox.mouse().setCharging(true);
-        readBattery();
+        mouse.setCharging(true);
+        readBatteryNow(*window);
     } else if (change == QLatin1String("cable")) {
-        sandbox.mouse().plug(MouseLink::Cable);
+        mouse.plug(MouseLink::Cable);
     } else if (change == QLatin1String("recovers")) {
-        sandbox.mouse().setBatteryMillivolts(3300);
-        readBattery();
+        mouse.setBatteryMillivolts(3300);
+        readBatteryNow(*window);
     } else {
         window.reset();
     }

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 // clang-format off
 // Xlib's macros (None, Status, KeyPress) must come after every Qt header.
@@ -219,10 +221,8 @@ class Program final
 public:
     explicit Program(const QTemporaryDir& dir)
     {
-        QDir(dir.path()).mkdir(QStringLiteral("tmp"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
         // Without a session bus the toolkit docks its icon through XEmbed. An address that leads
         // nowhere, rather than none, also keeps libdbus from autolaunching a bus we would not own.
@@ -258,6 +258,18 @@ public:
             if (QString::fromUtf8(process.readLine()).startsWith(QLatin1String(kFirstPaintLine)))
                 m_painted = true;
         return m_painted;
+    }
+
+    // How long the program took to end after action, or -1 when it did not end.
+    qint64 millisecondsToEndAfter(const std::function<bool()>& action)
+    {
+        QElapsedTimer since;
+        since.start();
+        if (!action() || !process.waitForFinished(kReactionTimeoutMs))
+            return -1;
+        const qint64 took = since.elapsed();
+        qInfo("the program ended %lld ms after the command", static_cast<long long>(took));
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? took : -1;
     }
 
     QProcess process;
@@ -297,6 +309,73 @@ bool openTrayMenu(Display* display, Window icon, qint64 pid)
     return QTest::qWaitFor([&] { return menus.menuOf(pid); }, kReactionTimeoutMs);
 }
 
+// The program on an X desktop of its own (openbox, and trayer when asked for).
+class Desktop final
+{
+public:
+    explicit Desktop(int parts)
+        : session(parts)
+        , m_parts(parts)
+    {
+    }
+
+    // Starts the program and waits for its window, and with a tray for its icon; problem() says
+    // why not.
+    bool start()
+    {
+        if (!session.isValid())
+            return fail(session.errorString());
+        if (!x.display || !dir.isValid())
+            return fail(QStringLiteral("no connection to the display or no temporary folder"));
+        program = std::make_unique<Program>(dir);
+        window = waitForMainWindow(x.display, *program);
+        if (!window)
+            return fail(QStringLiteral("the window did not show: ") + QString::fromLocal8Bit(program->errors()));
+        if (!(m_parts & PrivateXSession::Tray))
+            return true;
+        const bool docked = QTest::qWaitFor(
+            [this] {
+                icon = iconIn(x.display, XDefaultRootWindow(x.display), session.trayProcessId(), program->pid(), false);
+                return icon != 0;
+            },
+            kStartTimeoutMs);
+        return docked || fail(QStringLiteral("the icon did not dock"));
+    }
+
+    QString problem() const { return m_problem; }
+
+    // Whether the window comes to that state; the program's complaints are kept for problem().
+    bool becomes(bool (*state)(Display*, Window))
+    {
+        if (QTest::qWaitFor([this, state] { return state(x.display, window); }, kReactionTimeoutMs))
+            return true;
+        return fail(QString::fromLocal8Bit(program->errors()));
+    }
+
+    bool clickIcon() { return clickAt(centreOf(x.display, icon), kLeftButton); }
+    bool openTrayMenu() { return ::openTrayMenu(x.display, icon, program->pid()); }
+    // Chooses a tray menu entry by its mnemonic.
+    bool chooseFromTrayMenu(const char* mnemonic) { return openTrayMenu() && pressKey(mnemonic); }
+    static bool pressKey(const char* key) { return xdotool({ QStringLiteral("key"), QLatin1String(key) }); }
+
+    PrivateXSession session;
+    DisplayConnection x;
+    QTemporaryDir dir;
+    std::unique_ptr<Program> program;
+    Window window = 0;
+    Window icon = 0;
+
+private:
+    bool fail(const QString& problem)
+    {
+        m_problem = problem;
+        return false;
+    }
+
+    int m_parts;
+    QString m_problem;
+};
+
 } // namespace
 
 class TestTray : public QObject
@@ -316,72 +395,42 @@ private slots:
 
     void aWindowPutAwayComesBackFromTheTray()
     {
-        PrivateXSession session(PrivateXSession::WindowManager | PrivateXSession::Tray);
-        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
-        DisplayConnection x;
-        QVERIFY(x.display);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        Program program(dir);
-        const Window window = waitForMainWindow(x.display, program);
-        QVERIFY2(window, program.errors().constData());
-        Window icon = 0;
-        QTRY_VERIFY_WITH_TIMEOUT((icon = iconIn(x.display, XDefaultRootWindow(x.display), session.trayProcessId(),
-                                                program.pid(), false)) != 0,
-                                 kStartTimeoutMs);
+        Desktop desktop(PrivateXSession::WindowManager | PrivateXSession::Tray);
+        QVERIFY2(desktop.start(), qPrintable(desktop.problem()));
+        Display* x = desktop.x.display;
 
         // Minimised with its own button, a click on the icon restores it.
-        QVERIFY(clickControl(x.display, window, WindowLayout::MinimiseButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
-        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickControl(x, desktop.window, WindowLayout::MinimiseButton));
+        QVERIFY2(desktop.becomes(minimised), qPrintable(desktop.problem()));
+        QVERIFY(desktop.clickIcon());
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
 
         // With a tray, Cancel puts the window there; "&Load Config" brings it back.
-        QVERIFY(clickControl(x.display, window, WindowLayout::CancelButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(hidden(x.display, window), program.errors().constData(), kReactionTimeoutMs);
-        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
-        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("l") }));
-        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickControl(x, desktop.window, WindowLayout::CancelButton));
+        QVERIFY2(desktop.becomes(hidden), qPrintable(desktop.problem()));
+        QVERIFY(desktop.chooseFromTrayMenu("l"));
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
 
         // "&Load Config" restores a minimised window too.
-        QVERIFY(clickControl(x.display, window, WindowLayout::MinimiseButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
-        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
-        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("l") }));
-        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickControl(x, desktop.window, WindowLayout::MinimiseButton));
+        QVERIFY2(desktop.becomes(minimised), qPrintable(desktop.problem()));
+        QVERIFY(desktop.chooseFromTrayMenu("l"));
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
 
         // A click on the icon of a shown window puts it away, the next one brings it back.
-        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(hidden(x.display, window), program.errors().constData(), kReactionTimeoutMs);
-        QVERIFY(clickAt(centreOf(x.display, icon), kLeftButton));
-        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(desktop.clickIcon());
+        QVERIFY2(desktop.becomes(hidden), qPrintable(desktop.problem()));
+        QVERIFY(desktop.clickIcon());
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
     }
 
     void quitFromTheTrayMenuEndsTheProgramAtOnce()
     {
-        PrivateXSession session(PrivateXSession::WindowManager | PrivateXSession::Tray);
-        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
-        DisplayConnection x;
-        QVERIFY(x.display);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        Program program(dir);
-        QVERIFY2(waitForMainWindow(x.display, program), program.errors().constData());
-        Window icon = 0;
-        QTRY_VERIFY_WITH_TIMEOUT((icon = iconIn(x.display, XDefaultRootWindow(x.display), session.trayProcessId(),
-                                                program.pid(), false)) != 0,
-                                 kStartTimeoutMs);
-
-        QVERIFY(openTrayMenu(x.display, icon, program.pid()));
-        QElapsedTimer sinceQuit;
-        sinceQuit.start();
-        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("q") })); // the mnemonic of "&Quit"
-        QVERIFY(program.process.waitForFinished(kReactionTimeoutMs));
-        const qint64 took = sinceQuit.elapsed();
-        qInfo("quit took %lld ms", static_cast<long long>(took));
-        QVERIFY2(took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
-        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.process.exitCode(), 0);
+        Desktop desktop(PrivateXSession::WindowManager | PrivateXSession::Tray);
+        QVERIFY2(desktop.start(), qPrintable(desktop.problem()));
+        QVERIFY(desktop.openTrayMenu());
+        const qint64 took = desktop.program->millisecondsToEndAfter([] { return Desktop::pressKey("q"); });
+        QVERIFY2(took >= 0 && took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
     }
 
     void withoutATrayOkAndCancelMinimiseAndCloseQuits_data()
@@ -394,33 +443,22 @@ private slots:
     void withoutATrayOkAndCancelMinimiseAndCloseQuits()
     {
         QFETCH(QRect, command);
-        PrivateXSession session(PrivateXSession::WindowManager);
-        QVERIFY2(session.isValid(), qPrintable(session.errorString()));
-        DisplayConnection x;
-        QVERIFY(x.display);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        Program program(dir);
-        const Window window = waitForMainWindow(x.display, program);
-        QVERIFY2(window, program.errors().constData());
+        Desktop desktop(PrivateXSession::WindowManager);
+        QVERIFY2(desktop.start(), qPrintable(desktop.problem()));
+        Display* x = desktop.x.display;
 
         // The window stays in the task bar, from where it comes back. (Restored by the window
         // manager, the toolkit learns of it a little later: the program ends next, so that the
         // test never acts on a window state the program has not caught up with.)
-        QVERIFY(clickControl(x.display, window, command));
-        QTRY_VERIFY2_WITH_TIMEOUT(minimised(x.display, window), program.errors().constData(), kReactionTimeoutMs);
-        QVERIFY(activate(window));
-        QTRY_VERIFY2_WITH_TIMEOUT(shownNormally(x.display, window), program.errors().constData(), kReactionTimeoutMs);
+        QVERIFY(clickControl(x, desktop.window, command));
+        QVERIFY2(desktop.becomes(minimised), qPrintable(desktop.problem()));
+        QVERIFY(activate(desktop.window));
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
 
         // Closing the window ends the program: nothing would bring a hidden one back.
-        QElapsedTimer sinceClose;
-        sinceClose.start();
-        QVERIFY(clickAt(onScreen(x.display, window, WindowLayout::CloseButton.center()), kLeftButton));
-        QVERIFY(program.process.waitForFinished(kReactionTimeoutMs));
-        const qint64 took = sinceClose.elapsed();
-        qInfo("closing took %lld ms", static_cast<long long>(took));
-        QVERIFY2(took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
-        QCOMPARE(program.process.exitCode(), 0);
+        const QPoint close = onScreen(x, desktop.window, WindowLayout::CloseButton.center());
+        const qint64 took = desktop.program->millisecondsToEndAfter([close] { return clickAt(close, kLeftButton); });
+        QVERIFY2(took >= 0 && took < kQuitBoundMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
     }
 };
 
