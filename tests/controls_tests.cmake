@@ -51,6 +51,10 @@ if(MOUSECFG_GUI)
         SOURCES test_slot_buttons.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim mousecfg_platform LABEL gui)
     add_dependencies(TestSlotButtons mousecfg_skin mousecfg_translations)
+    mousecfg_add_test(NAME TestQuitWhileSending
+        SOURCES test_quit_while_sending.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui)
+    add_dependencies(TestQuitWhileSending mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
     # Screenshots of the window land in the build's screens/ folder, to be looked at.

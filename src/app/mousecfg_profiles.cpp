@@ -24,6 +24,7 @@
 
 #include <QCoreApplication>
 #include <QScrollArea>
+#include <utility>
 
 namespace {
 
@@ -546,4 +547,7 @@ void MousecfgWidget::finishSend()
     m_deferredInterfaceChanges.clear();
     for (const auto& [name, arrived] : deferred)
         onInterfaceChanged(name, arrived);
+    // A failure is shown instead: the user decides again once it is read.
+    if (std::exchange(m_quitAfterSend, false) && outcome.result == 0)
+        quitWhenSettled();
 }

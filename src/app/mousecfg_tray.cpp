@@ -68,6 +68,12 @@ void MousecfgWidget::bringBack()
 
 void MousecfgWidget::quitWhenSettled()
 {
+    // An upload is not cut short (a tray menu served over the bus is not held by the progress
+    // dialog): the program ends once it is through.
+    if (isSending()) {
+        m_quitAfterSend = true;
+        return;
+    }
     if (m_macroPage->settleUnsavedEdits())
         settleUnsentEdits([] { QCoreApplication::quit(); });
 }

@@ -384,4 +384,6 @@ private:
     QStringList m_notes;
     bool m_unsentQuestionOpen = false;
     bool m_unsentCheckQueued = false;
+    // Quit came while a send was running; it follows the send's end.
+    bool m_quitAfterSend = false;
 };
