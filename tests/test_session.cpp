@@ -359,7 +359,10 @@ void TestSession::damagedConfigIniIsSetAsideAndDefaultsTakeOver()
     const StartupNote setAside = checkConfigurationFile();
     QVERIFY(setAside.text().contains(damagedConfigIniPath()));
     QVERIFY(QFileInfo(damagedConfigIniPath()).isDir());
-    // Made before the window's language is installed, the note reads in it once it is.
+    // Made before the window's language is installed, the note reads in it once it is. A build
+    // without the window has no catalogues.
+    if (!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/lang/mousecfg_de.qm")))
+        QSKIP("no catalogues in this build");
     const ScopedLanguage german(QStringLiteral("de"));
     QVERIFY(german.isLoaded());
     QVERIFY2(setAside.text().startsWith(QStringLiteral("Die Konfigurationsdatei")), qPrintable(setAside.text()));
