@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that the installed program finds its data
 # there, as it would under /usr. Usage: install_tree.sh BUILD_DIR SOURCE_DIR PROGRAM...
 set -euo pipefail
@@ -16,7 +17,8 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
-appdir=$prefix/lib/mousecfg
+appdir=$prefix/libexec/mousecfg
+datadir=$prefix/share/mousecfg
 app_id=org.mousecfg.mousecfg
 
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1 ||
@@ -25,18 +27,20 @@ cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 expect_file() { [[ -f "$prefix/$1" && ! -L "$prefix/$1" ]] || fail "not installed: $1"; }
 
 for program in "${programs[@]}"; do
-  [[ -x "$appdir/$program" && ! -L "$appdir/$program" ]] || fail "no executable lib/mousecfg/$program"
+  [[ -x "$appdir/$program" && ! -L "$appdir/$program" ]] || fail "no executable libexec/mousecfg/$program"
 done
 for command in mousecfg mousecfg-cli; do
   link=$prefix/bin/$command
   [[ -L "$link" ]] || fail "bin/$command is not a symbolic link"
   [[ "$(readlink "$link")" != /* ]] || fail "bin/$command points to an absolute path: $(readlink "$link")"
   [[ "$(realpath "$link")" == "$(realpath "$appdir/$command")" ]] ||
-    fail "bin/$command does not resolve to lib/mousecfg/$command"
+    fail "bin/$command does not resolve to libexec/mousecfg/$command"
 done
 
-expect_file lib/mousecfg/DefaultProfile.bin
-expect_file lib/mousecfg/defaults/Config.ini
+expect_file share/mousecfg/DefaultProfile.bin
+expect_file share/mousecfg/defaults/Config.ini
+expect_file share/man/man1/mousecfg.1
+expect_file share/man/man1/mousecfg-cli.1
 expect_file lib/udev/rules.d/70-mousecfg.rules
 expect_file "share/applications/$app_id.desktop"
 expect_file "share/metainfo/$app_id.metainfo.xml"
@@ -46,16 +50,16 @@ for side in 16 22 24 32 48 64 128 256; do
   [[ "$(file -b "$prefix/$icon")" == "PNG image data, $side x $side,"* ]] || fail "$icon is not a $side px PNG"
 done
 for catalogue in "$source_dir"/data/lang/*.ts; do
-  expect_file "lib/mousecfg/lang/$(basename "${catalogue%.ts}").qm"
+  expect_file "share/mousecfg/lang/$(basename "${catalogue%.ts}").qm"
 done
 # The skin is drawn at build time: whatever the build tree's application directory holds.
 skin_count=0
 while IFS= read -r -d '' image; do
-  expect_file "lib/mousecfg/skin/${image#"$build_dir/bin/skin/"}"
+  expect_file "share/mousecfg/skin/${image#"$build_dir/bin/skin/"}"
   skin_count=$((skin_count + 1))
 done < <(find "$build_dir/bin/skin" -type f ! -name .drawn -print0)
 ((skin_count > 0)) || fail "the build tree has no skin to compare with"
-[[ ! -e "$appdir/skin/.drawn" ]] || fail "the skin's build stamp was installed"
+[[ ! -e "$datadir/skin/.drawn" ]] || fail "the skin's build stamp was installed"
 
 # The command on the PATH reaches its real directory and the data in it.
 mkdir -p "$work/home" "$work/xdg" "$work/runtime"
@@ -71,13 +75,11 @@ output=$(run_installed "$prefix/bin/mousecfg-cli" --simulate devices 2>"$work/cl
   fail "mousecfg-cli names no receiver interfaces: $output"
 [[ "$output" == *"&MI_00&col04"* ]] || fail "mousecfg-cli names no command interface: $output"
 
-# Run as root the temporary application directory is writable and keeps Configs/; otherwise the
-# configuration goes to XDG_CONFIG_HOME. Either way it starts from the installed defaults.
-seeded=false
-for config_dir in "$appdir/Configs" "$work/xdg/mousecfg/Configs"; do
-  cmp -s "$config_dir/Config.ini" "$appdir/defaults/Config.ini" && seeded=true
-done
-$seeded || fail "the configuration was not seeded from the installed defaults/Config.ini"
+# Even where it could write them (as root), the installed folders stay as installed: the
+# configuration goes to XDG_CONFIG_HOME, started from the installed defaults.
+cmp -s "$work/xdg/mousecfg/Configs/Config.ini" "$datadir/defaults/Config.ini" ||
+  fail "the configuration was not seeded from the installed defaults/Config.ini"
+[[ ! -e "$appdir/Configs" && ! -e "$datadir/Configs" ]] || fail "the installed folders were written to"
 
 status=0
 version=$(run_installed "$prefix/bin/mousecfg" --version 2>"$work/version.err") || status=$?

@@ -115,7 +115,7 @@ private slots:
         const QString path = translationFilePath(readLanguageList(), 0);
         QCOMPARE(!path.isEmpty(), accepted);
         if (accepted)
-            QCOMPARE(path, appDir() + "/lang/" + file + ".qm");
+            QCOMPARE(path, dataDir() + "/lang/" + file + ".qm");
         QVERIFY(translationFilePath(readLanguageList(), 10).isEmpty());
         QVERIFY(translationFilePath(readLanguageList(), -1).isEmpty());
     }

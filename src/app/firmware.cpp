@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/firmware.h"
 
 #include "platform/executable_name.h"
@@ -5,10 +6,10 @@
 #include <QFileInfo>
 #include <QProcess>
 
-QString firmwareUpdaterPath(const QString& appDirectory, int languageIndex)
+QString firmwareUpdaterPath(const QString& dataDirectory, int languageIndex)
 {
     const QString base = languageIndex == 0 ? QStringLiteral("FWUPDATE-en") : QStringLiteral("FWUPDATE");
-    return appDirectory + QStringLiteral("/skin/mouse/bin/") + executableName(base);
+    return dataDirectory + QStringLiteral("/skin/mouse/bin/") + executableName(base);
 }
 
 UpdaterStart startFirmwareUpdater(const QString& path)

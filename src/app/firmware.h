@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
 
 // The firmware updater ships under the skin folder; which one runs follows the interface
 // language: "FWUPDATE-en" for language 0 (English), "FWUPDATE" otherwise.
-QString firmwareUpdaterPath(const QString& appDirectory, int languageIndex);
+QString firmwareUpdaterPath(const QString& dataDirectory, int languageIndex);
 
 enum class UpdaterStart { Started, Missing, NotStarted };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's bridges to the programs that ship beside it: the on-screen display, which shows
 // changes made with the mouse's own buttons, and the firmware updater.
 #include "app/firmware.h"
@@ -73,7 +74,7 @@ void MousecfgWidget::onFirmwarePressed()
         if (!accepted)
             return;
         StopBatteryThread();
-        const QString updater = firmwareUpdaterPath(appDir(), currentLanguageIndex());
+        const QString updater = firmwareUpdaterPath(dataDir(), currentLanguageIndex());
         const UpdaterStart started = startFirmwareUpdater(updater);
         if (started == UpdaterStart::Started) {
             // The updater takes the device over; nothing is saved and nothing more is sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/skin_paths.h"
 
 #include "storage/paths.h"
@@ -6,7 +7,7 @@
 
 QString skinPath(const QString& name)
 {
-    return appDir() + QStringLiteral("/skin/") + name;
+    return dataDir() + QStringLiteral("/skin/") + name;
 }
 
 QStringList tabButtonImages()

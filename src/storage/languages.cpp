@@ -127,5 +127,5 @@ QString translationFilePath(const LanguageList& list, int index)
     const QString& file = list.files[static_cast<size_t>(index)];
     if (!isValidFileName(file))
         return {};
-    return appDir() + kCatalogueFolder + file + kCatalogueSuffix;
+    return dataDir() + kCatalogueFolder + file + kCatalogueSuffix;
 }

@@ -16,8 +16,16 @@ const char* const kConfigDirVariable = "MOUSECFG_CONFIG_DIR";
 const char* const kConfigSuffix = "/Configs";
 const char* const kSeedSuffix = "/defaults/Config.ini";
 const char* const kConfigFileSuffix = "/Config.ini";
+const char* const kProductFileSuffix = "/DefaultProfile.bin";
+
+#ifdef MOUSECFG_DATA_FROM_APP_DIR
+const char* const kInstalledDataDir = MOUSECFG_DATA_FROM_APP_DIR;
+#else
+const char* const kInstalledDataDir = ".";
+#endif
 
 QString g_appDir;
+QString g_dataDir;
 QString g_configDir;
 
 QString cleanDir(const QString& dir)
@@ -30,6 +38,16 @@ QString defaultAppDir()
     if (QCoreApplication::instance())
         return QCoreApplication::applicationDirPath();
     return QDir::currentPath();
+}
+
+// A named directory holds everything, as a build tree does; otherwise the data may live in the
+// installed layout's own folder, which is used only when it is really there.
+QString dataDirFor(const QString& app, bool named)
+{
+    if (named || QFileInfo::exists(app + QLatin1String(kProductFileSuffix)))
+        return app;
+    const QString installed = QDir::cleanPath(app + QLatin1Char('/') + QLatin1String(kInstalledDataDir));
+    return QFileInfo::exists(installed + QLatin1String(kProductFileSuffix)) ? installed : app;
 }
 
 QString xdgConfigDir()
@@ -55,10 +73,10 @@ QString whyNotWritable(const QString& dir)
     return QString();
 }
 
-bool seedConfigFile(const QString& appDirectory, const QString& configDirectory)
+bool seedConfigFile(const QString& dataDirectory, const QString& configDirectory)
 {
     const QString target = configDirectory + QLatin1String(kConfigFileSuffix);
-    const QString seed = appDirectory + QLatin1String(kSeedSuffix);
+    const QString seed = dataDirectory + QLatin1String(kSeedSuffix);
     if (QFileInfo::exists(target) || !QFileInfo::exists(seed))
         return false;
     if (!QFile::copy(seed, target))
@@ -112,9 +130,11 @@ void initAppDirectory(const DirectoryOptions& options)
     QString app = options.appDir;
     if (app.isEmpty())
         app = qEnvironmentVariable(kAppDirVariable);
-    if (app.isEmpty())
+    const bool named = !app.isEmpty();
+    if (!named)
         app = defaultAppDir();
     g_appDir = cleanDir(app);
+    g_dataDir = dataDirFor(g_appDir, named);
 }
 
 bool initDirectories(const DirectoryOptions& options, QString* error, QString* notice)
@@ -126,8 +146,10 @@ bool initDirectories(const DirectoryOptions& options, QString* error, QString* n
     if (config.isEmpty())
         config = qEnvironmentVariable(kConfigDirVariable);
     const bool chosen = !config.isEmpty();
+    // An installed program keeps the user's files in the user's home, even when run by root, who
+    // could write the system folder.
     if (!chosen)
-        config = app + QLatin1String(kConfigSuffix);
+        config = g_dataDir == app ? app + QLatin1String(kConfigSuffix) : xdgConfigDir();
     config = cleanDir(config);
 
     const QString reason = whyNotWritable(config);
@@ -148,13 +170,13 @@ bool initDirectories(const DirectoryOptions& options, QString* error, QString* n
         config = fallback;
     }
     g_configDir = config;
-    seedConfigFile(app, config);
+    seedConfigFile(g_dataDir, config);
     return true;
 }
 
 bool seedConfigFile()
 {
-    return seedConfigFile(appDir(), configDir());
+    return seedConfigFile(dataDir(), configDir());
 }
 
 QString appDir()
@@ -162,6 +184,13 @@ QString appDir()
     if (g_appDir.isEmpty())
         return cleanDir(defaultAppDir());
     return g_appDir;
+}
+
+QString dataDir()
+{
+    if (g_dataDir.isEmpty())
+        return dataDirFor(appDir(), false);
+    return g_dataDir;
 }
 
 QString configDir()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/product_description.h"
 
 #include "storage/paths.h"
@@ -92,7 +93,7 @@ int loadButtonTable(const QString& keyPattern, ButtonTable& table)
 
 QString productDescriptionPath()
 {
-    return appDir() + kProductFile;
+    return dataDir() + kProductFile;
 }
 
 bool productDescriptionExists()
