@@ -88,10 +88,11 @@ done
 [[ -z "$(find "$root/usr/share" -type f -perm /111)" ]] ||
   fail "executable files under /usr/share: $(find "$root/usr/share" -type f -perm /111)"
 
-# The package holds what the install rules install, with the documentation debhelper adds.
+# The package holds what the install rules install, and the documentation and overrides debhelper
+# adds.
 listing() {
   (cd "$1" && find . ! -type d -printf '/%P' \( -type l -printf ' -> %l' , -true \) -printf '\n' |
-    sed -E 's|^/usr/share/man/(.*)\.gz$|/usr/share/man/\1|' | grep -v '^/usr/share/doc/' | LC_ALL=C sort)
+    sed -E 's|^/usr/share/man/(.*)\.gz$|/usr/share/man/\1|' | grep -vE '^/usr/share/(doc|lintian)/' | LC_ALL=C sort)
 }
 DESTDIR=$work/installed cmake --install "$work/src/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)" >"$work/install.log" 2>&1 ||
   { cat "$work/install.log" >&2; fail "cmake --install of the package's build failed"; }

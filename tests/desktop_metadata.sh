@@ -13,7 +13,7 @@ desktop=$source_dir/data/$app_id.desktop
 metainfo=$source_dir/data/$app_id.metainfo.xml
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
 
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the icon $app_id"
 grep -qx "Exec=mousecfg" "$desktop" || fail "the desktop entry does not start the mousecfg command"
@@ -23,6 +23,24 @@ grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metain
   fail "the metainfo does not launch $app_id.desktop"
 grep -qE "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||
   fail "the metainfo has no dated release for version $version"
+grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "the metainfo names another licence"
+grep -qE "^License: GPL-3.0-or-later$" "$source_dir/debian/copyright" || fail "debian/copyright names another licence"
+changelog_version=$(sed -nE '1s/^mousecfg \(([^)]+)\).*/\1/p' "$source_dir/debian/changelog")
+[[ "$changelog_version" == "$version" ]] || fail "debian/changelog is at $changelog_version, the build at $version"
+sed -n "/<release version=\"$version\"/,/<\/release>/p" "$metainfo" | grep -q "<description>" ||
+  fail "the release $version has no description"
+
+# Each screenshot is one of the README's pictures, at its real size.
+shots=$(sed -nE 's|.*<image type="source" width="([0-9]+)" height="([0-9]+)">https://[^/]+/(docs/[^<]+)</image>.*|\1 \2 \3|p' "$metainfo")
+[[ -n "$shots" ]] || fail "the metainfo has no screenshots"
+while read -r width height picture; do
+  [[ -f "$source_dir/$picture" ]] || fail "the screenshot $picture is not in the source tree"
+  grep -qF "($picture)" "$source_dir/README.md" || fail "the screenshot $picture is not one of the README's pictures"
+  [[ "$(file -b "$source_dir/$picture")" == "PNG image data, $width x $height,"* ]] ||
+    fail "$picture is not $width x $height: $(file -b "$source_dir/$picture")"
+done <<<"$shots"
+[[ $(wc -l <<<"$shots") == $(grep -c '<image' "$metainfo") ]] || fail "a screenshot is not a picture of the source tree"
+
 # Software centres offer the program for the devices the udev rule opens to the user.
 rule=$source_dir/data/udev/70-mousecfg.rules
 ids=$(sed -nE 's/.*ATTRS\{idVendor\}=="([0-9a-f]{4})", ATTRS\{idProduct\}=="([0-9a-f]{4})".*/\1 \2/p' "$rule")
