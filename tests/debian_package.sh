@@ -22,6 +22,10 @@ else
   tar -C "$source_dir" --exclude='./build*' --exclude=./obj-* -cf - . | tar -xf - -C "$work/src"
 fi
 
+# The source package a distribution would take up, made before the build adds its own files.
+(cd "$work" && dpkg-source -b src) >"$work/source.log" 2>&1 || { cat "$work/source.log" >&2; fail "dpkg-source -b failed"; }
+dsc=$work/mousecfg_${version}.dsc
+
 # The unit tests are built and run by the package build only when asked for; here they have run
 # already.
 (cd "$work/src" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b) \
@@ -32,7 +36,8 @@ changes=$work/mousecfg_${version}_${arch}.changes
 
 # Every tag a reviewer would see fails the build, down to the pedantic ones; what is accepted is
 # overridden in debian/*.lintian-overrides with its reason.
-lintian --pedantic --fail-on error,warning,info,pedantic --no-tag-display-limit "$changes" >"$work/lintian.log" 2>&1 ||
+lintian --pedantic --fail-on error,warning,info,pedantic --no-tag-display-limit "$changes" "$dsc" \
+  >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log" >&2; fail "lintian reports tags"; }
 
 [[ "$(dpkg-deb -f "$deb" Package)" == mousecfg ]] || fail "package name: $(dpkg-deb -f "$deb" Package)"
