@@ -27,8 +27,8 @@ fi
 dsc=$work/mousecfg_${version}.dsc
 
 # The unit tests are built and run by the package build only when asked for; here they have run
-# already.
-(cd "$work/src" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b) \
+# already. Nor is the debug-symbol package of any use here.
+(cd "$work/src" && DEB_BUILD_OPTIONS="nocheck noddebs parallel=$(nproc)" dpkg-buildpackage -us -uc -b) \
   >"$work/build.log" 2>&1 || { tail -n 60 "$work/build.log" >&2; fail "dpkg-buildpackage failed"; }
 deb=$work/mousecfg_${version}_${arch}.deb
 changes=$work/mousecfg_${version}_${arch}.changes
