@@ -197,12 +197,25 @@ void TestBatteryNotifications::closeWithdrawsTheNotification()
         QCOMPARE(service.closedIds().at(1), service.notifyCalls().at(1).answeredId);
         QCOMPARE(service.notifyCalls().at(1).replacesId, 0u);
 
+        // A new text after such a close is a notification of its own, not a replacement of the one
+        // withdrawn.
+        service.setHoldReplies(true);
         notifications.show(QStringLiteral("third"), QString());
-        QVERIFY(shown.wait());
+        QTRY_COMPARE(service.heldReplyCount(), 1);
+        notifications.close();
+        notifications.show(QStringLiteral("fourth"), QString());
+        service.setHoldReplies(false);
+        service.releaseReplies();
+        QTRY_COMPARE(service.notifyCalls().size(), 4);
+        QCOMPARE(service.closedIds().size(), 3);
+        QCOMPARE(service.closedIds().at(2), service.notifyCalls().at(2).answeredId);
+        QCOMPARE(service.notifyCalls().at(3).summary, QStringLiteral("fourth"));
+        QCOMPARE(service.notifyCalls().at(3).replacesId, 0u);
+        QTRY_COMPARE(notifications.lastId(), service.notifyCalls().at(3).answeredId);
     }
     // Going, the object takes its notification with it.
-    QTRY_COMPARE(service.closedIds().size(), 3);
-    QCOMPARE(service.closedIds().at(2), service.notifyCalls().at(2).answeredId);
+    QTRY_COMPARE(service.closedIds().size(), 4);
+    QCOMPARE(service.closedIds().at(3), service.notifyCalls().at(3).answeredId);
 }
 
 void TestBatteryNotifications::notifierWarnsOncePerCrossing()
@@ -237,7 +250,7 @@ void TestBatteryNotifications::notifierWarnsOncePerCrossing()
     notifier.updateBattery(14, false, false);
     QTRY_COMPARE(calls.size(), 3);
     QVERIFY2(calls.at(2).body.contains(QStringLiteral("15 %")), qPrintable(calls.at(2).body));
-    QCOMPARE(service.closedIds(), QList<quint32>{ calls.at(0).answeredId });
+    QTRY_COMPARE(service.closedIds(), QList<quint32>{ calls.at(0).answeredId });
     QCOMPARE(calls.at(2).replacesId, 0u);
 }
 

@@ -59,7 +59,8 @@ public:
     void show(const QString& summary, const QString& body, Urgency urgency, int timeoutMs)
     {
         m_latest = Request{ summary, body, urgency, timeoutMs };
-        m_closeWanted = false;
+        // A close asked for while the id was on its way still happens first: what follows is a new
+        // notification, as it is when the id is known.
         // While a call is out its id is unknown; the latest text follows with that id as replaces_id.
         if (!m_waiting)
             sendLatest();
