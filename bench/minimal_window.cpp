@@ -1,56 +1,30 @@
-// The start-up benchmark's baseline: what the toolkit alone costs for a window of the main
-// window's size, reported the way the application reports its own first paint.
-
-#include "app/startup_probe.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up benchmark's floor: a plain toolkit main window of the main window's size with four
+// buttons, and nothing else.
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QPainter>
-#include <QTimer>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QPushButton>
 #include <QWidget>
-#include <cstdio>
 
 namespace {
 
 constexpr int kWidth = 999;
 constexpr int kHeight = 640;
 
-class MinimalWindow final : public QWidget
-{
-public:
-    explicit MinimalWindow(const QElapsedTimer& sinceStart)
-        : m_sinceStart(sinceStart)
-    {
-        setFixedSize(kWidth, kHeight);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter(this).fillRect(rect(), palette().window());
-        if (m_reported)
-            return;
-        m_reported = true;
-        // Like the application: once the paint has returned and the frame is on its way.
-        QTimer::singleShot(0, this, [this] {
-            std::printf("%s %lld\n", kFirstPaintLine, static_cast<long long>(m_sinceStart.elapsed()));
-            std::fflush(stdout);
-        });
-    }
-
-private:
-    const QElapsedTimer& m_sinceStart;
-    bool m_reported = false;
-};
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
     QApplication app(argc, argv);
-    MinimalWindow window(sinceStart);
+    QMainWindow window;
+    auto* buttons = new QWidget(&window);
+    auto* layout = new QHBoxLayout(buttons);
+    for (const char* text : { "One", "Two", "Three", "Four" })
+        layout->addWidget(new QPushButton(QString::fromLatin1(text), buttons));
+    window.setCentralWidget(buttons);
+    window.setFixedSize(kWidth, kHeight);
     window.show();
     return QApplication::exec();
 }

@@ -28,3 +28,8 @@ if(NOT MOUSECFG_SANITIZE AND NOT MOUSECFG_TSAN)
     target_compile_options(mousecfg_settings INTERFACE -ffunction-sections -fdata-sections)
     target_link_options(mousecfg_settings INTERFACE -Wl,--gc-sections)
 endif()
+# A library a program names but never calls is still loaded and relocated at every start;
+# --as-needed leaves it out, -O1 makes the symbol tables quicker to look up.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    target_link_options(mousecfg_settings INTERFACE -Wl,--as-needed -Wl,-O1)
+endif()

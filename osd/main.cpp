@@ -2,6 +2,7 @@
 #include "osd_presenter.h"
 #include "osd_server.h"
 #include "platform/companion_client.h"
+#include "platform/graphics_stack.h"
 #include "platform/osd_message.h"
 #include "platform/program_identity.h"
 #include "platform/single_instance.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     const int answered = answerBeforeApplication(argc, argv);
     if (answered >= 0)
         return answered;
+    skipUnusedGraphicsStack();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLoggingCategory>
@@ -14,3 +15,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
 Q_DECLARE_LOGGING_CATEGORY(lcSim)
 Q_DECLARE_LOGGING_CATEGORY(lcCli)
 Q_DECLARE_LOGGING_CATEGORY(lcUi)
+// The milliseconds of each start-up step: QT_LOGGING_RULES="mousecfg.startup=true".
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)

@@ -2,6 +2,7 @@
 #include "app/mousecfg_widget.h"
 #include "app/simulation.h"
 #include "app/startup_probe.h"
+#include "platform/graphics_stack.h"
 #include "platform/hotplug.h"
 #include "platform/program_identity.h"
 #include "platform/single_instance.h"
@@ -9,9 +10,9 @@
 #include "session/startup.h"
 #include "storage/paths.h"
 #include "storage/product_description.h"
+#include "startup_timing.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <cstdio>
 #include <memory>
 
@@ -66,13 +67,13 @@ int answerBeforeApplication(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
+    StartupTiming::begin();
     const int answered = answerBeforeApplication(argc, argv);
     if (answered >= 0)
         return answered;
     // The window scales itself from the screen's DPI; the toolkit must not enlarge it a second
     // time (a Wayland or QT_SCALE_FACTOR scale still applies once, and the window then stays at 1.0).
+    skipUnusedGraphicsStack();
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -82,6 +83,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(programDesktopId());
     // The window lives on in the tray while hidden; only "&Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    StartupTiming::mark("application object");
 
     WindowOptions options;
     QString error;
@@ -105,6 +107,7 @@ int main(int argc, char* argv[])
         // A lock that cannot be made at all must not keep the program away.
         std::fprintf(stderr, "mousecfg: %s; another copy is not detected\n", qPrintable(instance.errorString()));
     }
+    StartupTiming::mark("instance lock");
 
     QString notice;
     if (!initDirectories(options.directories, &error, &notice)) {
@@ -116,6 +119,7 @@ int main(int argc, char* argv[])
     const StartupNote damaged = checkConfigurationFile();
     if (!damaged.isEmpty())
         std::fprintf(stderr, "mousecfg: %s\n", qPrintable(damaged.text()));
+    StartupTiming::mark("folders and Config.ini checked");
 
     std::unique_ptr<Simulation> simulation;
     std::unique_ptr<HotplugSource> hotplug;
@@ -129,17 +133,20 @@ int main(int argc, char* argv[])
         // Read again now that the window has installed its language.
         window.noteForUser(damaged.text());
         QObject::connect(&window, &MousecfgWidget::exitRequested, &app, &QCoreApplication::exit);
-        if (qEnvironmentVariableIsSet(kStartupProbeVariable)) {
-            QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [&sinceStart] {
-                std::printf("%s %lld\n", kFirstPaintLine, static_cast<long long>(sinceStart.elapsed()));
+        const bool probed = qEnvironmentVariableIsSet(kStartupProbeVariable);
+        QObject::connect(&window, &MousecfgWidget::firstPainted, &window, [probed] {
+            StartupTiming::mark("first paint");
+            if (probed) {
+                std::printf("%s %lld\n", kFirstPaintLine, static_cast<long long>(StartupTiming::elapsedMs()));
                 std::fflush(stdout);
-            });
-        }
+            }
+        });
         if (window.connectedMouseCount() != 0) {
             window.setWindowOpacity(1.0);
             window.show();
         }
         window.setWindowTitle(product);
+    StartupTiming::mark("window shown");
         // The demo panel follows the window's first paint, so the window is never kept waiting.
         if (simulation) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window,

@@ -30,8 +30,10 @@
 #include "session/record_gate.h"
 #include "session/send_check.h"
 #include "session/sending.h"
+#include "storage/settings_guard.h"
 #include "storage/app_config.h"
 #include "storage/product_description.h"
+#include "startup_timing.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -83,6 +85,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     , m_hotplug(std::move(hotplug))
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
+    // Building the window asks Config.ini and the product description for dozens of values.
+    const SettingsReadScope once;
     Accessibility::install();
     FocusRing::install();
     // A frameless top-level widget would otherwise read as a filler.
@@ -94,6 +98,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     setThemeColourIndex(accentColorIndex());
     ToolTipLook::install();
     setAlternativeSkin(productColorMode() != 0);
+    StartupTiming::mark("window: skin and look");
 
     m_scaleStep = displayScaleStep(screenDpiRatio(QGuiApplication::primaryScreen()));
     m_scaleFactor = displayScaleFactorOfStep(m_scaleStep);
@@ -111,8 +116,10 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
         qCDebug(lcUi, "注册失败");
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    StartupTiming::mark("window: scale and hot-plug");
 
     createHeader();
+    StartupTiming::mark("window: header");
     // Edits end with input anywhere in the window, its pages and its dialogs.
     QCoreApplication::instance()->installEventFilter(this);
 
@@ -125,26 +132,33 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
         setCurrentProductName(QString::fromLatin1(product));
     openDevice(product);
     m_deviceOpen = m_connectedMice != 0;
+    StartupTiming::mark("window: devices opened");
 
     // The language comes first: the worker's messages are translated as they are made.
     m_translator = new TarqTranslator(this);
     m_translator->startUp();
     connect(m_translator, &TarqTranslator::languageChanged, this, [this] { retranslateUi(); });
+    StartupTiming::mark("window: language");
 
     // The stored configuration is read on a worker thread while the widgets are made; nothing
     // touches the records until it is joined.
     auto configurationLoad =
-        std::async(std::launch::async, [this] { return loadStartupConfiguration(m_configuration); });
+        std::async(std::launch::async,
+                   [this] { return loadStartupConfiguration(m_configuration, DefaultProfileRefresh::Later); });
 
     createTabsAndSlots();
     createProfileControls();
     createCommandButtons();
     createMouseView();
+    StartupTiming::mark("window: header widgets");
     createPages();
+    StartupTiming::mark("window: pages");
     createBatteryDisplay();
     createOsdLink();
+    StartupTiming::mark("window: battery and OSD");
 
     noteForUser(configurationLoad.get());
+    StartupTiming::mark("window: configuration joined");
     adoptDesktopPointerSpeed();
     m_library.reload();
     m_lastBatteryPercent = batteryLevel();
@@ -156,22 +170,26 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     loadProductImages();
     loadModelImages();
     showSpotLooks();
+    StartupTiming::mark("window: menus and pictures");
 
     selectTab(productLedDisable() != 0 ? CustomizeTab : LightingTab);
     RefreshPages();
     retranslateUi();
     m_nameEdit->setText(m_library.currentName());
+    StartupTiming::mark("window: first tab filled");
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     setWindowIcon(QIcon(skinPath(QLatin1String(Skin::WindowIcon))));
     createTray();
     setTabOrder();
     setMask(scaledBackground().mask());
+    StartupTiming::mark("window: tray and mask");
 
     slotRefreshBatteryStatus(0, 1, 1);
     m_batteryNotifier = std::make_unique<BatteryNotifier>();
     updateConnectionDisplay();
     StartBatteryThread();
+    StartupTiming::mark("window: battery thread");
     // A window the user has put away since it opened stays away; a missing mouse is still told.
     QTimer::singleShot(kWarningDelayMs, this, [this] {
         if (m_connectedMice == 0 || !isPutAway())
@@ -545,6 +563,7 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         QTimer::singleShot(0, this, [this] {
             emit firstPainted();
             QTimer::singleShot(0, this, &MousecfgWidget::loadDeferredPictures);
+            QTimer::singleShot(0, this, [this] { noteForUser(refreshDefaultProfileFile()); });
         });
     }
 }

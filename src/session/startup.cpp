@@ -8,10 +8,12 @@
 #include "storage/app_config.h"
 #include "storage/file_names.h"
 #include "storage/profile_files.h"
+#include "storage/settings_guard.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +64,13 @@ bool seedMissingSlotProfiles(const ConfigRecord& names, QStringList& messages)
     return seeded;
 }
 
+bool hasMissingSlotFile(const ConfigRecord& names)
+{
+    return std::any_of(names.profileNames.begin(), names.profileNames.end(), [](const QString& name) {
+        return isValidFileName(name) && !QFileInfo::exists(profileFilePath(name));
+    });
+}
+
 } // namespace
 
 QString StartupNote::text() const
@@ -76,6 +85,7 @@ QString StartupNote::text() const
 
 StartupNote checkConfigurationFile()
 {
+    const SettingsReadScope once;
     const QString path = configIniPath();
     if (configIniIsUnreadable()) {
         if (replaceDamagedConfigIni() != StorageResult::Ok)
@@ -94,17 +104,30 @@ StartupNote checkConfigurationFile()
     return { kCompletedConfigMessage, { path, filled.join(QStringLiteral(", ")) } };
 }
 
-QStringList loadStartupConfiguration(ConfigurationPair& configuration)
+QStringList refreshDefaultProfileFile()
 {
+    if (writeDefaultProfileFile() == StorageResult::Ok)
+        return {};
+    return { translated(kDefaultProfileMessage).arg(defaultProfileFilePath()) };
+}
+
+QStringList loadStartupConfiguration(ConfigurationPair& configuration, DefaultProfileRefresh defaults)
+{
+    // Config.ini, the product description and each profile file are asked many times each.
+    const SettingsReadScope once;
     QStringList messages;
     if (ensureProductFolder() != StorageResult::Ok)
         messages << translated(kProductFolderMessage).arg(productFolder());
-    const bool defaultsWritten = writeDefaultProfileFile() == StorageResult::Ok;
-    if (!defaultsWritten)
-        messages << translated(kDefaultProfileMessage).arg(defaultProfileFilePath());
     ConfigRecord& loaded = configuration.lastUploaded;
     if (loadConfiguration(loaded) == StorageResult::InvalidName)
         messages << translated(kInvalidSlotNameMessage).arg(configIniPath());
+    bool defaultsWritten = false;
+    // Missing slot files are seeded from the default profile file, so it must be current first.
+    if (defaults == DefaultProfileRefresh::Now || hasMissingSlotFile(loaded)) {
+        const QStringList failed = refreshDefaultProfileFile();
+        messages << failed;
+        defaultsWritten = failed.isEmpty();
+    }
     if (defaultsWritten && seedMissingSlotProfiles(loaded, messages))
         loadConfiguration(loaded);
 

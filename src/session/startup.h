@@ -35,7 +35,15 @@ StartupNote checkConfigurationFile();
 // Loads the stored configuration into the last-uploaded record, copied into the working one, and
 // writes the default profile file afresh; first run makes the product folder and its profile
 // list. Returns a message for each step that failed (the load goes on with defaults).
-QStringList loadStartupConfiguration(ConfigurationPair& configuration);
+// Later leaves the default profile file as it is unless a slot must be seeded from it; the
+// caller then runs refreshDefaultProfileFile() when time is less precious.
+enum class DefaultProfileRefresh { Now, Later };
+QStringList loadStartupConfiguration(ConfigurationPair& configuration,
+                                     DefaultProfileRefresh defaults = DefaultProfileRefresh::Now);
+
+// Writes the default profile file afresh from the product description, unless it holds that
+// already. Returns the message for the user when it could not be written.
+QStringList refreshDefaultProfileFile();
 
 // The product whose interfaces to open: the only connected one, else the stored current product.
 QByteArray productToOpen();

@@ -108,7 +108,7 @@ bool configIniIsUnreadable()
         return false;
     }
     QFile probe(path);
-    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly) || isOversizedSettingsFile(path)) {
         return true;
     }
     probe.close();

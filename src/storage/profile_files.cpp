@@ -318,7 +318,15 @@ StorageResult writeDefaultProfileFile()
 {
     ProfileRecord profile;
     makeDefaultProfile(profile);
-    return writeProfileFile(profile, defaultProfileFilePath());
+    const QString path = defaultProfileFilePath();
+    // Reading the file back costs a fraction of writing it, and at most starts it holds the
+    // defaults already; a read that matches them leaves the file alone.
+    const QFileInfo info(path);
+    if (!profileFileHolds(path, profile) && info.isFile() && !info.isSymLink()) {
+        ProfileRecord stored;
+        readProfileFile(stored, path);
+    }
+    return writeProfileFile(profile, path);
 }
 
 StorageResult exportConfiguration(const ConfigRecord& config, const QString& path)

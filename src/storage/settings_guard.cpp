@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/settings_guard.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <atomic>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -242,10 +246,25 @@ bool readFile(const QString& path, QByteArray& content)
     return true;
 }
 
+// A folder or a device is left to the settings class, which reads nothing from it.
+qint64 regularFileSize(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : 0;
+}
+
 } // namespace
+
+bool isOversizedSettingsFile(const QString& path)
+{
+    return regularFileSize(path) > kMaxSettingsFileBytes;
+}
 
 bool hasUnsafeValues(const QString& path)
 {
+    if (isOversizedSettingsFile(path)) {
+        return true;
+    }
     QByteArray content;
     bool damaged = false;
     if (readFile(path, content)) {
@@ -259,51 +278,146 @@ quint64 guardedSettingsOpenCount()
     return g_openCount.load();
 }
 
-GuardedSettings::GuardedSettings(const QString& path, Mode mode)
+struct GuardedSettings::CheckedFile
+{
+    std::unique_ptr<QTemporaryFile> cleanCopy;
+    std::unique_ptr<QSettings> settings;
+    bool damaged = false;
+    bool failed = false;
+    // What the file was when it was read, so a shared copy is never older than the file.
+    qint64 size = -1;
+    QDateTime modified;
+};
+
+namespace {
+
+struct ReadScopeState
+{
+    int depth = 0;
+    std::map<QString, std::shared_ptr<GuardedSettings::CheckedFile>> files;
+};
+
+thread_local ReadScopeState t_readScope;
+
+void stamp(GuardedSettings::CheckedFile& file, const QString& path)
+{
+    const QFileInfo info(path);
+    file.size = info.exists() ? info.size() : -1;
+    file.modified = info.exists() ? info.lastModified() : QDateTime();
+}
+
+bool isCurrent(const GuardedSettings::CheckedFile& file, const QString& path)
+{
+    GuardedSettings::CheckedFile now;
+    stamp(now, path);
+    return now.size == file.size && now.modified == file.modified;
+}
+
+std::shared_ptr<GuardedSettings::CheckedFile> checkAndOpen(const QString& path, GuardedSettings::Mode mode)
 {
     ++g_openCount;
+    auto file = std::make_shared<GuardedSettings::CheckedFile>();
+    stamp(*file, path);
     QByteArray content;
     QString openPath = path;
-    if (readFile(path, content)) {
-        const QByteArray clean = withoutUnsafeValues(content, &m_damaged);
-        if (m_damaged && mode == Mode::Write) {
+    if (isOversizedSettingsFile(path)) {
+        // Never read, never written over: what it holds stays for the user to look at.
+        file->damaged = true;
+        file->failed = true;
+        openPath.clear();
+    } else if (readFile(path, content)) {
+        const QByteArray clean = withoutUnsafeValues(content, &file->damaged);
+        if (file->damaged && mode == GuardedSettings::Mode::Write) {
             QSaveFile repaired(path);
-            m_failed =
+            file->failed =
                 !repaired.open(QIODevice::WriteOnly) || repaired.write(clean) != clean.size() || !repaired.commit();
-        } else if (m_damaged) {
-            m_cleanCopy = std::make_unique<QTemporaryFile>();
-            m_failed = !m_cleanCopy->open() || m_cleanCopy->write(clean) != clean.size() || !m_cleanCopy->flush();
-            openPath = m_cleanCopy->fileName();
+        } else if (file->damaged) {
+            file->cleanCopy = std::make_unique<QTemporaryFile>();
+            file->failed = !file->cleanCopy->open() || file->cleanCopy->write(clean) != clean.size() ||
+                           !file->cleanCopy->flush();
+            openPath = file->cleanCopy->fileName();
         }
-        if (m_failed) {
+        if (file->failed) {
             // Never let the settings class parse what the check refused.
             openPath.clear();
         }
     }
-    m_settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
+    file->settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
+    return file;
+}
+
+} // namespace
+
+GuardedSettings::GuardedSettings(const QString& path, Mode mode)
+{
+    if (t_readScope.depth == 0) {
+        m_file = checkAndOpen(path, mode);
+        return;
+    }
+    auto shared = t_readScope.files.find(path);
+    if (mode == Mode::Write) {
+        if (shared != t_readScope.files.end())
+            t_readScope.files.erase(shared);
+        m_file = checkAndOpen(path, mode);
+        return;
+    }
+    if (shared != t_readScope.files.end() && isCurrent(*shared->second, path)) {
+        m_file = shared->second;
+        return;
+    }
+    m_file = checkAndOpen(path, mode);
+    t_readScope.files[path] = m_file;
 }
 
 GuardedSettings::~GuardedSettings() = default;
 
+QSettings& GuardedSettings::settings()
+{
+    return *m_file->settings;
+}
+
+const QSettings& GuardedSettings::settings() const
+{
+    return *m_file->settings;
+}
+
+bool GuardedSettings::wasDamaged() const
+{
+    return m_file->damaged;
+}
+
 void GuardedSettings::setValue(const QString& key, const QVariant& value)
 {
-    m_replaced.push_back({ key, m_settings->contains(key) ? m_settings->value(key) : QVariant() });
-    m_settings->setValue(key, value);
+    QSettings& settings = *m_file->settings;
+    m_replaced.push_back({ key, settings.contains(key) ? settings.value(key) : QVariant() });
+    settings.setValue(key, value);
 }
 
 bool GuardedSettings::sync()
 {
-    m_settings->sync();
+    QSettings& settings = *m_file->settings;
+    settings.sync();
     // A format error only says the old content was malformed; the file is written all the same.
-    const bool written = !m_failed && m_settings->status() != QSettings::AccessError;
+    const bool written = !m_file->failed && settings.status() != QSettings::AccessError;
     if (!written) {
         for (auto replaced = m_replaced.crbegin(); replaced != m_replaced.crend(); ++replaced) {
             if (replaced->value.isValid())
-                m_settings->setValue(replaced->key, replaced->value);
+                settings.setValue(replaced->key, replaced->value);
             else
-                m_settings->remove(replaced->key);
+                settings.remove(replaced->key);
         }
     }
     m_replaced.clear();
     return written;
+}
+
+SettingsReadScope::SettingsReadScope()
+{
+    ++t_readScope.depth;
+}
+
+SettingsReadScope::~SettingsReadScope()
+{
+    if (--t_readScope.depth == 0)
+        t_readScope.files.clear();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +13,12 @@ class QTemporaryFile;
 // The settings class deserialises "@Variant(...)" values with no limits: a crafted value can
 // abort the process, and a cut colour loads as a valid one. Every file is therefore checked
 // before the settings class sees it; the only serialised value we accept is a whole colour.
+
+// No settings file of ours comes near this size (a profile file is about 250 kB); a larger one
+// is damaged or hostile, and parsing it would cost seconds and hundreds of megabytes.
+constexpr qint64 kMaxSettingsFileBytes = 4 * 1024 * 1024;
+// True when the file exists and is larger than that.
+bool isOversizedSettingsFile(const QString& path);
 
 // Returns content without the lines that hold a serialised value other than a well-formed
 // colour; *damaged tells whether any line was dropped.
@@ -40,11 +47,11 @@ public:
     GuardedSettings(const GuardedSettings&) = delete;
     GuardedSettings& operator=(const GuardedSettings&) = delete;
 
-    QSettings& settings() { return *m_settings; }
-    const QSettings& settings() const { return *m_settings; }
+    QSettings& settings();
+    const QSettings& settings() const;
 
-    // The file held unsafe values that were left out.
-    bool wasDamaged() const { return m_damaged; }
+    // The file held unsafe values that were left out, or was too large to be read at all.
+    bool wasDamaged() const;
 
     // Sets a value and remembers the one it replaces. A sync that fails puts those back: the
     // settings class would otherwise keep the write that never reached the file, show it to every
@@ -54,15 +61,27 @@ public:
     // Writes pending changes out; false when the file could not be written.
     bool sync();
 
+    struct CheckedFile;
+
 private:
-    std::unique_ptr<QTemporaryFile> m_cleanCopy;
-    std::unique_ptr<QSettings> m_settings;
+    std::shared_ptr<CheckedFile> m_file;
     struct Replaced
     {
         QString key;
         QVariant value; // invalid when the key was not there
     };
     std::vector<Replaced> m_replaced;
-    bool m_damaged = false;
-    bool m_failed = false;
+};
+
+// One operation on this thread (a start-up, a load) that reads the same files many times: while
+// a scope lives, reading a file again shares the checked copy of the first read instead of
+// reading, checking and parsing it anew. Writing a file, or the file changing on disk, ends the
+// sharing for that file. Scopes nest; the outermost one decides.
+class SettingsReadScope final
+{
+public:
+    SettingsReadScope();
+    ~SettingsReadScope();
+    SettingsReadScope(const SettingsReadScope&) = delete;
+    SettingsReadScope& operator=(const SettingsReadScope&) = delete;
 };
