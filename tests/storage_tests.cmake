@@ -5,3 +5,4 @@ mousecfg_add_test(NAME TestProductDescription SOURCES test_product_description.c
 mousecfg_add_test(NAME TestProfileFiles SOURCES test_profile_files.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
 mousecfg_add_test(NAME TestMalformedFiles SOURCES test_malformed_files.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
 mousecfg_add_test(NAME TestAppConfig SOURCES test_app_config.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)
+mousecfg_add_test(NAME TestSettingsReads SOURCES test_settings_reads.cpp ${MOUSECFG_STORAGE_TEST_SUPPORT} LIBS mousecfg_core)

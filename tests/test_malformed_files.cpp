@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "random_config.h"
+#include "session/profile_loading.h"
+#include "session/record_gate.h"
+#include "session/startup.h"
 #include "storage/app_config.h"
 #include "storage/macro_files.h"
 #include "storage/product_description.h"
@@ -59,6 +63,7 @@ private slots:
     void damagedMacroFileStillHandsOverItsWriteSign();
     void damagedProductDescriptionIsReadNotRepaired();
     void garbageNeverCrashesAndIsWrittenBackWellFormed();
+    void oversizedFilesAreSetAsideUnread();
 };
 
 void TestMalformedFiles::unsafeLinesAreDropped_data()
@@ -243,6 +248,47 @@ void TestMalformedFiles::garbageNeverCrashesAndIsWrittenBackWellFormed()
         QCOMPARE(readProfileFile(reread, path), StorageResult::Ok);
         QVERIFY2(reread == read, qPrintable(path));
     }
+}
+
+void TestMalformedFiles::oversizedFilesAreSetAsideUnread()
+{
+    StorageSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    ConfigurationPair first;
+    QVERIFY(loadStartupConfiguration(first).isEmpty());
+    // Well formed, and only too large: a settings file never is.
+    QByteArray padding = "\n[Padding]\n";
+    for (int i = 0; padding.size() <= kMaxSettingsFileBytes; ++i)
+        padding += "Key" + QByteArray::number(i) + "=a value nobody reads\n";
+    const QByteArray config = readBytes(configIniPath()) + padding;
+    QVERIFY(writeBytes(configIniPath(), config));
+
+    {
+        GuardedSettings file(configIniPath(), GuardedSettings::Mode::Write);
+        QVERIFY(file.wasDamaged());
+        QVERIFY(file.settings().allKeys().isEmpty());
+        file.setValue(QStringLiteral("Config/Battery"), 5);
+        QVERIFY(!file.sync());
+    }
+    QCOMPARE(readBytes(configIniPath()), config);
+
+    const StartupNote note = checkConfigurationFile();
+    QVERIFY(!note.isEmpty());
+    QVERIFY2(note.text().contains(QStringLiteral("could not be read")), qPrintable(note.text()));
+    QCOMPARE(readBytes(damagedConfigIniPath()), config);
+    QCOMPARE(currentProductName(), QStringLiteral("Tarq M1"));
+
+    const QString slotFile = profileFilePath(first.working.profileNames[1]);
+    const QByteArray profile = readBytes(slotFile) + padding;
+    QVERIFY(writeBytes(slotFile, profile));
+    ProfileRecord read;
+    const QStringList report = gateReadProfile(read, slotFile, currentRecordLimits());
+    QVERIFY2(report.join(QLatin1Char(' ')).contains(QStringLiteral("is damaged")), qPrintable(report.join(' ')));
+    QCOMPARE(readBytes(slotFile + QStringLiteral(".damaged")), profile);
+    ProfileRecord defaults;
+    makeDefaultProfile(defaults);
+    QCOMPARE(read.pollrate, defaults.pollrate);
+    QCOMPARE(read.dpi, defaults.dpi);
 }
 
 QTEST_GUILESS_MAIN(TestMalformedFiles)

@@ -4,6 +4,7 @@
 #include "private_x_session.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -310,6 +311,17 @@ bool openTrayMenu(Display* display, Window icon, qint64 pid)
 }
 
 // The program on an X desktop of its own (openbox, and trayer when asked for).
+// Whether the process has loaded the toolkit's GL integration and with it a GL driver (the
+// toolkit's own library links the GL dispatch library, which costs little).
+bool mapsGlStack(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = maps.readAll();
+    return text.contains("/xcbglintegrations/") || text.contains("/dri/") || text.contains("/libLLVM");
+}
+
 class Desktop final
 {
 public:
@@ -398,6 +410,11 @@ private slots:
         Desktop desktop(PrivateXSession::WindowManager | PrivateXSession::Tray);
         QVERIFY2(desktop.start(), qPrintable(desktop.problem()));
         Display* x = desktop.x.display;
+        // It paints without the GL stack, and still gets the ARGB visual its shaped edges need.
+        QVERIFY(!mapsGlStack(desktop.program->pid()));
+        XWindowAttributes attributes{};
+        QVERIFY(XGetWindowAttributes(x, desktop.window, &attributes));
+        QCOMPARE(attributes.depth, 32);
 
         // Minimised with its own button, a click on the icon restores it.
         QVERIFY(clickControl(x, desktop.window, WindowLayout::MinimiseButton));

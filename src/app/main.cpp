@@ -8,9 +8,9 @@
 #include "platform/single_instance.h"
 #include "platform/terminal_options.h"
 #include "session/startup.h"
+#include "startup_timing.h"
 #include "storage/paths.h"
 #include "storage/product_description.h"
-#include "startup_timing.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
             window.show();
         }
         window.setWindowTitle(product);
-    StartupTiming::mark("window shown");
+        StartupTiming::mark("window shown");
         // The demo panel follows the window's first paint, so the window is never kept waiting.
         if (simulation) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window,

@@ -30,10 +30,10 @@
 #include "session/record_gate.h"
 #include "session/send_check.h"
 #include "session/sending.h"
-#include "storage/settings_guard.h"
+#include "startup_timing.h"
 #include "storage/app_config.h"
 #include "storage/product_description.h"
-#include "startup_timing.h"
+#include "storage/settings_guard.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -142,9 +142,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
 
     // The stored configuration is read on a worker thread while the widgets are made; nothing
     // touches the records until it is joined.
-    auto configurationLoad =
-        std::async(std::launch::async,
-                   [this] { return loadStartupConfiguration(m_configuration, DefaultProfileRefresh::Later); });
+    auto configurationLoad = std::async(
+        std::launch::async, [this] { return loadStartupConfiguration(m_configuration, DefaultProfileRefresh::Later); });
 
     createTabsAndSlots();
     createProfileControls();

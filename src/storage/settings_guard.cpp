@@ -10,6 +10,9 @@
 #include <atomic>
 #include <cstring>
 #include <map>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -287,6 +290,7 @@ struct GuardedSettings::CheckedFile
     // What the file was when it was read, so a shared copy is never older than the file.
     qint64 size = -1;
     QDateTime modified;
+    quint64 identity = 0; // the inode: a file replaced by rename is another file of the same name
 };
 
 namespace {
@@ -304,13 +308,19 @@ void stamp(GuardedSettings::CheckedFile& file, const QString& path)
     const QFileInfo info(path);
     file.size = info.exists() ? info.size() : -1;
     file.modified = info.exists() ? info.lastModified() : QDateTime();
+#ifdef Q_OS_UNIX
+    struct stat status
+    {
+    };
+    file.identity = ::stat(QFile::encodeName(path).constData(), &status) == 0 ? quint64(status.st_ino) : 0;
+#endif
 }
 
 bool isCurrent(const GuardedSettings::CheckedFile& file, const QString& path)
 {
     GuardedSettings::CheckedFile now;
     stamp(now, path);
-    return now.size == file.size && now.modified == file.modified;
+    return now.size == file.size && now.modified == file.modified && now.identity == file.identity;
 }
 
 std::shared_ptr<GuardedSettings::CheckedFile> checkAndOpen(const QString& path, GuardedSettings::Mode mode)
@@ -333,8 +343,8 @@ std::shared_ptr<GuardedSettings::CheckedFile> checkAndOpen(const QString& path, 
                 !repaired.open(QIODevice::WriteOnly) || repaired.write(clean) != clean.size() || !repaired.commit();
         } else if (file->damaged) {
             file->cleanCopy = std::make_unique<QTemporaryFile>();
-            file->failed = !file->cleanCopy->open() || file->cleanCopy->write(clean) != clean.size() ||
-                           !file->cleanCopy->flush();
+            file->failed =
+                !file->cleanCopy->open() || file->cleanCopy->write(clean) != clean.size() || !file->cleanCopy->flush();
             openPath = file->cleanCopy->fileName();
         }
         if (file->failed) {

@@ -75,8 +75,9 @@ private:
 
 // One operation on this thread (a start-up, a load) that reads the same files many times: while
 // a scope lives, reading a file again shares the checked copy of the first read instead of
-// reading, checking and parsing it anew. Writing a file, or the file changing on disk, ends the
-// sharing for that file. Scopes nest; the outermost one decides.
+// reading, checking and parsing it anew. Writing the file through the guard, or the file changing
+// on disk (its size, time or identity), ends the sharing for that file. Scopes nest; the
+// outermost one decides. Reads on other threads are not shared.
 class SettingsReadScope final
 {
 public:
