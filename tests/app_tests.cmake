@@ -1,4 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+if(MOUSECFG_GUI)
+    mousecfg_add_test(NAME TestWindowShape SOURCES test_window_shape.cpp LIBS mousecfg_ui LABEL gui)
+    add_dependencies(TestWindowShape mousecfg_skin)
+endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # The program on an X desktop of the test's own: Xvfb, openbox and trayer.
     mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp private_x_session.cpp private_x_session.h x11_keys.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controls/message_box.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -50,14 +53,25 @@ inline void answerQuestion(QObject* context, bool yes)
 inline void chooseInFileDialog(QObject* context, const QStringList& paths)
 {
     whenWindowOpens<QFileDialog>(context, [paths](QFileDialog& dialog) {
-        for (const QString& path : paths)
-            dialog.selectFile(path);
-        if (paths.size() > 1) {
-            QStringList quoted;
+        // Typed into the name field: selectFile() leaves the field alone while it has the focus,
+        // and the dialog would then answer with the folder it shows.
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QFileInfo first(paths.value(0));
+        if (paths.size() == 1 && first.isDir() && dialog.fileMode() == QFileDialog::Directory) {
+            // A folder dialog with nothing typed answers with the folder it shows.
+            dialog.setDirectory(first.absoluteFilePath());
+            if (name)
+                name->clear();
+        } else {
+            dialog.setDirectory(first.absolutePath());
+            QStringList names;
             for (const QString& path : paths)
-                quoted << QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"');
-            dialog.setDirectory(QFileInfo(paths.first()).absolutePath());
-            dialog.selectFile(quoted.join(QLatin1Char(' ')));
+                names << (paths.size() > 1 ? QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"')
+                                           : QFileInfo(path).fileName());
+            if (name)
+                name->setText(names.join(QLatin1Char(' ')));
+            else
+                dialog.selectFile(names.join(QLatin1Char(' ')));
         }
         static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });

@@ -5,6 +5,7 @@
 #include "app/gui_thread_monitor.h"
 #include "app/hot_spots.h"
 #include "app/window_layout.h"
+#include "app/window_shape.h"
 #include "buttons/button_page.h"
 #include "controls/accessibility.h"
 #include "controls/focus_ring.h"
@@ -91,8 +92,6 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     FocusRing::install();
     // A frameless top-level widget would otherwise read as a filler.
     Accessibility::setRole(this, QAccessible::Window);
-    m_backgroundLoad =
-        std::async(std::launch::async, [path = skinPath(QLatin1String(Skin::MainBackground))] { return QImage(path); });
     m_batteryFrame.load(skinPath(QStringLiteral("bat1.png")));
     m_batteryFrameCable.load(skinPath(QStringLiteral("bat2.png")));
     setThemeColourIndex(accentColorIndex());
@@ -102,6 +101,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
 
     m_scaleStep = displayScaleStep(screenDpiRatio(QGuiApplication::primaryScreen()));
     m_scaleFactor = displayScaleFactorOfStep(m_scaleStep);
+    startBackgroundLoad();
     setDisplayScaleFactor(m_scaleFactor);
     setBaseSize(WindowLayout::kWidth, WindowLayout::kHeight);
     setMinimumSize(WindowLayout::kWidth, WindowLayout::kHeight);
@@ -132,6 +132,7 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
         setCurrentProductName(QString::fromLatin1(product));
     openDevice(product);
     m_deviceOpen = m_connectedMice != 0;
+    startFrontPictureLoad();
     StartupTiming::mark("window: devices opened");
 
     // The language comes first: the worker's messages are translated as they are made.
@@ -156,33 +157,32 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     createOsdLink();
     StartupTiming::mark("window: battery and OSD");
 
-    noteForUser(configurationLoad.get());
-    StartupTiming::mark("window: configuration joined");
-    adoptDesktopPointerSpeed();
-    m_library.reload();
+    // What needs no stored record is done while the worker still reads them.
     m_lastBatteryPercent = batteryLevel();
     m_batteryFull = batteryFullThreshold();
     m_batteryBar->setValue(m_lastBatteryPercent);
     rebuildLanguageMenu();
-    rebuildSlotMenu();
-    RebuildProfileMenu();
     loadProductImages();
     loadModelImages();
-    showSpotLooks();
-    StartupTiming::mark("window: menus and pictures");
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    setWindowIcon(QIcon(skinPath(QLatin1String(Skin::WindowIcon))));
+    createTray();
+    setTabOrder();
+    setMask(windowShape());
+    StartupTiming::mark("window: pictures, tray, mask");
 
+    noteForUser(configurationLoad.get());
+    StartupTiming::mark("window: configuration joined");
+    adoptDesktopPointerSpeed();
+    m_library.reload();
+    rebuildSlotMenu();
+    RebuildProfileMenu();
+    showSpotLooks();
     selectTab(productLedDisable() != 0 ? CustomizeTab : LightingTab);
     RefreshPages();
     retranslateUi();
     m_nameEdit->setText(m_library.currentName());
     StartupTiming::mark("window: first tab filled");
-
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
-    setWindowIcon(QIcon(skinPath(QLatin1String(Skin::WindowIcon))));
-    createTray();
-    setTabOrder();
-    setMask(scaledBackground().mask());
-    StartupTiming::mark("window: tray and mask");
 
     slotRefreshBatteryStatus(0, 1, 1);
     m_batteryNotifier = std::make_unique<BatteryNotifier>();
@@ -213,18 +213,52 @@ MousecfgWidget::~MousecfgWidget()
     exitDeviceLayer();
 }
 
+void MousecfgWidget::startBackgroundLoad()
+{
+    m_backgroundLoad =
+        std::async(std::launch::async, [path = skinPath(QLatin1String(Skin::MainBackground)), step = m_scaleStep,
+                                        size = QSize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight))] {
+            ScaledBackground loaded;
+            loaded.step = step;
+            const QImage source(path);
+            if (!source.isNull()) {
+                loaded.image = source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                loaded.shape = opaqueRegion(loaded.image);
+            }
+            return loaded;
+        });
+}
+
+void MousecfgWidget::takeBackgroundLoad()
+{
+    if (!m_backgroundLoad.valid())
+        return;
+    m_loadedBackground = m_backgroundLoad.get();
+    if (!m_loadedBackground.image.isNull())
+        m_backgroundCache[size_t(m_loadedBackground.step)] = QPixmap::fromImage(m_loadedBackground.image);
+    m_loadedBackground.image = QImage();
+}
+
 const QPixmap& MousecfgWidget::scaledBackground()
 {
+    takeBackgroundLoad();
     QPixmap& cached = m_backgroundCache[size_t(m_scaleStep)];
     if (!cached.isNull())
         return cached;
     // The full-size image is not kept: another scale step is rare and reads it again.
-    const QImage source =
-        m_backgroundLoad.valid() ? m_backgroundLoad.get() : QImage(skinPath(QLatin1String(Skin::MainBackground)));
+    const QImage source(skinPath(QLatin1String(Skin::MainBackground)));
     if (!source.isNull())
         cached = QPixmap::fromImage(source.scaled(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight),
                                                   Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return cached;
+}
+
+QRegion MousecfgWidget::windowShape()
+{
+    takeBackgroundLoad();
+    if (m_loadedBackground.step == m_scaleStep)
+        return m_loadedBackground.shape;
+    return opaqueRegion(scaledBackground().toImage());
 }
 
 void MousecfgWidget::place(QWidget* widget, const QRect& design)
@@ -477,7 +511,7 @@ void MousecfgWidget::applyScaleStep(int step)
     m_scaleStep = step;
     m_scaleFactor = displayScaleFactorOfStep(step);
     setDisplayScaleFactor(m_scaleFactor);
-    setMask(scaledBackground().mask());
+    setMask(windowShape());
     if (m_buttonPage)
         m_buttonPage->setScale(m_scaleFactor);
     relayout();

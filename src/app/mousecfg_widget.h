@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <array>
@@ -191,6 +192,10 @@ private:
     void relayout();
     void applyScaleStep(int step);
     const QPixmap& scaledBackground();
+    void startBackgroundLoad();
+    void takeBackgroundLoad();
+    // The background's shape at the current scale step.
+    QRegion windowShape();
 
     // Device state.
     void onInterfaceChanged(const QString& name, bool arrived);
@@ -199,6 +204,7 @@ private:
     void loadProductImages();
     void loadDeferredPictures();
     QString productPicturePath(const QString& name) const;
+    void startFrontPictureLoad();
     void loadModelImages();
     void showBatteryOff();
     void applyPointerSpeed(int slot);
@@ -278,8 +284,24 @@ private:
 
     double m_scaleFactor = 1.0;
     int m_scaleStep = 0;
-    // The background decodes on a worker thread while the window builds itself.
-    std::future<QImage> m_backgroundLoad;
+    // The background decodes, scales and gives the window its shape on a worker thread while the
+    // window builds itself.
+    struct ScaledBackground
+    {
+        int step = -1;
+        QImage image;
+        QRegion shape;
+    };
+    std::future<ScaledBackground> m_backgroundLoad;
+    ScaledBackground m_loadedBackground;
+    // So does the product's front picture, from the moment the product is known.
+    struct PictureLoad
+    {
+        QString path;
+        QSize box;
+        std::future<QImage> image;
+    };
+    PictureLoad m_frontPictureLoad;
     std::array<QPixmap, kScaleStepCount> m_backgroundCache;
     QPixmap m_batteryFrame;
     QPixmap m_batteryFrameCable;

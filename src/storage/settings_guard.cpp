@@ -196,11 +196,23 @@ int lineEnd(const QByteArray& content, int start)
     return size;
 }
 
-// Most lines hold plain numbers; only an at sign or an escape can make a serialised value.
+// Most lines hold plain numbers under keys with a group separator ("LedMode\\LED_MODE_1_RGB");
+// only an at sign, or a hex or octal escape that could spell one, can make a serialised value.
 bool mayHoldSerialisedValue(const char* line, int length)
 {
     const size_t size = static_cast<size_t>(length);
-    return std::memchr(line, '@', size) != nullptr || std::memchr(line, '\\', size) != nullptr;
+    if (std::memchr(line, '@', size) != nullptr)
+        return true;
+    for (const char* escape = static_cast<const char*>(std::memchr(line, '\\', size)); escape;) {
+        const size_t at = size_t(escape - line) + 1;
+        if (at >= size)
+            return false;
+        const char next = line[at];
+        if (next == 'x' || (next >= '0' && next <= '7'))
+            return true;
+        escape = static_cast<const char*>(std::memchr(line + at + 1, '\\', size - at - 1));
+    }
+    return false;
 }
 
 } // namespace
