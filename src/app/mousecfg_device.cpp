@@ -36,17 +36,11 @@ constexpr int kSwitchPauseMs = 50;
 
 // Read as an image, not a pixmap: only the scaled picture is kept, the full-size one never sits
 // in the pixmap cache. A missing file gives a null picture.
-// Safe on any thread.
-QImage fittedImage(const QString& path, const QSize& box)
-{
-    const QImage picture = QFile::exists(path) ? QImage(path) : QImage();
-    return picture.isNull() ? QImage() : picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 QPixmap fittedPicture(const QString& path, const QSize& box)
 {
-    const QImage image = fittedImage(path, box);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    const QImage picture = QFile::exists(path) ? QImage(path) : QImage();
+    return picture.isNull() ? QPixmap()
+                            : QPixmap::fromImage(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 QString batteryStyle(bool off, double factor)
@@ -324,14 +318,7 @@ void MousecfgWidget::StopBatteryThread()
 void MousecfgWidget::loadProductImages()
 {
     const QSize box = scaledRect(WindowLayout::MousePicture, m_scaleFactor).size();
-    const QString front = productPicturePath(QStringLiteral("Mouse.png"));
-    PictureLoad started = std::move(m_frontPictureLoad);
-    if (started.image.valid() && started.path == front && started.box == box) {
-        const QImage image = started.image.get();
-        m_frontPicture = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-    } else {
-        m_frontPicture = fittedPicture(front, box);
-    }
+    m_frontPicture = fittedPicture(productPicturePath(QStringLiteral("Mouse.png")), box);
     m_hoverPictures.clear();
     m_sidePicture = QPixmap();
     // The window opens without the pictures it does not show at once; they follow its first paint.
@@ -371,15 +358,6 @@ void MousecfgWidget::loadDeferredPictures()
     m_hoverPictures.clear();
     for (int i = 0; i < kHotSpotCount; ++i)
         m_hoverPictures.push_back(fittedPicture(productPicturePath(QStringLiteral("mouse_%1.png").arg(i + 1)), box));
-}
-
-void MousecfgWidget::startFrontPictureLoad()
-{
-    m_frontPictureLoad.path = productPicturePath(QStringLiteral("Mouse.png"));
-    m_frontPictureLoad.box = scaledRect(WindowLayout::MousePicture, m_scaleFactor).size();
-    m_frontPictureLoad.image =
-        std::async(std::launch::async,
-                   [path = m_frontPictureLoad.path, box = m_frontPictureLoad.box] { return fittedImage(path, box); });
 }
 
 QString MousecfgWidget::productPicturePath(const QString& name) const

@@ -73,6 +73,12 @@ QStringList imagePair(const char* stem)
              skinPath(QStringLiteral("profile_%1%2.png").arg(QLatin1String(stem)).arg(2)) };
 }
 
+// The background is stretched to the window, whatever the picture's own proportions.
+QImage backgroundOfSize(const QImage& source, const QSize& size)
+{
+    return source.isNull() ? QImage() : source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* parent)
@@ -132,7 +138,6 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
         setCurrentProductName(QString::fromLatin1(product));
     openDevice(product);
     m_deviceOpen = m_connectedMice != 0;
-    startFrontPictureLoad();
     StartupTiming::mark("window: devices opened");
 
     // The language comes first: the worker's messages are translated as they are made.
@@ -220,11 +225,8 @@ void MousecfgWidget::startBackgroundLoad()
                                         size = QSize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight))] {
             ScaledBackground loaded;
             loaded.step = step;
-            const QImage source(path);
-            if (!source.isNull()) {
-                loaded.image = source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-                loaded.shape = opaqueRegion(loaded.image);
-            }
+            loaded.image = backgroundOfSize(QImage(path), size);
+            loaded.shape = opaqueRegion(loaded.image);
             return loaded;
         });
 }
@@ -246,10 +248,10 @@ const QPixmap& MousecfgWidget::scaledBackground()
     if (!cached.isNull())
         return cached;
     // The full-size image is not kept: another scale step is rare and reads it again.
-    const QImage source(skinPath(QLatin1String(Skin::MainBackground)));
-    if (!source.isNull())
-        cached = QPixmap::fromImage(source.scaled(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight),
-                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const QImage image = backgroundOfSize(QImage(skinPath(QLatin1String(Skin::MainBackground))),
+                                          QSize(scaled(WindowLayout::kWidth), scaled(WindowLayout::kHeight)));
+    if (!image.isNull())
+        cached = QPixmap::fromImage(image);
     return cached;
 }
 

@@ -204,7 +204,6 @@ private:
     void loadProductImages();
     void loadDeferredPictures();
     QString productPicturePath(const QString& name) const;
-    void startFrontPictureLoad();
     void loadModelImages();
     void showBatteryOff();
     void applyPointerSpeed(int slot);
@@ -294,14 +293,6 @@ private:
     };
     std::future<ScaledBackground> m_backgroundLoad;
     ScaledBackground m_loadedBackground;
-    // So does the product's front picture, from the moment the product is known.
-    struct PictureLoad
-    {
-        QString path;
-        QSize box;
-        std::future<QImage> image;
-    };
-    PictureLoad m_frontPictureLoad;
     std::array<QPixmap, kScaleStepCount> m_backgroundCache;
     QPixmap m_batteryFrame;
     QPixmap m_batteryFrameCable;
