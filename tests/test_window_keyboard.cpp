@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
@@ -94,6 +95,18 @@ private:
     std::unique_ptr<MousecfgWidget> m_window;
 
     MousecfgWidget& window() { return *m_window; }
+
+    // Who holds the keys, for a failure's message.
+    static QString describeFocus(const FocusRing* ring)
+    {
+        const auto name = [](const QObject* object) {
+            return object ? QStringLiteral("%1 \"%2\"")
+                                .arg(QString::fromLatin1(object->metaObject()->className()), object->objectName())
+                          : QStringLiteral("none");
+        };
+        return QStringLiteral("active window: %1, focus: %2, ring on: %3")
+            .arg(name(QApplication::activeWindow()), name(QApplication::focusWidget()), name(ring->ringedWidget()));
+    }
 
     void openWindow()
     {
@@ -333,8 +346,10 @@ private slots:
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         QVERIFY(QTest::qWaitForWindowExposed(box));
+        // Offscreen windows count as exposed at once; the box takes the keys only once active.
+        QTRY_VERIFY2(box->isActiveWindow(), qPrintable(describeFocus(ring)));
         QTest::keyClick(box, Qt::Key_Tab);
-        QTRY_VERIFY(ring->ringedWidget() && ring->ringedWidget()->window() == box);
+        QTRY_VERIFY2(ring->ringedWidget() && ring->ringedWidget()->window() == box, qPrintable(describeFocus(ring)));
         QVERIFY(box->grab().save(screensDirectory() + QStringLiteral("/focus-message-box-%1.png").arg(scale)));
         box->reject();
     }
