@@ -5,6 +5,7 @@
 #include "storage/settings_guard.h"
 #include "storage_sandbox.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtTest>
 #include <thread>
@@ -20,11 +21,18 @@ QByteArray withBattery(const QByteArray& content, const QByteArray& percent)
                   : result.replace(at, end - at, "Battery=" + percent);
 }
 
-// Replaces the file by rename, as the profile writers do: another file of the same name.
+// Replaces the file by rename, as the profile writers do: another file of the same name. It is
+// dated later than the file it replaces: QSettings keeps its own parse while size and
+// millisecond time agree, so a writer within the same millisecond is not what this test is about.
 bool replaceFile(const QString& path, const QByteArray& content)
 {
+    const QDateTime replaced = QFileInfo(path).lastModified();
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        return false;
+    QFile written(path);
+    return written.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+           written.setFileTime(replaced.addSecs(2), QFileDevice::FileModificationTime);
 }
 
 } // namespace
