@@ -4,6 +4,7 @@
 #include "app/startup_probe.h"
 #include "platform/graphics_stack.h"
 #include "platform/hotplug.h"
+#include "platform/mouse_bus_client.h"
 #include "platform/program_identity.h"
 #include "platform/single_instance.h"
 #include "platform/terminal_options.h"
@@ -11,6 +12,10 @@
 #include "startup_timing.h"
 #include "storage/paths.h"
 #include "storage/product_description.h"
+
+#if MOUSECFG_BUS_SERVICE
+#include "app/mouse_bus_service.h"
+#endif
 
 #include <QApplication>
 #include <cstdio>
@@ -42,6 +47,16 @@ bool takeWindowOptions(QStringList args, WindowOptions& options, QString* error)
         return false;
     options.terminal = takeTerminalOptions(args, { { QStringLiteral("--simulate"), &options.simulate } });
     return true;
+}
+
+// A second start brings the running window back (from the tray, from minimised) before it ends.
+void showRunningWindow(const QString& product)
+{
+    MouseBusClient window;
+    if (!window.connectToService() ||
+        window.properties().value(QLatin1String(MouseBus::kProduct)).toString() != product)
+        return;
+    window.call(QLatin1String(MouseBus::kShow), {}, MouseBusClient::kQueryTimeoutMs);
 }
 
 int usageError(const QString& error)
@@ -98,6 +113,7 @@ int main(int argc, char* argv[])
     SingleInstanceLock instance(singleInstanceLockName(product));
     if (!instance.tryAcquire()) {
         if (instance.error() == SingleInstanceLock::Error::HeldElsewhere) {
+            showRunningWindow(product);
             if (product.isEmpty())
                 std::fputs(kAlreadyRunningUnnamed, stderr);
             else
@@ -147,6 +163,13 @@ int main(int argc, char* argv[])
         }
         window.setWindowTitle(product);
         StartupTiming::mark("window shown");
+#if MOUSECFG_BUS_SERVICE
+        MouseBusService service(window, options.simulate);
+        QString busError;
+        if (!service.registerOnSessionBus(&busError) && !busError.isEmpty())
+            std::fprintf(stderr, "mousecfg: the session-bus service is not offered: %s\n", qPrintable(busError));
+        StartupTiming::mark("session-bus service");
+#endif
         // The demo panel follows the window's first paint, so the window is never kept waiting.
         if (simulation) {
             QObject::connect(&window, &MousecfgWidget::firstPainted, &window,

@@ -83,6 +83,8 @@ QString MousecfgWidget::currentProductName() const
 
 void MousecfgWidget::refreshMouseList()
 {
+    // The bus hears of it once this event is handled, whichever way this ends.
+    emit mouseStateChanged();
     m_mouseMenu->clear();
     QStringList names;
     for (const QByteArray& model : connectedModelNames())
@@ -190,6 +192,7 @@ void MousecfgWidget::updateConnectionDisplay()
     m_batteryBar->setVisible(m_connection.batteryBar);
     m_chargingIcon->hide();
     update(scaledRect(WindowLayout::BatteryFrame, m_scaleFactor));
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::showBatteryOff()
@@ -200,6 +203,7 @@ void MousecfgWidget::showBatteryOff()
     m_batteryBar->setAccessibleDescription(tr("MOUSE OFF"));
     m_chargingIcon->hide();
     setMouseOff(true);
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
@@ -217,7 +221,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     m_charging = iCharge != 0;
     m_chargingIcon->setVisible(m_charging);
 
-    BatteryReading reading;
+    BatteryReading& reading = m_batteryReading;
     reading.chargeByte = iCharge;
     reading.levelLow = iLowByte;
     reading.levelHigh = iHiByte;
@@ -266,6 +270,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     saveProfileDpiStage(m_library.currentName(), iDPI);
     if (iDPI < kDpiStageCount)
         ShowOsdText(dpiStageOsdText(iDPI));
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
@@ -283,12 +288,14 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
     m_configuration.lastUploaded.profiles[m_configuration.working.ProfileID].pollrate = iRate;
     m_ratePage->showReportRate(iRate);
     ShowOsdText(reportRateOsdText(iRate));
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (iStatus == 0)
         setPendingUploadFlag(1);
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::applyPointerSpeed(int slot)

@@ -224,7 +224,7 @@ void MousecfgWidget::onSlotChosen(int slot)
         settleUnsentEdits([this, slot] { onSlotActionTriggered(slot); });
 }
 
-void MousecfgWidget::onSlotActionTriggered(int slot)
+quint8 MousecfgWidget::onSlotActionTriggered(int slot)
 {
     SelectSlot(slot, false);
     RebuildProfileMenu();
@@ -232,12 +232,14 @@ void MousecfgWidget::onSlotActionTriggered(int slot)
     const bool monitoring = m_battery.hasThread();
     StopBatteryThread();
     // The mouse holds the slot now: being on another slot is no edit still to send.
-    if (switchOnBoardProfile(quint8(slot)) == 0)
+    const quint8 result = switchOnBoardProfile(quint8(slot));
+    if (result == 0)
         m_configuration.lastUploaded.ProfileID = quint8(slot);
     markUnsentEdits();
     if (monitoring)
         StartBatteryThread();
     applyPointerSpeed(slot);
+    return result;
 }
 
 void MousecfgWidget::showSlotLabel(const QString& text)
@@ -252,6 +254,7 @@ void MousecfgWidget::slot_show_profilename(QAction* action)
     showSlotLabel(action->text());
     m_nameEdit->setText(action->text());
     m_configuration.working.profileNames[size_t(m_library.currentSlot())] = action->text();
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::showCommandResult(const ProfileCommandResult& result)
@@ -442,26 +445,32 @@ void MousecfgWidget::loadConfigurationFile()
 
 void MousecfgWidget::loadConfigurationFileNow(const QString& path)
 {
-    const ConfigFileResult checked = checkImportSource(path);
+    const ConfigFileResult loaded = loadConfiguration(path);
     // Another product's file is passed over without a word; a damaged one is worth telling.
-    if (checked.problem == ConfigFileProblem::OtherProduct)
+    if (loaded.problem == ConfigFileProblem::OtherProduct)
         return;
-    if (!checked.ok()) {
-        showMessage(TarqMessageBox::Warning, checked.message());
+    if (!loaded.ok()) {
+        showMessage(TarqMessageBox::Warning, loaded.message());
         return;
     }
+    noteForUser(loaded.repairs);
+    sendWithProgress(false);
+}
+
+ConfigFileResult MousecfgWidget::loadConfiguration(const QString& path)
+{
+    const ConfigFileResult checked = checkImportSource(path);
+    if (!checked.ok())
+        return checked;
     const ConfigFileResult imported = importConfigurationFile(m_configuration.working, path);
-    if (!imported.ok()) {
-        showMessage(TarqMessageBox::Warning, imported.message());
-        return;
-    }
-    noteForUser(imported.repairs);
+    if (!imported.ok())
+        return imported;
     selectTab(LightingTab);
     loadModelImages();
     m_nameEdit->setText(m_library.currentName());
     RebuildProfileMenu();
     RefreshPages();
-    sendWithProgress(false);
+    return imported;
 }
 
 void MousecfgWidget::sendWithProgress(bool sendAll, std::function<void(int)> after)
@@ -510,7 +519,7 @@ void MousecfgWidget::finishSend()
     const bool sentAll = m_sendThread->isForceFull();
     m_sendThread.reset();
     m_monitorSwitch.reset();
-    m_lastSendResult = outcome.result;
+    m_lastSendOutcome = outcome;
     if (outcome.result == 0 && outcome.sentFlags != ChangeFlag::None)
         applyPointerSpeed(m_library.currentSlot());
     markUnsentEdits();

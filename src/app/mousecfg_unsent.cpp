@@ -79,6 +79,8 @@ void MousecfgWidget::markUnsentEdits()
         title.prepend(kUnsentMark);
     if (title != windowTitle())
         setWindowTitle(title);
+    // Every edit, send and slot change passes here.
+    emit mouseStateChanged();
 }
 
 void MousecfgWidget::queueUnsentCheck(const QEvent* event)

@@ -190,6 +190,8 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     StartupTiming::mark("window: first tab filled");
 
     slotRefreshBatteryStatus(0, 1, 1);
+    // The placeholder is no answer of the mouse's.
+    m_batteryReading = {};
     m_batteryNotifier = std::make_unique<BatteryNotifier>();
     updateConnectionDisplay();
     StartBatteryThread();

@@ -2,11 +2,15 @@
 #pragma once
 
 #include "app/connection_display.h"
+#include "app/mouse_bus_state.h"
 #include "controls/device_open_source.h"
 #include "controls/display_scale.h"
+#include "device/battery.h"
 #include "device/device_events.h"
 #include "device/monitor.h"
+#include "session/configuration_files.h"
 #include "session/profile_commands.h"
+#include "session/sending.h"
 #include "session/startup.h"
 
 #include <QImage>
@@ -19,6 +23,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BatteryNotifier;
@@ -120,7 +125,16 @@ public:
     OsdLink* osdLink() const { return m_osd; }
     TarqPage* page(int tab) const;
     // The result of the last send: 0, kUploadMouseOff or a transport failure; -1 before any.
-    int lastSendResult() const { return m_lastSendResult; }
+    int lastSendResult() const { return m_lastSendOutcome ? m_lastSendOutcome->result : -1; }
+
+    // What the session bus sees of the window and asks of it (MouseBusService). Each command
+    // answers once, through done where it may take a send's time.
+    MouseBusState mouseBusState() const;
+    MouseBusReply selectSlotForBus(int slot);
+    void applyForBus(std::function<void(const MouseBusReply&)> done);
+    void importForBus(const QString& path, std::function<void(const MouseBusReply&)> done);
+    MouseBusReply exportForBus(const QString& path);
+    void showForBus();
 
 signals:
     // After each send, with its result (0 success).
@@ -129,6 +143,8 @@ signals:
     void firstPainted();
     // The program is to end with code: the firmware updater has taken over.
     void exitRequested(int code);
+    // Something mouseBusState() shows may have changed.
+    void mouseStateChanged();
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -228,7 +244,8 @@ private:
     void onCommandClicked();
     // A slot chosen from the slot menu or by its button.
     void onSlotChosen(int slot);
-    void onSlotActionTriggered(int slot);
+    // The slot menu's switch: the pages, then the mouse. Returns the switch's transport result.
+    quint8 onSlotActionTriggered(int slot);
     // The slot buttons show the profile names of their slots.
     void showSlotNames();
     void onChooseProfile(QAction* action);
@@ -245,12 +262,18 @@ private:
     void saveConfigurationFile();
     void loadConfigurationFile();
     void loadConfigurationFileNow(const QString& path);
+    // Reads a .conf file into the working record and shows it; nothing changes when it is refused.
+    ConfigFileResult loadConfiguration(const QString& path);
     void showCommandResult(const ProfileCommandResult& result);
     void afterSlotNameChange();
     // Every send passes the gate out first: refused, or warned about with the choice to go on.
     void sendWithProgress(bool sendAll, std::function<void(int)> after = {});
     void startSend(bool sendAll, std::function<void(int)> after);
     void finishSend();
+    // Why a bus command may not run now (no mouse, mouse off, busy), or ok.
+    MouseBusReply refusalForBus(bool needsMouse) const;
+    // Sends what the window holds for a bus command; done follows the send's end.
+    void sendForBus(QStringList notes, std::function<void(const MouseBusReply&)> done);
 
     // After OK and Cancel: to the tray, or minimised where there is none to come back from.
     void putAway();
@@ -303,6 +326,8 @@ private:
     ConnectionDisplay m_connection;
     bool m_charging = false;
     int m_lastBatteryPercent = 0;
+    // The mouse's last answer; unanswered before the first.
+    BatteryReading m_batteryReading;
     int m_batteryFull = 0;
     // Made after the placeholder reading shown at start, so only the mouse's own readings warn.
     std::unique_ptr<BatteryNotifier> m_batteryNotifier;
@@ -311,7 +336,7 @@ private:
     int m_selectedRow = 0;
     int m_selectedButton = 0;
     bool m_firstPaintReported = false;
-    int m_lastSendResult = -1;
+    std::optional<SendOutcome> m_lastSendOutcome;
 
     ConfigurationPair m_configuration;
     ProfileLibrary m_library;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "log_categories.h"
 #include "platform/desktop_notifications.h"
+#include "platform/linux/session_bus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFileInfo>
 #include <QVariantMap>
 #include <optional>
 #include <utility>
@@ -23,16 +23,6 @@ const QString kDesktopEntryHint = QStringLiteral("desktop-entry");
 
 // A notification that took longer than this is stale; the next one goes out instead.
 constexpr int kAnswerTimeoutMs = 5000;
-
-// Without an address libdbus would start a bus of its own for the X display (autolaunch); a
-// notification is not worth a new daemon, nor the wait for it.
-bool sessionBusAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"));
-}
 
 } // namespace
 

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/mouse_bus_state.h"
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+#include <functional>
+
+class MousecfgWidget;
+
+// The window on the session bus (interface org.mousecfg.Mouse1, data/dbus): its state as
+// properties, every change announced once through PropertiesChanged, and its commands as methods.
+// The commands are the window's own, with its rules: none runs while a send runs or a question
+// waits, and sending shows the window's progress.
+class MouseBusService final
+    : public QObject
+    , protected QDBusContext
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MouseBusService)
+    Q_PROPERTY(bool Connected READ connected)
+    Q_PROPERTY(QString Product READ product)
+    Q_PROPERTY(QString Connection READ connection)
+    Q_PROPERTY(uint ActiveSlot READ activeSlot)
+    Q_PROPERTY(QStringList SlotNames READ slotNames)
+    Q_PROPERTY(uint DpiStage READ dpiStage)
+    Q_PROPERTY(uint Dpi READ dpi)
+    Q_PROPERTY(uint ReportRateHz READ reportRateHz)
+    Q_PROPERTY(int BatteryPercent READ batteryPercent)
+    Q_PROPERTY(uint BatteryLevel READ batteryLevel)
+    Q_PROPERTY(bool Charging READ charging)
+    Q_PROPERTY(bool MouseOff READ mouseOff)
+    Q_PROPERTY(bool PendingUpload READ pendingUpload)
+    Q_PROPERTY(bool Simulated READ simulated)
+
+public:
+    // simulated: the window runs on the virtual mouse.
+    MouseBusService(MousecfgWidget& window, bool simulated);
+    ~MouseBusService() override;
+
+    // Puts the object and the bus name on the connection. False with *error set when the name is
+    // taken (the window of another product) or there is no bus.
+    bool registerOn(QDBusConnection connection, QString* error);
+    // The same on the session bus; false without *error when none is announced.
+    bool registerOnSessionBus(QString* error);
+
+    bool connected() const { return current().connected; }
+    QString product() const { return current().product; }
+    QString connection() const { return current().connection; }
+    uint activeSlot() const { return current().activeSlot; }
+    QStringList slotNames() const { return current().slotNames; }
+    uint dpiStage() const { return current().dpiStage; }
+    uint dpi() const { return current().dpi; }
+    uint reportRateHz() const { return current().reportRateHz; }
+    int batteryPercent() const { return current().batteryPercent; }
+    uint batteryLevel() const { return current().batteryLevel; }
+    bool charging() const { return current().charging; }
+    bool mouseOff() const { return current().mouseOff; }
+    bool pendingUpload() const { return current().pendingUpload; }
+    bool simulated() const { return current().simulated; }
+
+public slots:
+    // The methods of the interface.
+    void SelectSlot(uint slot);
+    QStringList Apply();
+    QStringList ImportConfiguration(const QString& path);
+    void ExportConfiguration(const QString& path);
+    void Show();
+
+private:
+    MouseBusState stateNow() const;
+    // What the properties read; a change not announced yet is announced first.
+    const MouseBusState& current() const;
+    void announceChanges();
+    // Answers the current call at once: an error, or the method's own (empty) answer.
+    void answerNow(const MouseBusReply& reply);
+    // Holds the answer to the current call for the returned function, which sends it.
+    std::function<void(const MouseBusReply&)> answerLater();
+
+    MousecfgWidget& m_window;
+    QDBusConnection m_connection;
+    bool m_simulated;
+    MouseBusState m_announced;
+    bool m_registered = false;
+};
