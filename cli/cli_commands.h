@@ -5,8 +5,11 @@
 #include <vector>
 
 class DeviceSession;
+class WindowLink;
 
-// One command of mousecfg-cli. run returns the exit code; a bad argument prints a message naming
+// One command of mousecfg-cli. run opens the mouse itself (nullptr: only the running window can
+// answer); throughWindow has the running window carry it out (nullptr: it needs no mouse, or the
+// window has nothing to add). Both return the exit code; a bad argument prints a message naming
 // it and returns kExitUsage, and main adds the usage line.
 struct CliCommand
 {
@@ -14,6 +17,7 @@ struct CliCommand
     const char* arguments; // for the usage line
     const char* summary;   // for --help
     int (*run)(const QStringList& arguments, DeviceSession& session);
+    int (*throughWindow)(const QStringList& arguments, WindowLink& window);
 };
 
 // The exit codes, as --help and the README list them.
@@ -35,10 +39,21 @@ int exitCodeForResult(int result);
 // Prints "mousecfg-cli: " and text to stderr and returns kExitUsage.
 int badArgument(const QString& text);
 
+// Takes "--json" out of arguments; true when it was there.
+bool takeJsonOption(QStringList& arguments);
+
 int runDevicesCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session);
+int runSelectProfileThroughWindow(const QStringList& arguments, WindowLink& window);
 int runBatteryCommand(const QStringList& arguments, DeviceSession& session);
+int runBatteryThroughWindow(const QStringList& arguments, WindowLink& window);
 int runApplyCommand(const QStringList& arguments, DeviceSession& session);
+int runApplyThroughWindow(const QStringList& arguments, WindowLink& window);
 int runImportConfCommand(const QStringList& arguments, DeviceSession& session);
+int runImportConfThroughWindow(const QStringList& arguments, WindowLink& window);
 int runExportConfCommand(const QStringList& arguments, DeviceSession& session);
+int runExportConfThroughWindow(const QStringList& arguments, WindowLink& window);
 int runDpiCommand(const QStringList& arguments, DeviceSession& session);
+int runDpiThroughWindow(const QStringList& arguments, WindowLink& window);
+int runStatusThroughWindow(const QStringList& arguments, WindowLink& window);
+int runWatchThroughWindow(const QStringList& arguments, WindowLink& window);

@@ -10,6 +10,8 @@ const char kSimulateOption[] = "--simulate";
 const char kTraceOption[] = "--trace";
 const char kHelpOption[] = "--help";
 const char kVersionOption[] = "--version";
+const char kDirectOption[] = "--direct";
+const char kVerboseOption[] = "--verbose";
 
 } // namespace
 
@@ -30,6 +32,10 @@ bool parseCliOptions(QStringList args, CliOptions& options, QString* error)
             options.version = true;
         } else if (option == QLatin1String(kSimulateOption)) {
             options.simulate = true;
+        } else if (option == QLatin1String(kDirectOption)) {
+            options.direct = true;
+        } else if (option == QLatin1String(kVerboseOption)) {
+            options.verbose = true;
         } else if (option == QLatin1String(kTraceOption)) {
             if (args.isEmpty()) {
                 *error = QStringLiteral("--trace needs a file name");

@@ -7,13 +7,22 @@
 const std::vector<CliCommand>& cliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        { "devices", "", "the mouse interfaces found", runDevicesCommand },
-        { "select-profile", "N", "switch the mouse to on-board profile N (1..5)", runSelectProfileCommand },
-        { "battery", "", "one battery reading: level, millivolts, charging", runBatteryCommand },
-        { "apply", "[--full]", "send what changed since the last upload (everything with --full)", runApplyCommand },
-        { "import-conf", "FILE [--full]", "load a configuration file and send it", runImportConfCommand },
-        { "export-conf", "FILE", "save the configuration to FILE (a regular file or a new one)", runExportConfCommand },
-        { "dpi", "", "the current profile's DPI stages, the active one marked", runDpiCommand },
+        { "devices", "[--json]", "the mouse interfaces found", runDevicesCommand, nullptr },
+        { "select-profile", "N", "switch the mouse to on-board profile N (1..5)", runSelectProfileCommand,
+          runSelectProfileThroughWindow },
+        { "battery", "[--json]", "one battery reading: level, millivolts, charging", runBatteryCommand,
+          runBatteryThroughWindow },
+        { "apply", "[--full]", "send what changed since the last upload (everything with --full)", runApplyCommand,
+          runApplyThroughWindow },
+        { "import-conf", "FILE [--full]", "load a configuration file and send it", runImportConfCommand,
+          runImportConfThroughWindow },
+        { "export-conf", "FILE", "save the configuration to FILE (a regular file or a new one)", runExportConfCommand,
+          runExportConfThroughWindow },
+        { "dpi", "[--json]", "the current profile's DPI stages, the active one marked", runDpiCommand,
+          runDpiThroughWindow },
+        { "status", "[--json]", "the running window's view of the mouse, once", nullptr, runStatusThroughWindow },
+        { "watch", "[--json]", "one line per change the running window sees, until interrupted", nullptr,
+          runWatchThroughWindow },
     };
     return commands;
 }
@@ -32,6 +41,11 @@ int exitCodeForResult(int result)
         default:
             return kExitNotConfirmed;
     }
+}
+
+bool takeJsonOption(QStringList& arguments)
+{
+    return arguments.removeAll(QStringLiteral("--json")) > 0;
 }
 
 int badArgument(const QString& text)

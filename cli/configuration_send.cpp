@@ -6,10 +6,13 @@
 #include "session/send_check.h"
 #include "session/sending.h"
 #include "session/startup.h"
+#include "window_link.h"
 
 namespace {
 
 const QString kFullOption = QStringLiteral("--full");
+const char kSent[] = "Configuration sent.\n";
+const char kNothingSent[] = "Nothing changed since the last upload; nothing sent.\n";
 
 } // namespace
 
@@ -47,10 +50,26 @@ int sendReporting(ConfigurationPair& configuration, bool full, DeviceSession& se
         return exitCodeForResult(outcome.result);
     }
     if (outcome.sentFlags == ChangeFlag::None)
-        out() << "Nothing changed since the last upload; nothing sent.\n";
+        out() << kNothingSent;
     else if (saved)
-        out() << "Configuration sent.\n";
+        out() << kSent;
     else
         out() << "Configuration sent, but not saved.\n";
     return saved ? kExitOk : kExitCannotWrite;
+}
+
+int sendThroughWindow(WindowLink& window, const char* method, const QVariantList& arguments, bool full)
+{
+    if (full) {
+        if (const int refused = window.call(MouseBus::kRequestFullUpload, {}, kExitCannotWrite))
+            return refused;
+    }
+    QVariantList values;
+    if (const int failed = window.call(method, arguments, kExitNotConfirmed, &values))
+        return failed;
+    const bool sent = !values.isEmpty() && values.first().toBool();
+    for (const QString& note : values.value(1).toStringList())
+        err() << note << '\n';
+    out() << (sent ? kSent : kNothingSent);
+    return kExitOk;
 }

@@ -1,16 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "configuration_send.h"
 #include "session/configuration_files.h"
 #include "session/startup.h"
+#include "window_link.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The file to write, or empty after printing why the arguments are wrong.
+QString exportArguments(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        badArgument(QStringLiteral("export-conf takes one configuration file"));
+    else if (arguments.first().isEmpty())
+        badArgument(QStringLiteral("export-conf needs a file name, not an empty one"));
+    else
+        return arguments.first();
+    return QString();
+}
+
+int reportSaved(const QString& path)
+{
+    out() << "Configuration saved to " << path << ".\n";
+    return kExitOk;
+}
+
+} // namespace
 
 int runExportConfCommand(const QStringList& arguments, DeviceSession&)
 {
-    if (arguments.size() != 1)
-        return badArgument(QStringLiteral("export-conf takes one configuration file"));
-    const QString path = arguments.first();
+    const QString path = exportArguments(arguments);
     if (path.isEmpty())
-        return badArgument(QStringLiteral("export-conf needs a file name, not an empty one"));
+        return kExitUsage;
     // A FIFO or a device node is refused before anything is read or written.
     const ConfigFileResult target = checkExportTarget(path);
     if (!target.ok()) {
@@ -24,6 +48,15 @@ int runExportConfCommand(const QStringList& arguments, DeviceSession&)
         err() << exported.message() << '\n';
         return kExitCannotWrite;
     }
-    out() << "Configuration saved to " << path << ".\n";
-    return kExitOk;
+    return reportSaved(path);
+}
+
+int runExportConfThroughWindow(const QStringList& arguments, WindowLink& window)
+{
+    const QString path = exportArguments(arguments);
+    if (path.isEmpty())
+        return kExitUsage;
+    const int result =
+        window.call(MouseBus::kExportConfiguration, { QFileInfo(path).absoluteFilePath() }, kExitCannotWrite);
+    return result == kExitOk ? reportSaved(path) : result;
 }

@@ -1,18 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "configuration_send.h"
 #include "session/configuration_files.h"
 #include "session/startup.h"
+#include "window_link.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The file to import, or empty after printing why the arguments are wrong; *full for --full.
+QString importArguments(QStringList arguments, bool* full)
+{
+    *full = takeFullOption(arguments);
+    if (arguments.size() != 1)
+        badArgument(QStringLiteral("import-conf takes one configuration file"));
+    else if (arguments.first().isEmpty())
+        badArgument(QStringLiteral("import-conf needs a file name, not an empty one"));
+    else
+        return arguments.first();
+    return QString();
+}
+
+} // namespace
 
 int runImportConfCommand(const QStringList& arguments, DeviceSession& session)
 {
-    QStringList rest = arguments;
-    const bool full = takeFullOption(rest);
-    if (rest.size() != 1)
-        return badArgument(QStringLiteral("import-conf takes one configuration file"));
-    const QString path = rest.first();
+    bool full = false;
+    const QString path = importArguments(arguments, &full);
     if (path.isEmpty())
-        return badArgument(QStringLiteral("import-conf needs a file name, not an empty one"));
+        return kExitUsage;
     // Checked before the stored configuration is touched, so a refused file changes nothing.
     const ConfigFileResult checked = checkImportSource(path);
     if (!checked.ok()) {
@@ -29,4 +47,14 @@ int runImportConfCommand(const QStringList& arguments, DeviceSession& session)
     for (const QString& repair : imported.repairs)
         err() << repair << '\n';
     return sendReporting(configuration, full, session);
+}
+
+int runImportConfThroughWindow(const QStringList& arguments, WindowLink& window)
+{
+    bool full = false;
+    const QString path = importArguments(arguments, &full);
+    if (path.isEmpty())
+        return kExitUsage;
+    // The window has a folder of its own: it is given the file, not the name.
+    return sendThroughWindow(window, MouseBus::kImportConfiguration, { QFileInfo(path).absoluteFilePath() }, full);
 }

@@ -5,18 +5,26 @@
 #include "device_session.h"
 #include "log_categories.h"
 #include "session/startup.h"
+#include "window_link.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 
 namespace {
 
-const char kGlobalUsage[] = "usage: mousecfg-cli [--simulate] [--trace FILE] [--app-dir DIR] [--config-dir DIR] ";
+const char kGlobalUsage[] =
+    "usage: mousecfg-cli [--simulate] [--trace FILE] [--direct] [--verbose] [--app-dir DIR] [--config-dir DIR] ";
 
 const char kOptionsHelp[] = R"(
-Sends and reads the mouse's configuration without the window.
+Sends and reads the mouse's configuration. While the window (mousecfg) runs, it is the one
+that talks to the mouse: the commands below that need the mouse, and status and watch, are
+carried out by it over the session bus.
   --simulate         talk to the virtual mouse instead of a real one
   --trace FILE       with --simulate: write every report to FILE, started afresh
+  --direct           open the mouse even where the running window would do it
+                     (refused while the window runs: it holds the mouse)
+  --verbose          say on stderr when the running window carries the command out
   --app-dir DIR      the application directory (DefaultProfile.bin, defaults/, lang/)
   --config-dir DIR   the configuration directory (Config.ini, profiles, macros)
   --help, --version  this text, the version
@@ -27,7 +35,7 @@ constexpr int kHelpColumn = 21; // where the descriptions start, as in the optio
 const char kExitCodesHelp[] = R"(
 Exit codes:
   0  done
-  1  no mouse
+  1  no mouse (or the running window holds it: busy, or --direct while it runs)
   2  the mouse did not confirm a report after the retries
   3  an input file of another product, damaged or unreadable
   4  a write to the mouse failed
@@ -72,6 +80,42 @@ int usageError(const QString& error)
     return kExitUsage;
 }
 
+// With --simulate and --trace, the trace is started afresh even when the window does the work:
+// the empty file says that this command never opened the virtual mouse.
+bool startEmptyTrace(const CliOptions& options)
+{
+    if (!options.simulate || !options.traceFromOption)
+        return true;
+    QFile trace(options.traceFile);
+    return trace.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+// Runs the command through the running window when one answers; -1 to go on and open the mouse.
+int runThroughRunningWindow(const CliCommand& command, const CliOptions& options)
+{
+    if (!command.throughWindow)
+        return -1;
+    WindowLink window;
+    if (!window.connect(options)) {
+        if (command.run)
+            return -1;
+        err() << "mousecfg-cli: " << command.name << " asks the running window, and none answers on the session bus.\n";
+        return kExitNoDevice;
+    }
+    if (options.direct && command.run) {
+        err() << "mousecfg-cli: the window (mousecfg) is running and holds the mouse; --direct is refused while it "
+                 "runs. Leave it out to have the window carry the command out, or quit the window.\n";
+        return kExitNoDevice;
+    }
+    if (options.verbose)
+        err() << "mousecfg-cli: carried out by the running window over the session bus.\n";
+    if (!startEmptyTrace(options)) {
+        err() << "mousecfg-cli: cannot write the trace file " << options.traceFile << '\n';
+        return kExitCannotWrite;
+    }
+    return command.throughWindow(options.arguments, window);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -112,6 +156,14 @@ int main(int argc, char* argv[])
     const StartupNote repaired = checkConfigurationFile();
     if (!repaired.isEmpty())
         err() << "mousecfg-cli: " << repaired.text() << '\n';
+
+    const int throughWindow = runThroughRunningWindow(*command, options);
+    if (throughWindow >= 0) {
+        qCDebug(lcCli) << "command" << options.command << "through the window, exit code" << throughWindow;
+        if (throughWindow == kExitUsage)
+            err() << usageLine() << '\n';
+        return throughWindow;
+    }
 
     DeviceSession session(options);
     if (const int started = session.start(&error)) {

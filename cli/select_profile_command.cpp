@@ -1,23 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "device/commands.h"
 #include "device_session.h"
+#include "window_link.h"
 
 #include <QRegularExpression>
 
-int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session)
+namespace {
+
+// The profile number, 1..5 as on the mouse and in the window, or 0 after printing why not.
+// "01", "+2" or "3.0" are not taken for a number.
+int profileNumber(const QStringList& arguments)
 {
-    // The profiles are numbered 1..5 as on the mouse and in the window; "01", "+2" or "3.0" are
-    // not taken for a number.
     static const QRegularExpression slotPattern(
         QRegularExpression::anchoredPattern(QStringLiteral("[1-%1]").arg(kOnBoardProfileCount)));
-    if (arguments.size() != 1 || !slotPattern.match(arguments.first()).hasMatch()) {
-        const QString given = arguments.isEmpty() ? QStringLiteral("nothing") : arguments.join(QLatin1Char(' '));
-        return badArgument(QStringLiteral("select-profile takes the profile number, 1 to %1, not %2")
-                               .arg(kOnBoardProfileCount)
-                               .arg(given));
-    }
-    const int number = arguments.first().toInt();
+    if (arguments.size() == 1 && slotPattern.match(arguments.first()).hasMatch())
+        return arguments.first().toInt();
+    const QString given = arguments.isEmpty() ? QStringLiteral("nothing") : arguments.join(QLatin1Char(' '));
+    badArgument(QStringLiteral("select-profile takes the profile number, 1 to %1, not %2")
+                    .arg(kOnBoardProfileCount)
+                    .arg(given));
+    return 0;
+}
+
+int reportSelected(int number)
+{
+    out() << "On-board profile " << number << " selected.\n";
+    return kExitOk;
+}
+
+} // namespace
+
+int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session)
+{
+    const int number = profileNumber(arguments);
+    if (number == 0)
+        return kExitUsage;
     if (!session.openProduct()) {
         err() << "No mouse connected.\n";
         return kExitNoDevice;
@@ -28,6 +47,14 @@ int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session
         err() << "The mouse did not confirm the profile switch (transport result " << int(result) << ").\n";
         return exitCodeForResult(result);
     }
-    out() << "On-board profile " << number << " selected.\n";
-    return kExitOk;
+    return reportSelected(number);
+}
+
+int runSelectProfileThroughWindow(const QStringList& arguments, WindowLink& window)
+{
+    const int number = profileNumber(arguments);
+    if (number == 0)
+        return kExitUsage;
+    const int result = window.call(MouseBus::kSelectSlot, { uint(number) }, kExitNotConfirmed);
+    return result == kExitOk ? reportSelected(number) : result;
 }

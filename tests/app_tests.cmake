@@ -58,3 +58,11 @@ if(MOUSECFG_GUI)
         LIBS mousecfg_ui mousecfg_sim LABEL gui)
     add_dependencies(TestWindowMenus mousecfg_skin mousecfg_translations)
 endif()
+if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
+    # The window's service and the command line through it, on a session bus of the test's own.
+    mousecfg_add_test(NAME TestMouseBus
+        SOURCES test_mouse_bus.cpp private_session_bus.cpp private_session_bus.h
+        window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim Qt5::DBus LABEL gui)
+    add_dependencies(TestMouseBus mousecfg_skin mousecfg_translations mousecfg-cli)
+endif()

@@ -101,16 +101,21 @@ void MouseBusService::SelectSlot(uint slot)
     answerNow(m_window.selectSlotForBus(int(slot) - 1));
 }
 
-QStringList MouseBusService::Apply()
+bool MouseBusService::Apply(QStringList&)
 {
     m_window.applyForBus(answerLater());
-    return {};
+    return false;
 }
 
-QStringList MouseBusService::ImportConfiguration(const QString& path)
+bool MouseBusService::ImportConfiguration(const QString& path, QStringList&)
 {
     m_window.importForBus(path, answerLater());
-    return {};
+    return false;
+}
+
+void MouseBusService::RequestFullUpload()
+{
+    answerNow(m_window.requestFullUploadForBus());
 }
 
 void MouseBusService::ExportConfiguration(const QString& path)
@@ -134,7 +139,7 @@ std::function<void(const MouseBusReply&)> MouseBusService::answerLater()
     setDelayedReply(true);
     return [bus = QDBusContext::connection(), call = message()](const MouseBusReply& reply) {
         if (reply.ok())
-            bus.send(call.createReply(QVariant(reply.notes)));
+            bus.send(call.createReply(QVariantList{ reply.sent, reply.notes }));
         else
             bus.send(call.createErrorReply(MouseBus::errorName(reply.error), reply.message));
     };

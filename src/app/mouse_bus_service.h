@@ -64,9 +64,10 @@ public:
 public slots:
     // The methods of the interface.
     void SelectSlot(uint slot);
-    QStringList Apply();
-    QStringList ImportConfiguration(const QString& path);
+    bool Apply(QStringList& notes);
+    bool ImportConfiguration(const QString& path, QStringList& notes);
     void ExportConfiguration(const QString& path);
+    void RequestFullUpload();
     void Show();
 
 private:

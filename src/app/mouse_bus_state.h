@@ -36,14 +36,19 @@ QVariantMap changedProperties(const MouseBusState& before, const MouseBusState& 
 // The connection property of the interfaces present.
 QString connectionName(bool cable, bool receiver);
 
-// What a window command asked for over the bus came to: done (with notes for the caller: what
-// was repaired, what the check before sending warned of) or an error with the program's message.
+// What a window command asked for over the bus came to: done (whether a send sent anything, and
+// notes for the caller: what was repaired, what the check before sending warned of) or an error
+// with the program's message.
 struct MouseBusReply
 {
     MouseBus::Error error = MouseBus::Error::None;
     QString message;
+    bool sent = false;
     QStringList notes;
 
     bool ok() const { return error == MouseBus::Error::None; }
-    static MouseBusReply failure(MouseBus::Error error, const QString& message) { return { error, message, {} }; }
+    static MouseBusReply failure(MouseBus::Error error, const QString& message)
+    {
+        return { error, message, false, {} };
+    }
 };

@@ -11,6 +11,7 @@
 #include "session/send_check.h"
 #include "session/sending.h"
 #include "storage/app_config.h"
+#include "storage/paths.h"
 #include "storage/product_description.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ MouseBusReply replyOfSend(const SendOutcome& outcome, const QStringList& notes)
         return MouseBusReply::failure(Error::Failed, QLatin1String(kSendFailedMessage));
     if (outcome.saved != StorageResult::Ok)
         return MouseBusReply::failure(Error::Failed, QLatin1String(kNotSavedMessage).arg(outcome.unsavedPath));
-    return { Error::None, QString(), notes };
+    return { Error::None, QString(), outcome.sentFlags != ChangeFlag::None, notes };
 }
 
 } // namespace
@@ -139,6 +140,19 @@ MouseBusReply MousecfgWidget::exportForBus(const QString& path)
     if (result.ok())
         result = exportConfigurationFile(m_configuration.working, path);
     return result.ok() ? MouseBusReply() : MouseBusReply::failure(Error::Failed, result.message());
+}
+
+MouseBusReply MousecfgWidget::requestFullUploadForBus()
+{
+    const MouseBusReply refused = refusalForBus(false);
+    if (!refused.ok())
+        return refused;
+    const StorageResult stored = setPendingUploadFlag(1);
+    emit mouseStateChanged();
+    return stored == StorageResult::Ok
+               ? MouseBusReply()
+               : MouseBusReply::failure(Error::Failed, QStringLiteral("The settings could not be saved to %1.")
+                                                           .arg(configDir() + QStringLiteral("/Config.ini")));
 }
 
 void MousecfgWidget::showForBus()

@@ -134,6 +134,7 @@ public:
     void applyForBus(std::function<void(const MouseBusReply&)> done);
     void importForBus(const QString& path, std::function<void(const MouseBusReply&)> done);
     MouseBusReply exportForBus(const QString& path);
+    MouseBusReply requestFullUploadForBus();
     void showForBus();
 
 signals:

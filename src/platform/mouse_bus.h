@@ -44,6 +44,7 @@ constexpr const char* kApply = "Apply";
 constexpr const char* kImportConfiguration = "ImportConfiguration";
 constexpr const char* kExportConfiguration = "ExportConfiguration";
 constexpr const char* kShow = "Show";
+constexpr const char* kRequestFullUpload = "RequestFullUpload";
 
 // Errors; each carries the program's message.
 enum class Error { None, NoMouse, MouseOff, Failed, BadFile, Busy };

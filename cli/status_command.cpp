@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_commands.h"
+#include "cli_output.h"
+#include "window_link.h"
+#include "window_state_output.h"
+
+int runStatusThroughWindow(const QStringList& arguments, WindowLink& window)
+{
+    QStringList rest = arguments;
+    const bool json = takeJsonOption(rest);
+    if (!rest.isEmpty())
+        return badArgument(QStringLiteral("status takes only --json, not %1").arg(rest.first()));
+    if (json)
+        out() << statusJson(window.properties()) << '\n';
+    else
+        out() << statusText(window.properties());
+    return kExitOk;
+}
