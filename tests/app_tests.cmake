@@ -6,7 +6,7 @@ endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # The program on an X desktop of the test's own: Xvfb, openbox and trayer.
     mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp private_x_session.cpp private_x_session.h x11_keys.h
-        LIBS PkgConfig::X11 LABEL x11)
+        private_session_bus.cpp private_session_bus.h LIBS PkgConfig::X11 LABEL x11)
     target_include_directories(TestTray PRIVATE ${CMAKE_SOURCE_DIR}/src)
     add_dependencies(TestTray mousecfg)
 endif()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup_probe.h"
 #include "app/window_layout.h"
+#include "private_session_bus.h"
 #include "private_x_session.h"
 
 #include <QElapsedTimer>
@@ -220,15 +221,19 @@ private:
 class Program final
 {
 public:
-    explicit Program(const QTemporaryDir& dir)
+    // busAddress: the session bus the program is on, none when empty.
+    explicit Program(const QTemporaryDir& dir, const QString& busAddress = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
-        // Without a session bus the toolkit docks its icon through XEmbed. An address that leads
-        // nowhere, rather than none, also keeps libdbus from autolaunching a bus we would not own.
+        // Without a tray host on the bus (or without a bus) the toolkit docks its icon through
+        // XEmbed. An address that leads nowhere, rather than none, also keeps libdbus from
+        // autolaunching a bus we would not own.
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                           QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus")));
+                           busAddress.isEmpty()
+                               ? QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-session-bus"))
+                               : busAddress);
         environment.insert(QLatin1String(kStartupProbeVariable), QStringLiteral("1"));
         // The controls are clicked where the layout puts them at 1.0.
         environment.insert(QStringLiteral("MOUSECFG_SCALE_FACTOR"), QStringLiteral("1"));
@@ -325,9 +330,10 @@ bool mapsGlStack(qint64 pid)
 class Desktop final
 {
 public:
-    explicit Desktop(int parts)
+    explicit Desktop(int parts, const QString& busAddress = QString())
         : session(parts)
         , m_parts(parts)
+        , m_busAddress(busAddress)
     {
     }
 
@@ -339,7 +345,7 @@ public:
             return fail(session.errorString());
         if (!x.display || !dir.isValid())
             return fail(QStringLiteral("no connection to the display or no temporary folder"));
-        program = std::make_unique<Program>(dir);
+        program = std::make_unique<Program>(dir, m_busAddress);
         window = waitForMainWindow(x.display, *program);
         if (!window)
             return fail(QStringLiteral("the window did not show: ") + QString::fromLocal8Bit(program->errors()));
@@ -385,6 +391,7 @@ private:
     }
 
     int m_parts;
+    QString m_busAddress;
     QString m_problem;
 };
 
@@ -439,6 +446,24 @@ private slots:
         QVERIFY2(desktop.becomes(hidden), qPrintable(desktop.problem()));
         QVERIFY(desktop.clickIcon());
         QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
+    }
+
+    void aSecondStartBringsTheHiddenWindowBack()
+    {
+        PrivateSessionBus bus;
+        QVERIFY2(bus.isValid(), qPrintable(bus.errorString()));
+        Desktop desktop(PrivateXSession::WindowManager | PrivateXSession::Tray, bus.address());
+        QVERIFY2(desktop.start(), qPrintable(desktop.problem()));
+        QVERIFY(clickControl(desktop.x.display, desktop.window, WindowLayout::CancelButton));
+        QVERIFY2(desktop.becomes(hidden), qPrintable(desktop.problem()));
+
+        // Started again from the menu: the copy that runs comes back, the second one ends with 1.
+        Program second(desktop.dir, bus.address());
+        QVERIFY(second.process.waitForFinished(kReactionTimeoutMs));
+        QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process.exitCode(), 1);
+        QVERIFY2(desktop.becomes(shownNormally), qPrintable(desktop.problem()));
+        QVERIFY(!desktop.program->hasStopped());
     }
 
     void quitFromTheTrayMenuEndsTheProgramAtOnce()
