@@ -40,4 +40,9 @@ endforeach()
 if(TARGET mousecfg)
     install(FILES ${CMAKE_SOURCE_DIR}/data/${MOUSECFG_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${CMAKE_SOURCE_DIR}/data/${MOUSECFG_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    if(UNIX AND NOT APPLE)
+        # The running window's session-bus interface, where D-Bus tools look for descriptions.
+        install(FILES ${CMAKE_SOURCE_DIR}/data/dbus/org.mousecfg.Mouse1.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
+    endif()
 endif()

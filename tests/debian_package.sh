@@ -87,6 +87,7 @@ for file in $datadir/DefaultProfile.bin $datadir/defaults/Config.ini $datadir/la
   $datadir/skin/btn_1.png /usr/lib/udev/rules.d/70-mousecfg.rules \
   /usr/share/man/man1/mousecfg.1.gz /usr/share/man/man1/mousecfg-cli.1.gz \
   /usr/share/applications/org.mousecfg.mousecfg.desktop /usr/share/metainfo/org.mousecfg.mousecfg.metainfo.xml \
+  /usr/share/dbus-1/interfaces/org.mousecfg.Mouse1.xml \
   /usr/share/doc/mousecfg/copyright /usr/share/doc/mousecfg/changelog.gz; do
   [[ -f "$root$file" ]] || fail "the package lacks $file"
 done

@@ -44,6 +44,7 @@ expect_file share/man/man1/mousecfg-cli.1
 expect_file lib/udev/rules.d/70-mousecfg.rules
 expect_file "share/applications/$app_id.desktop"
 expect_file "share/metainfo/$app_id.metainfo.xml"
+expect_file "share/dbus-1/interfaces/org.mousecfg.Mouse1.xml"
 for side in 16 22 24 32 48 64 128 256; do
   icon=share/icons/hicolor/${side}x${side}/apps/$app_id.png
   expect_file "$icon"
