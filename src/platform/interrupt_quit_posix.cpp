@@ -25,9 +25,8 @@ void quitOnInterrupt()
     if (g_signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    // The first interrupt ends the loop; what it wrote need not be read.
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[0], &byte, 1);
         notifier->setEnabled(false);
         QCoreApplication::exit(0);
     });
