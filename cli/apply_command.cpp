@@ -4,24 +4,10 @@
 #include "session/startup.h"
 #include "window_link.h"
 
-namespace {
-
-// Whether the arguments are only --full, with *full set; else the message is printed.
-bool applyArguments(QStringList arguments, bool* full)
-{
-    *full = takeFullOption(arguments);
-    if (arguments.isEmpty())
-        return true;
-    badArgument(QStringLiteral("apply takes only --full, not %1").arg(arguments.first()));
-    return false;
-}
-
-} // namespace
-
 int runApplyCommand(const QStringList& arguments, DeviceSession& session)
 {
     bool full = false;
-    if (!applyArguments(arguments, &full))
+    if (!takeOnlyOption(arguments, "apply", kFullOption, &full))
         return kExitUsage;
     ConfigurationPair configuration;
     loadConfigurationReporting(configuration);
@@ -31,7 +17,7 @@ int runApplyCommand(const QStringList& arguments, DeviceSession& session)
 int runApplyThroughWindow(const QStringList& arguments, WindowLink& window)
 {
     bool full = false;
-    if (!applyArguments(arguments, &full))
+    if (!takeOnlyOption(arguments, "apply", kFullOption, &full))
         return kExitUsage;
     return sendThroughWindow(window, MouseBus::kApply, {}, full);
 }

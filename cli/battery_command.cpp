@@ -14,16 +14,6 @@ namespace {
 
 const char kNoAnswer[] = "The mouse did not answer: it is asleep or out of range.\n";
 
-// Whether the arguments are only --json, with *json set; else the message is printed.
-bool batteryArguments(QStringList arguments, bool* json)
-{
-    *json = takeJsonOption(arguments);
-    if (arguments.isEmpty())
-        return true;
-    badArgument(QStringLiteral("battery takes only --json, not %1").arg(arguments.first()));
-    return false;
-}
-
 int printReading(const BatteryReading& reading, int percent, bool json)
 {
     if (json) {
@@ -45,7 +35,7 @@ int printReading(const BatteryReading& reading, int percent, bool json)
 int runBatteryCommand(const QStringList& arguments, DeviceSession& session)
 {
     bool json = false;
-    if (!batteryArguments(arguments, &json))
+    if (!takeOnlyOption(arguments, "battery", kJsonOption, &json))
         return kExitUsage;
     if (!session.openProduct()) {
         err() << "No mouse connected.\n";
@@ -68,7 +58,7 @@ int runBatteryCommand(const QStringList& arguments, DeviceSession& session)
 int runBatteryThroughWindow(const QStringList& arguments, WindowLink& window)
 {
     bool json = false;
-    if (!batteryArguments(arguments, &json))
+    if (!takeOnlyOption(arguments, "battery", kJsonOption, &json))
         return kExitUsage;
     if (!window.property(MouseBus::kConnected).toBool()) {
         err() << "No mouse connected.\n";

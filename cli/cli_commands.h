@@ -39,8 +39,13 @@ int exitCodeForResult(int result);
 // Prints "mousecfg-cli: " and text to stderr and returns kExitUsage.
 int badArgument(const QString& text);
 
-// Takes "--json" out of arguments; true when it was there.
-bool takeJsonOption(QStringList& arguments);
+// Whether arguments hold nothing but option (once or not at all), with *given set; else the
+// message naming the first other argument is printed.
+bool takeOnlyOption(const QStringList& arguments, const char* command, const char* option, bool* given);
+constexpr const char* kJsonOption = "--json";
+
+// The one file name arguments hold, or empty after printing why they do not.
+QString fileArgument(const QStringList& arguments, const char* command);
 
 int runDevicesCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session);

@@ -42,14 +42,3 @@ int exitCodeForResult(int result)
             return kExitNotConfirmed;
     }
 }
-
-bool takeJsonOption(QStringList& arguments)
-{
-    return arguments.removeAll(QStringLiteral("--json")) > 0;
-}
-
-int badArgument(const QString& text)
-{
-    err() << "mousecfg-cli: " << text << '\n';
-    return kExitUsage;
-}

@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString kFullOption = QStringLiteral("--full");
 const char kSent[] = "Configuration sent.\n";
 const char kNothingSent[] = "Nothing changed since the last upload; nothing sent.\n";
 
@@ -24,7 +23,7 @@ void loadConfigurationReporting(ConfigurationPair& configuration)
 
 bool takeFullOption(QStringList& arguments)
 {
-    return arguments.removeAll(kFullOption) > 0;
+    return arguments.removeAll(QLatin1String(kFullOption)) > 0;
 }
 
 int sendReporting(ConfigurationPair& configuration, bool full, DeviceSession& session)

@@ -13,6 +13,9 @@ struct ConfigurationPair;
 // Loads the stored configuration as the window does at start-up; prints what could not be done.
 void loadConfigurationReporting(ConfigurationPair& configuration);
 
+// Sends everything, not only what changed.
+constexpr const char* kFullOption = "--full";
+
 // Takes "--full" out of arguments; true when it was there.
 bool takeFullOption(QStringList& arguments);
 

@@ -39,10 +39,9 @@ QJsonObject sideObject(const DeviceSide& side)
 
 int runDevicesCommand(const QStringList& arguments, DeviceSession&)
 {
-    QStringList rest = arguments;
-    const bool json = takeJsonOption(rest);
-    if (!rest.isEmpty())
-        return badArgument(QStringLiteral("devices takes only --json, not %1").arg(rest.first()));
+    bool json = false;
+    if (!takeOnlyOption(arguments, "devices", kJsonOption, &json))
+        return kExitUsage;
     const DeviceIdentityTable& table = deviceTable();
     QJsonArray products;
     bool anything = false;

@@ -14,16 +14,6 @@
 
 namespace {
 
-// Whether the arguments are only --json, with *json set; else the message is printed.
-bool dpiArguments(QStringList arguments, bool* json)
-{
-    *json = takeJsonOption(arguments);
-    if (arguments.isEmpty())
-        return true;
-    badArgument(QStringLiteral("dpi takes only --json, not %1").arg(arguments.first()));
-    return false;
-}
-
 // The stages of slot (0-based) of the stored configuration, active (0-based) marked; -1 for the
 // stored ones.
 int printStages(int slot, int active, bool json)
@@ -72,7 +62,7 @@ int printStages(int slot, int active, bool json)
 int runDpiCommand(const QStringList& arguments, DeviceSession&)
 {
     bool json = false;
-    if (!dpiArguments(arguments, &json))
+    if (!takeOnlyOption(arguments, "dpi", kJsonOption, &json))
         return kExitUsage;
     return printStages(-1, -1, json);
 }
@@ -80,7 +70,7 @@ int runDpiCommand(const QStringList& arguments, DeviceSession&)
 int runDpiThroughWindow(const QStringList& arguments, WindowLink& window)
 {
     bool json = false;
-    if (!dpiArguments(arguments, &json))
+    if (!takeOnlyOption(arguments, "dpi", kJsonOption, &json))
         return kExitUsage;
     // The stages are what was sent and saved; which slot and stage the mouse is on, the window
     // knows from the mouse's own reports.

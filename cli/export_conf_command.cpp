@@ -10,18 +10,6 @@
 
 namespace {
 
-// The file to write, or empty after printing why the arguments are wrong.
-QString exportArguments(const QStringList& arguments)
-{
-    if (arguments.size() != 1)
-        badArgument(QStringLiteral("export-conf takes one configuration file"));
-    else if (arguments.first().isEmpty())
-        badArgument(QStringLiteral("export-conf needs a file name, not an empty one"));
-    else
-        return arguments.first();
-    return QString();
-}
-
 int reportSaved(const QString& path)
 {
     out() << "Configuration saved to " << path << ".\n";
@@ -32,7 +20,7 @@ int reportSaved(const QString& path)
 
 int runExportConfCommand(const QStringList& arguments, DeviceSession&)
 {
-    const QString path = exportArguments(arguments);
+    const QString path = fileArgument(arguments, "export-conf");
     if (path.isEmpty())
         return kExitUsage;
     // A FIFO or a device node is refused before anything is read or written.
@@ -53,7 +41,7 @@ int runExportConfCommand(const QStringList& arguments, DeviceSession&)
 
 int runExportConfThroughWindow(const QStringList& arguments, WindowLink& window)
 {
-    const QString path = exportArguments(arguments);
+    const QString path = fileArgument(arguments, "export-conf");
     if (path.isEmpty())
         return kExitUsage;
     const int result =

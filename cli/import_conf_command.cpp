@@ -14,13 +14,7 @@ namespace {
 QString importArguments(QStringList arguments, bool* full)
 {
     *full = takeFullOption(arguments);
-    if (arguments.size() != 1)
-        badArgument(QStringLiteral("import-conf takes one configuration file"));
-    else if (arguments.first().isEmpty())
-        badArgument(QStringLiteral("import-conf needs a file name, not an empty one"));
-    else
-        return arguments.first();
-    return QString();
+    return fileArgument(arguments, "import-conf");
 }
 
 } // namespace

@@ -6,10 +6,9 @@
 
 int runStatusThroughWindow(const QStringList& arguments, WindowLink& window)
 {
-    QStringList rest = arguments;
-    const bool json = takeJsonOption(rest);
-    if (!rest.isEmpty())
-        return badArgument(QStringLiteral("status takes only --json, not %1").arg(rest.first()));
+    bool json = false;
+    if (!takeOnlyOption(arguments, "status", kJsonOption, &json))
+        return kExitUsage;
     if (json)
         out() << statusJson(window.properties()) << '\n';
     else

@@ -9,10 +9,9 @@
 
 int runWatchThroughWindow(const QStringList& arguments, WindowLink& window)
 {
-    QStringList rest = arguments;
-    const bool json = takeJsonOption(rest);
-    if (!rest.isEmpty())
-        return badArgument(QStringLiteral("watch takes only --json, not %1").arg(rest.first()));
+    bool json = false;
+    if (!takeOnlyOption(arguments, "watch", kJsonOption, &json))
+        return kExitUsage;
     MouseBusClient& client = window.client();
     if (!client.watch()) {
         err() << "mousecfg-cli: cannot follow the window's changes on the session bus.\n";
