@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -133,6 +136,48 @@ private slots:
         QCOMPARE(cli.run({ "--simulate", "dpi", "2" }).exitCode, 64);
     }
 
+    // Scripts read the same figures from --json as people from the lines.
+    void jsonSaysWhatTheLinesSay()
+    {
+        CliRunner cli;
+        const Run battery = cli.run({ "--simulate", "battery", "--json" });
+        QCOMPARE(battery.exitCode, 0);
+        const QJsonObject reading = QJsonDocument::fromJson(battery.out.toUtf8()).object();
+        const Run lines = cli.run({ "--simulate", "battery" });
+        QVERIFY(lines.out.contains(QStringLiteral("millivolts %1\n").arg(reading.value("millivolts").toInt())));
+        QVERIFY(lines.out.contains(QStringLiteral("level %1\n").arg(reading.value("level").toInt())));
+        QCOMPARE(reading.value("charging").toBool(), false);
+        QCOMPARE(reading.value("percent").toInt(), 70);
+
+        const Run dpi = cli.run({ "--simulate", "dpi", "--json" });
+        QCOMPARE(dpi.exitCode, 0);
+        const QJsonObject profile = QJsonDocument::fromJson(dpi.out.toUtf8()).object();
+        QCOMPARE(profile.value("profile").toInt(), 1);
+        QCOMPARE(profile.value("active").toInt(), 2);
+        const QJsonArray stages = profile.value("stages").toArray();
+        QCOMPARE(stages.size(), 6);
+        QCOMPARE(stages.at(2).toObject().value("x").toInt(), 1600);
+        QCOMPARE(stages.at(2).toObject().value("on").toBool(), true);
+
+        cli.set(QStringLiteral("MOUSECFG_SIM_PLUG"), QStringLiteral("cable"));
+        const Run devices = cli.run({ "--simulate", "devices", "--json" });
+        QCOMPARE(devices.exitCode, 0);
+        const QJsonArray products = QJsonDocument::fromJson(devices.out.toUtf8()).array();
+        QCOMPARE(products.size(), 1);
+        const QJsonObject product = products.first().toObject();
+        QCOMPARE(product.value("product").toString(), QStringLiteral("Tarq M1"));
+        QCOMPARE(product.value("cable").toObject().value("connected").toBool(), true);
+        QCOMPARE(product.value("receiver").toObject().value("connected").toBool(), false);
+        QVERIFY(product.value("cable").toObject().value("commandPath").toString().contains(QLatin1String("col04")));
+
+        // Without the window there is nobody to ask.
+        for (const char* command : { "status", "watch" }) {
+            const Run alone = cli.run({ "--simulate", command });
+            QCOMPARE(alone.exitCode, 1);
+            QVERIFY2(alone.err.contains(QLatin1String("running window")), qPrintable(alone.err));
+        }
+    }
+
     void simulatedDevices()
     {
         CliRunner cli;
@@ -193,6 +238,7 @@ private slots:
         QTest::newRow("slot not a number") << QStringList{ "--simulate", "select-profile", "two" };
         QTest::newRow("two slots") << QStringList{ "--simulate", "select-profile", "1", "2" };
         QTest::newRow("devices with an argument") << QStringList{ "--simulate", "devices", "all" };
+        QTest::newRow("battery with an argument") << QStringList{ "--simulate", "battery", "--jsn" };
         QTest::newRow("empty export path") << QStringList{ "--simulate", "export-conf", "" };
         QTest::newRow("empty import path") << QStringList{ "--simulate", "import-conf", "" };
         QTest::newRow("app dir is a file") << QStringList{ "--app-dir", "/etc/hostname", "devices" };

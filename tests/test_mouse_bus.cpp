@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mouse_bus_service.h"
 #include "app/mousecfg_widget.h"
+#include "buttons/function_catalogue.h"
+#include "controls/message_box.h"
 #include "controls/push_button.h"
+#include "device/commands.h"
 #include "platform/mouse_bus.h"
 #include "private_session_bus.h"
 #include "storage/app_config.h"
@@ -16,6 +19,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <array>
 #include <csignal>
 #include <memory>
 
@@ -268,6 +272,69 @@ private slots:
         QCOMPARE(m_service->connection(), QStringLiteral("none"));
     }
 
+    void aCallerOnTheBusIsToldInsteadOfAsked()
+    {
+        ConfigRecord& working = m_window->workingConfiguration();
+        ProfileRecord& profile = working.profiles[working.ProfileID];
+        // A macro without a file: the window would ask whether to send anyway; the caller hears
+        // the warning, and the rest goes out.
+        ButtonEntry& button = profile.buttons[2];
+        button.Fun = FunctionCode::Macro;
+        button.macroname = QStringLiteral("never saved");
+        button.LoopNumber = 1;
+        const int uploads = m_sandbox->mouse().uploadsBegun();
+        const QDBusMessage warned = callWindow(MouseBus::kApply);
+        QCOMPARE(warned.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(warned.arguments().value(0).toBool(), true);
+        QVERIFY2(
+            warned.arguments().value(1).toStringList().join(QLatin1Char('\n')).contains(QLatin1String("has no file")),
+            qPrintable(warned.arguments().value(1).toStringList().join(QLatin1Char('\n'))));
+        QCOMPARE(m_sandbox->mouse().uploadsBegun(), uploads + 1);
+        QTRY_VERIFY(!m_window->isSending());
+        QVERIFY(!visibleMessageBox());
+
+        // A profile without a left click is refused before anything is sent.
+        for (ButtonEntry& entry : profile.buttons)
+            entry.Fun = FunctionCode::Right;
+        const QDBusMessage refused = callWindow(MouseBus::kApply);
+        QCOMPARE(refused.errorName(), QStringLiteral("org.mousecfg.Error.BadFile"));
+        QVERIFY2(refused.errorMessage().contains(QLatin1String("AT LEAST ONE CLICK")),
+                 qPrintable(refused.errorMessage()));
+        QCOMPARE(m_sandbox->mouse().uploadsBegun(), uploads + 1);
+        QVERIFY(!visibleMessageBox());
+
+        // Those edits wait in the window: an import would replace them, so it waits too.
+        QTemporaryDir dir;
+        const QString exported = dir.filePath(QStringLiteral("Tarq M1.conf"));
+        QCOMPARE(callWindow(MouseBus::kExportConfiguration, { exported }).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(callWindow(MouseBus::kImportConfiguration, { exported }).errorName(),
+                 QStringLiteral("org.mousecfg.Error.Busy"));
+    }
+
+    void showBringsTheWindowBackAndAMouseOffIsSaid()
+    {
+        m_window->hide();
+        QCOMPARE(callWindow(MouseBus::kShow).type(), QDBusMessage::ReplyMessage);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(!m_window->isMinimized());
+        m_window->showMinimized();
+        QCOMPARE(callWindow(MouseBus::kShow).type(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY(!m_window->isMinimized());
+
+        // The battery thread's next query finds the mouse asleep.
+        m_sandbox->mouse().sleep();
+        m_window->StopBatteryThread();
+        m_window->StartBatteryThread();
+        QTRY_VERIFY(m_service->mouseOff());
+        QCOMPARE(m_service->batteryPercent(), -1);
+        QCOMPARE(callWindow(MouseBus::kSelectSlot, { 2u }).errorName(), QStringLiteral("org.mousecfg.Error.MouseOff"));
+        QTemporaryDir dir;
+        const Finished battery =
+            runToEnd(cliProgram(), { QStringLiteral("--simulate"), QStringLiteral("--config-dir"),
+                                     dir.filePath(QStringLiteral("Configs")), QStringLiteral("battery") });
+        QCOMPARE(battery.exitCode, 5);
+    }
+
     void theCommandLineGoesThroughTheWindow()
     {
         QTemporaryDir dir;
@@ -284,6 +351,21 @@ private slots:
         QCOMPARE(int(m_window->workingConfiguration().ProfileID), 2);
         QFile traced(trace);
         QVERIFY(traced.exists());
+        QCOMPARE(traced.size(), 0);
+
+        // --full has the window send every section (the macro one only with macros), nothing
+        // changed or not.
+        std::array<int, 4> writes{};
+        const quint8 sections[] = { CommandCode::GeneralSection, CommandCode::DpiSection, CommandCode::ButtonSection,
+                                    CommandCode::LightingSection };
+        for (size_t i = 0; i < writes.size(); ++i)
+            writes[i] = m_sandbox->mouse().sectionWrites(sections[i]);
+        const Finished full =
+            runToEnd(cliProgram(), cli + QStringList{ QStringLiteral("apply"), QStringLiteral("--full") });
+        QCOMPARE(full.exitCode, 0);
+        QVERIFY2(full.out.contains(QLatin1String("Configuration sent.")), qPrintable(full.out));
+        for (size_t i = 0; i < writes.size(); ++i)
+            QCOMPARE(m_sandbox->mouse().sectionWrites(sections[i]), writes[i] + 1);
         QCOMPARE(traced.size(), 0);
 
         // The status, once, as a script reads it.

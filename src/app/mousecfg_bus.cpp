@@ -118,7 +118,7 @@ void MousecfgWidget::importForBus(const QString& path, std::function<void(const 
 {
     MouseBusReply refused = refusalForBus(true);
     if (refused.ok() && hasUnsentEdits())
-        refused = MouseBusReply::failure(Error::Failed, QLatin1String(kUnsentEditsMessage));
+        refused = MouseBusReply::failure(Error::Busy, QLatin1String(kUnsentEditsMessage));
     if (!refused.ok()) {
         done(refused);
         return;
