@@ -182,7 +182,7 @@ private slots:
 
         // The properties read what the window shows.
         QCOMPARE(m_service->product(), QStringLiteral("Tarq M1"));
-        QCOMPARE(m_service->connection(), QStringLiteral("receiver"));
+        QCOMPARE(m_service->connectionKind(), QStringLiteral("receiver"));
         QCOMPARE(m_service->batteryPercent(), 70);
         QCOMPARE(m_service->activeSlot(), uint(m_window->workingConfiguration().ProfileID) + 1);
     }
@@ -269,7 +269,7 @@ private slots:
         QTRY_VERIFY(!m_service->connected());
         QCOMPARE(callWindow(MouseBus::kSelectSlot, { 2u }).errorName(), QStringLiteral("org.mousecfg.Error.NoMouse"));
         QCOMPARE(m_service->batteryPercent(), -1);
-        QCOMPARE(m_service->connection(), QStringLiteral("none"));
+        QCOMPARE(m_service->connectionKind(), QStringLiteral("none"));
     }
 
     void aCallerOnTheBusIsToldInsteadOfAsked()

@@ -70,10 +70,10 @@ MouseBusState MouseBusService::stateNow() const
     return state;
 }
 
-const MouseBusState& MouseBusService::current() const
+const MouseBusState& MouseBusService::current()
 {
     // A change read before its queued announcement is announced first, so no client misses it.
-    const_cast<MouseBusService*>(this)->announceChanges();
+    announceChanges();
     return m_announced;
 }
 
@@ -137,7 +137,7 @@ void MouseBusService::answerNow(const MouseBusReply& reply)
 std::function<void(const MouseBusReply&)> MouseBusService::answerLater()
 {
     setDelayedReply(true);
-    return [bus = QDBusContext::connection(), call = message()](const MouseBusReply& reply) {
+    return [bus = connection(), call = message()](const MouseBusReply& reply) {
         if (reply.ok())
             bus.send(call.createReply(QVariantList{ reply.sent, reply.notes }));
         else

@@ -22,7 +22,7 @@ class MouseBusService final
     Q_DISABLE_COPY(MouseBusService)
     Q_PROPERTY(bool Connected READ connected)
     Q_PROPERTY(QString Product READ product)
-    Q_PROPERTY(QString Connection READ connection)
+    Q_PROPERTY(QString Connection READ connectionKind)
     Q_PROPERTY(uint ActiveSlot READ activeSlot)
     Q_PROPERTY(QStringList SlotNames READ slotNames)
     Q_PROPERTY(uint DpiStage READ dpiStage)
@@ -46,20 +46,22 @@ public:
     // The same on the session bus; false without *error when none is announced.
     bool registerOnSessionBus(QString* error);
 
-    bool connected() const { return current().connected; }
-    QString product() const { return current().product; }
-    QString connection() const { return current().connection; }
-    uint activeSlot() const { return current().activeSlot; }
-    QStringList slotNames() const { return current().slotNames; }
-    uint dpiStage() const { return current().dpiStage; }
-    uint dpi() const { return current().dpi; }
-    uint reportRateHz() const { return current().reportRateHz; }
-    int batteryPercent() const { return current().batteryPercent; }
-    uint batteryLevel() const { return current().batteryLevel; }
-    bool charging() const { return current().charging; }
-    bool mouseOff() const { return current().mouseOff; }
-    bool pendingUpload() const { return current().pendingUpload; }
-    bool simulated() const { return current().simulated; }
+    // The properties; not const, since a read announces a change not announced yet.
+    bool connected() { return current().connected; }
+    QString product() { return current().product; }
+    // Not connection(): QDBusContext has one, the connection a call came on.
+    QString connectionKind() { return current().connection; }
+    uint activeSlot() { return current().activeSlot; }
+    QStringList slotNames() { return current().slotNames; }
+    uint dpiStage() { return current().dpiStage; }
+    uint dpi() { return current().dpi; }
+    uint reportRateHz() { return current().reportRateHz; }
+    int batteryPercent() { return current().batteryPercent; }
+    uint batteryLevel() { return current().batteryLevel; }
+    bool charging() { return current().charging; }
+    bool mouseOff() { return current().mouseOff; }
+    bool pendingUpload() { return current().pendingUpload; }
+    bool simulated() { return current().simulated; }
 
 public slots:
     // The methods of the interface.
@@ -73,7 +75,7 @@ public slots:
 private:
     MouseBusState stateNow() const;
     // What the properties read; a change not announced yet is announced first.
-    const MouseBusState& current() const;
+    const MouseBusState& current();
     void announceChanges();
     // Answers the current call at once: an error, or the method's own (empty) answer.
     void answerNow(const MouseBusReply& reply);

@@ -11,7 +11,6 @@
 #include "session/send_check.h"
 #include "session/sending.h"
 #include "storage/app_config.h"
-#include "storage/paths.h"
 #include "storage/product_description.h"
 
 #include <QApplication>
@@ -26,7 +25,7 @@ const char kBusyMessage[] = "The window is busy: a send is running or a question
 const char kSwitchFailedMessage[] = "The mouse did not confirm the profile switch.";
 const char kNotSavedMessage[] = "The mouse has the new settings, but they could not be saved to %1.";
 const char kUnsentEditsMessage[] =
-    "The window holds changes the mouse has not been sent; send or discard them there first.";
+    "The window holds changes not sent to the mouse yet; send or discard them there first.";
 
 // The report rate codes are the mouse's divisors of 1000 Hz.
 uint reportRateHz(int rateCode)
@@ -151,8 +150,8 @@ MouseBusReply MousecfgWidget::requestFullUploadForBus()
     emit mouseStateChanged();
     return stored == StorageResult::Ok
                ? MouseBusReply()
-               : MouseBusReply::failure(Error::Failed, QStringLiteral("The settings could not be saved to %1.")
-                                                           .arg(configDir() + QStringLiteral("/Config.ini")));
+               : MouseBusReply::failure(Error::Failed,
+                                        QStringLiteral("The settings could not be saved to %1.").arg(configIniPath()));
 }
 
 void MousecfgWidget::showForBus()

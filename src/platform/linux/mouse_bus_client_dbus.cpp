@@ -50,7 +50,7 @@ bool MouseBusClient::connectToService()
     getAll << MouseBus::interfaceName();
     const QDBusMessage reply = QDBusConnection::sessionBus().call(getAll, QDBus::Block, kQueryTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        qCDebug(lcCli) << "no window service:" << reply.errorName() << reply.errorMessage();
+        qCDebug(lcPlatform) << "no window service:" << reply.errorName() << reply.errorMessage();
         return false;
     }
     m_properties = plainMap(qdbus_cast<QVariantMap>(reply.arguments().first()));
