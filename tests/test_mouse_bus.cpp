@@ -65,7 +65,8 @@ public:
     QList<QVariantMap> received;
 
     // Every announcement made before now has arrived: the window answers a property read only
-    // after announcing what changed, and the bus keeps a sender's messages in order.
+    // after announcing what changed, and the bus keeps a sender's messages in order. Once it has
+    // returned the first time, the bus has the subscription too (it handles ours in order).
     bool settle()
     {
         QDBusMessage read =
@@ -73,7 +74,11 @@ public:
                                            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
         read << MouseBus::interfaceName();
         QDBusPendingCall pending = client().asyncCall(read, kCallTimeoutMs);
-        return QTest::qWaitFor([&pending] { return pending.isFinished(); }, kCallTimeoutMs) && !pending.isError();
+        if (!QTest::qWaitFor([&pending] { return pending.isFinished(); }, kCallTimeoutMs) || pending.isError())
+            return false;
+        // The reply is taken in on the bus thread; the announcements ahead of it wait as events.
+        QCoreApplication::processEvents();
+        return true;
     }
 
 private slots:
@@ -190,6 +195,7 @@ private slots:
     void selectSlotSwitchesTheMouseAndTheWindow()
     {
         Announcements announcements;
+        QVERIFY(announcements.settle());
         m_sandbox->mouse().trace().clear();
         const QDBusMessage reply = callWindow(MouseBus::kSelectSlot, { 3u });
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
