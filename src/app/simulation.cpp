@@ -8,11 +8,13 @@
 #include "sim/sim_backend.h"
 #include "sim/sim_environment.h"
 #include "sim/sim_hotplug_source.h"
+#include "sim/sim_trace.h"
 #include "sim/virtual_mouse.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <cstdio>
 
 namespace {
 
@@ -27,6 +29,10 @@ Simulation::Simulation()
     , m_hotplug(std::make_unique<SimHotplugSource>(*m_mouse))
 {
     applySimEnvironment(*m_mouse);
+    // The window's traffic as the command line's is traced, for a look from outside.
+    const QString trace = qEnvironmentVariable(kSimTraceVariable);
+    if (!trace.isEmpty() && !m_mouse->trace().setFile(trace, SimTrace::Start::Append))
+        std::fprintf(stderr, "mousecfg: cannot write the trace file %s\n", qPrintable(trace));
 }
 
 Simulation::~Simulation() = default;
