@@ -12,8 +12,12 @@ int runWatchThroughWindow(const QStringList& arguments, WindowLink& window)
     bool json = false;
     if (!takeOnlyOption(arguments, "watch", kJsonOption, &json))
         return kExitUsage;
+    // From the first line on, an interrupt is the normal end.
+    quitOnInterrupt();
     MouseBusClient& client = window.client();
-    if (!client.watch()) {
+    // Read again once subscribed, so that no change falls between the first reading and the first
+    // announcement.
+    if (!client.watch() || !client.connectToService()) {
         err() << "mousecfg-cli: cannot follow the window's changes on the session bus.\n";
         return kExitNoDevice;
     }
@@ -33,6 +37,5 @@ int runWatchThroughWindow(const QStringList& arguments, WindowLink& window)
         err() << "mousecfg-cli: the window has quit.\n";
         QCoreApplication::exit(kExitNoDevice);
     });
-    quitOnInterrupt();
     return QCoreApplication::exec();
 }

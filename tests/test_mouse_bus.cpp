@@ -419,7 +419,9 @@ private slots:
         const quint16 level = 900;
         QElapsedTimer since;
         since.start();
+        QSignalSpy output(&watch, &QProcess::readyReadStandardOutput);
         m_window->slotRefreshBatteryStatus(1, quint8(level & 0xFF), quint8(level >> 8));
+        QVERIFY(output.wait(kCallTimeoutMs));
         QTRY_VERIFY_WITH_TIMEOUT(watch.canReadLine(), kCallTimeoutMs);
         qInfo("the line followed the reading after %lld ms", static_cast<long long>(since.elapsed()));
         const QJsonObject line = QJsonDocument::fromJson(watch.readLine()).object();

@@ -31,7 +31,7 @@ public:
     explicit MouseBusClient(QObject* parent = nullptr);
     ~MouseBusClient() override;
 
-    // True when the service answers; its properties are read then.
+    // True when the service answers; its properties are read then (again, when called again).
     bool connectToService();
     // The properties as last read or announced.
     const QVariantMap& properties() const { return m_properties; }
