@@ -48,6 +48,7 @@ constexpr const char* kJsonOption = "--json";
 QString fileArgument(const QStringList& arguments, const char* command);
 
 int runDevicesCommand(const QStringList& arguments, DeviceSession& session);
+int runAppProfilesCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileCommand(const QStringList& arguments, DeviceSession& session);
 int runSelectProfileThroughWindow(const QStringList& arguments, WindowLink& window);
 int runBatteryCommand(const QStringList& arguments, DeviceSession& session);

@@ -23,6 +23,9 @@ const std::vector<CliCommand>& cliCommands()
         { "status", "[--json]", "the running window's view of the mouse, once", nullptr, runStatusThroughWindow },
         { "watch", "[--json]", "one line per change the running window sees, until interrupted", nullptr,
           runWatchThroughWindow },
+        { "app-profiles", "[--json]",
+          "the rules by which the running window switches profiles with the application in front",
+          runAppProfilesCommand, nullptr },
     };
     return commands;
 }

@@ -39,6 +39,12 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
                 storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
     add_dependencies(TestWindowMessageKeys mousecfg_skin mousecfg_translations)
+    # The application profiles on a desktop of the test's own, with openbox.
+    mousecfg_add_test(NAME TestAppProfilesX11
+        SOURCES test_app_profiles_x11.cpp private_x_session.cpp private_x_session.h window_sandbox.cpp
+                window_sandbox.h storage_sandbox.cpp storage_sandbox.h
+        LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
+    add_dependencies(TestAppProfilesX11 mousecfg_skin mousecfg_translations)
 endif()
 if(MOUSECFG_GUI)
     # A first run under a German desktop; the test sets the locale variables itself.

@@ -8,6 +8,7 @@
 #include "platform/mouse_bus.h"
 #include "private_session_bus.h"
 #include "storage/app_config.h"
+#include "switch_writes.h"
 #include "window_sandbox.h"
 
 #include <QDBusConnection>
@@ -116,22 +117,7 @@ QString cliProgram()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg-cli");
 }
 
-// The switch's writes in a trace: the 0x44 command and the commits that follow it.
-QStringList switchWrites(const QStringList& trace)
-{
-    static const QRegularExpression write(QStringLiteral("^W 05 .. fa (44 ..|40 f3 ..)"));
-    QStringList found;
-    for (const QString& line : trace) {
-        const QRegularExpressionMatch match = write.match(line);
-        if (match.hasMatch())
-            found << match.captured(1);
-    }
-    return found;
-}
-
-const QStringList kSwitchToSlot3 = { QStringLiteral("44 02"),    QStringLiteral("40 f3 01"), QStringLiteral("40 f3 04"),
-                                     QStringLiteral("40 f3 01"), QStringLiteral("40 f3 02"), QStringLiteral("40 f3 08"),
-                                     QStringLiteral("40 f3 10") };
+const QStringList kSwitchToSlot3 = switchToSlot(3);
 
 } // namespace
 

@@ -41,7 +41,8 @@ void appendInFocusOrder(QList<QWidget*>& order, QWidget* container)
 QList<QWidget*> MousecfgWidget::keyboardOrder() const
 {
     QList<QWidget*> order;
-    const QList<QWidget*> header{ m_mouseSelector, m_languageButton, m_minimiseButton, m_closeButton };
+    const QList<QWidget*> header{ m_applicationsButton, m_mouseSelector, m_languageButton, m_minimiseButton,
+                                  m_closeButton };
     QList<QWidget*> containers = header;
     for (TarqPushButton* tab : m_tabs)
         containers << tab;

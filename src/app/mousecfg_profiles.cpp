@@ -84,6 +84,9 @@ void MousecfgWidget::retranslateUi()
     m_minimiseButton->setAccessibleName(tr("Minimise"));
     m_batteryBar->setAccessibleName(tr("Battery"));
     m_languageButton->setAccessibleName(tr("Language"));
+    m_applicationsButton->setText(tr("Applications"));
+    m_applicationsButton->setAccessibleName(tr("Applications"));
+    m_applicationsButton->setToolTip(tr("Profiles that follow the application in front"));
     m_mouseSelector->setAccessibleName(tr("Mouse"));
     m_profileLabel->setAccessibleDescription(tr("Choose the profile slot"));
     m_tabList->setAccessibleName(tr("Pages"));
@@ -114,6 +117,7 @@ void MousecfgWidget::retranslateUi()
 void MousecfgWidget::retranslateTray()
 {
     m_loadConfigAction->setText(tr("&Load Config"));
+    m_applicationsAction->setText(tr("Applications"));
     m_quitAction->setText(tr("&Quit"));
 }
 

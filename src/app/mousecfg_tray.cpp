@@ -13,10 +13,13 @@ void MousecfgWidget::createTray()
 {
     m_trayMenu = new TarqMenu(this);
     m_loadConfigAction = new TarqAction(this);
+    m_applicationsAction = new TarqAction(this);
     m_quitAction = new TarqAction(this);
     connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::showOrWarn);
+    connect(m_applicationsAction, &QAction::triggered, this, &MousecfgWidget::openApplicationsDialog);
     connect(m_quitAction, &QAction::triggered, this, &MousecfgWidget::quitWhenSettled);
     m_trayMenu->addAction(m_loadConfigAction);
+    m_trayMenu->addAction(m_applicationsAction);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_quitAction);
     m_tray = new QSystemTrayIcon(this);

@@ -196,9 +196,12 @@ MousecfgWidget::MousecfgWidget(std::unique_ptr<HotplugSource> hotplug, QWidget* 
     updateConnectionDisplay();
     StartBatteryThread();
     StartupTiming::mark("window: battery thread");
-    // A window the user has put away since it opened stays away; a missing mouse is still told.
+    createApplicationFollower();
+    // A missing mouse is told (which brings the window back). With a mouse there is nothing to
+    // show: the window is up, or the user has put it away since, and it must not take the focus
+    // from whatever the user turned to meanwhile.
     QTimer::singleShot(kWarningDelayMs, this, [this] {
-        if (m_connectedMice == 0 || !isPutAway())
+        if (m_connectedMice == 0)
             slotWarning();
     });
 }
@@ -310,6 +313,10 @@ void MousecfgWidget::createHeader()
     m_languageMenu = new TarqMenu(this);
     m_languageButton->setMenu(m_languageMenu);
     place(m_languageButton, WindowLayout::LanguageButton);
+
+    m_applicationsButton = new TarqPushButton(tabButtonImages(), this);
+    place(m_applicationsButton, WindowLayout::ApplicationsButton);
+    connect(m_applicationsButton, &QPushButton::clicked, this, &MousecfgWidget::openApplicationsDialog);
 
     m_minimiseButton = new TarqPushButton(tabButtonImages(), this);
     m_minimiseButton->setText(QStringLiteral("\u2013"));
@@ -664,11 +671,12 @@ void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
-    const QList<QWidget*> controls{ m_addButton,         m_copyButton,     m_deleteButton,   m_resetButton,
-                                    m_exportButton,      m_importButton,   m_resetAllButton, m_okButton,
-                                    m_cancelButton,      m_applyButton,    m_languageButton, m_closeButton,
-                                    m_minimiseButton,    m_firmwareButton, m_profileLabel,   m_nameEdit,
-                                    m_profileMenuButton, m_mouseSelector,  m_loadButton,     m_saveButton };
+    const QList<QWidget*> controls{ m_addButton,          m_copyButton,        m_deleteButton,   m_resetButton,
+                                    m_exportButton,       m_importButton,      m_resetAllButton, m_okButton,
+                                    m_cancelButton,       m_applyButton,       m_languageButton, m_closeButton,
+                                    m_applicationsButton, m_minimiseButton,    m_firmwareButton, m_profileLabel,
+                                    m_nameEdit,           m_profileMenuButton, m_mouseSelector,  m_loadButton,
+                                    m_saveButton };
     for (QWidget* control : controls)
         control->setEnabled(bEnable);
     for (TarqPushButton* tab : m_tabs)

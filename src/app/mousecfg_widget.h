@@ -26,6 +26,7 @@
 #include <optional>
 #include <vector>
 
+class AppProfileFollower;
 class BatteryNotifier;
 class GuiThreadMonitor;
 class InterfaceChangeHandler;
@@ -36,6 +37,7 @@ class QMenu;
 class QScrollArea;
 class QToolButton;
 class TarqAction;
+class TarqAppProfilesDialog;
 class TarqLabel;
 class TarqLineEdit;
 class TarqMenu;
@@ -123,6 +125,9 @@ public:
     TarqProcessbar* batteryBar() const { return m_batteryBar; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     OsdLink* osdLink() const { return m_osd; }
+    AppProfileFollower* applicationFollower() const { return m_appFollower; }
+    // The dialog of the application rules, opened from the tray menu and the header's button.
+    void openApplicationsDialog();
     TarqPage* page(int tab) const;
     // The result of the last send: 0, kUploadMouseOff or a transport failure; -1 before any.
     int lastSendResult() const { return m_lastSendOutcome ? m_lastSendOutcome->result : -1; }
@@ -226,6 +231,9 @@ private:
     void applyPointerSpeed(int slot);
     // Whether the receiver's or the cable's command (or, with pointer, pointer) interface is there.
     bool sidePresent(bool cable, bool pointer = false) const;
+
+    // The application profiles: switching slots with the application in front.
+    void createApplicationFollower();
 
     // The on-screen display and the firmware updater.
     void createOsdLink();
@@ -360,6 +368,7 @@ private:
     TarqMenu* m_mouseMenu = nullptr;
     TarqPushButton* m_languageButton = nullptr;
     TarqMenu* m_languageMenu = nullptr;
+    TarqPushButton* m_applicationsButton = nullptr;
 
     QWidget* m_tabList = nullptr;
     std::array<TarqPushButton*, 4> m_tabs{};
@@ -412,6 +421,7 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
     TarqAction* m_loadConfigAction = nullptr;
+    TarqAction* m_applicationsAction = nullptr;
     TarqAction* m_quitAction = nullptr;
 
     QPointer<TarqMessageBox> m_warningBox;
@@ -419,6 +429,8 @@ private:
     std::unique_ptr<GuiThreadMonitor> m_monitorSwitch;
     std::unique_ptr<TarqProcessThread> m_sendThread;
     OsdLink* m_osd = nullptr;
+    AppProfileFollower* m_appFollower = nullptr;
+    QPointer<TarqAppProfilesDialog> m_appProfilesDialog;
     std::function<void(int)> m_afterSend;
     QStringList m_notes;
     bool m_unsentQuestionOpen = false;

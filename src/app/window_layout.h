@@ -14,6 +14,7 @@ constexpr int kHeight = 640;
 constexpr QRect Logo(22, 12, 150, 40);
 constexpr QRect ModeLabel(190, 14, 260, 18);
 constexpr QRect VersionLabel(190, 34, 260, 18);
+constexpr QRect ApplicationsButton(520, 33, 100, 20);
 constexpr QRect DongleIcon(636, 30, 26, 26);
 constexpr QRect MouseSelector(670, 33, 100, 20);
 constexpr QRect LanguageButton(778, 33, 100, 20);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/gun_dialogs.h"
 
+#include "controls/dialog_controls.h"
 #include "controls/dialog_look.h"
 #include "controls/display_scale.h"
 #include "controls/labels_menus.h"
@@ -36,11 +37,9 @@ constexpr int kDialogHeight = 420;
 constexpr int kRowHeight = 28;
 constexpr int kRowGap = 8;
 constexpr int kColumnGap = 16;
-constexpr int kLeastCaptionWidth = 90;
 constexpr int kValueWidth = 44;
 constexpr int kNumberWidth = 64;
 constexpr int kNumberDigits = 4;
-constexpr int kIconSize = 16;
 constexpr int kBulletIconSize = 12;
 constexpr int kBulletIconGap = 2;
 constexpr int kHandleSize = 16;
@@ -83,27 +82,6 @@ const ButtonName kButtonNames[] = { { MouseButtonBit::Left, QT_TRANSLATE_NOOP("T
                                     { MouseButtonBit::Forward, QT_TRANSLATE_NOOP("TarqGunEditDialog", "FORWARD") },
                                     { MouseButtonBit::Backward, QT_TRANSLATE_NOOP("TarqGunEditDialog", "BACKWARD") } };
 
-QLabel* makeCaption(QWidget* parent, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(dialogFont());
-    label->setStyleSheet(dialogTextStyle());
-    return label;
-}
-
-// As wide as the longest caption in the current language, so that no translation is cut; captions
-// that still do not fit wrap.
-int fitCaptions(const QList<QLabel*>& captions, int most)
-{
-    int width = scaled(kLeastCaptionWidth);
-    for (const QLabel* caption : captions)
-        width = std::max(width, caption->fontMetrics().horizontalAdvance(caption->text()) + scaled(kTextPadding));
-    width = std::min(width, most);
-    for (QLabel* caption : captions)
-        caption->setWordWrap(caption->fontMetrics().horizontalAdvance(caption->text()) > width);
-    return width;
-}
-
 QLineEdit* makeNumberField(QWidget* parent, int value, int minimum, int maximum)
 {
     auto* edit = new TarqLineEdit(parent);
@@ -113,14 +91,6 @@ QLineEdit* makeNumberField(QWidget* parent, int value, int minimum, int maximum)
     edit->setValidator(new QIntValidator(minimum, maximum, edit));
     edit->setText(QString::number(value));
     return edit;
-}
-
-TarqPushButton* makeButton(QWidget* parent, const QString& text)
-{
-    auto* button = new TarqPushButton(tabButtonImages(), parent);
-    button->setText(text);
-    button->setAccessibleName(text);
-    return button;
 }
 
 QString sliderStyle()
@@ -151,29 +121,6 @@ QSlider* makeSlider(QWidget* parent, int minimum, int maximum, int value)
     slider->setPageStep(std::max(1, (maximum - minimum) / 10));
     slider->setValue(value);
     return slider;
-}
-
-QString listStyle()
-{
-    return QStringLiteral("QListWidget{background-color:rgb(18,19,21);color:rgb(225,225,225);"
-                          "border:1px solid rgb(62,66,72);border-radius:3px;outline:0px;}"
-                          "QListWidget:focus{border-color:rgb(%2,%3,%4);}"
-                          "QListWidget::item{padding:%1px;}"
-                          "QListWidget::item:selected{background-color:rgb(44,47,51);color:white;}")
-        .arg(scaled(2))
-        .arg(themeColour().red())
-        .arg(themeColour().green())
-        .arg(themeColour().blue());
-}
-
-QListWidget* makeRowList(QWidget* parent)
-{
-    auto* list = new QListWidget(parent);
-    list->setFont(uiFont());
-    list->setStyleSheet(listStyle());
-    list->setIconSize(QSize(scaled(kIconSize), scaled(kIconSize)));
-    list->setFocusPolicy(Qt::StrongFocus);
-    return list;
 }
 
 QString bytesText(const MacroEvent& row)
@@ -225,7 +172,7 @@ void TarqGunEditDialog::buildControls()
     m_directions = new QButtonGroup(this);
     m_directions->setExclusive(true);
     for (int i = 0; i < 4; ++i) {
-        TarqPushButton* button = makeButton(this, tr(kDirectionTexts[i]));
+        TarqPushButton* button = makeSkinnedButton(this, tr(kDirectionTexts[i]));
         button->setCheckable(true);
         button->setGeometry(left + (i % 2) * (width - half), rowTop(i / 2), half, row);
         m_directions->addButton(button, i);
@@ -247,10 +194,10 @@ void TarqGunEditDialog::buildControls()
     m_distanceValue->setGeometry(content.right() + 1 - valueWidth, rowTop(2), valueWidth, row);
     connect(m_distanceSlider, &QSlider::valueChanged, this, &TarqGunEditDialog::sValueChangedSlot);
 
-    m_addButton = makeButton(this, tr("ADD"));
+    m_addButton = makeSkinnedButton(this, tr("ADD"));
     m_addButton->setGeometry(left, rowTop(3), half, row);
     connect(m_addButton, &QPushButton::clicked, this, &TarqGunEditDialog::addMovement);
-    m_deleteButton = makeButton(this, tr("DELETE"));
+    m_deleteButton = makeSkinnedButton(this, tr("DELETE"));
     m_deleteButton->setGeometry(left + width - half, rowTop(3), half, row);
     connect(m_deleteButton, &QPushButton::clicked, this, &TarqGunEditDialog::deleteSelectedRow);
 
@@ -261,7 +208,7 @@ void TarqGunEditDialog::buildControls()
     auto* unitLabel = makeCaption(this, tr("ms"));
     const int unitWidth = half - numberWidth;
     unitLabel->setGeometry(left + numberWidth + scaled(kRowGap) / 2, rowTop(4), unitWidth, row);
-    m_addDelayButton = makeButton(this, tr("ADD DELAY"));
+    m_addDelayButton = makeSkinnedButton(this, tr("ADD DELAY"));
     m_addDelayButton->setGeometry(left + width - half, rowTop(4), half, row);
     connect(m_addDelayButton, &QPushButton::clicked, this, &TarqGunEditDialog::addDelay);
     // A pause outside the range is never added; the button says so by greying out.
@@ -476,7 +423,7 @@ void TarqGunsetDialog::buildControls()
     m_delayEdit->setAccessibleName(tr("DELAY(MS)"));
     m_delayEdit->setGeometry(fieldLeft, rowTop(3), scaled(kNumberWidth), row);
 
-    m_editButton = makeButton(this, tr("GUN EDIT"));
+    m_editButton = makeSkinnedButton(this, tr("GUN EDIT"));
     const int buttonWidth =
         std::max(width / 2, QFontMetrics(uiFont()).horizontalAdvance(m_editButton->text()) + scaled(kTextPadding) * 2);
     m_editButton->setGeometry(left, rowTop(4), std::min(buttonWidth, width), row);
