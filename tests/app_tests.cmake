@@ -71,4 +71,9 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
         window_sandbox.cpp window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim Qt5::DBus LABEL gui)
     add_dependencies(TestMouseBus mousecfg_skin mousecfg_translations mousecfg-cli)
+    mousecfg_add_test(NAME TestAppProfilesDialog
+        SOURCES test_app_profiles_dialog.cpp window_sandbox.cpp window_sandbox.h storage_sandbox.cpp
+                storage_sandbox.h visible_texts.cpp visible_texts.h
+        LIBS mousecfg_ui mousecfg_sim LABEL gui TIMEOUT 300)
+    add_dependencies(TestAppProfilesDialog mousecfg_skin mousecfg_translations)
 endif()

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -176,6 +177,39 @@ private slots:
             QCOMPARE(alone.exitCode, 1);
             QVERIFY2(alone.err.contains(QLatin1String("running window")), qPrintable(alone.err));
         }
+    }
+
+    void appProfilesListsTheRulesTheWindowFollows()
+    {
+        CliRunner cli;
+        const Run none = cli.run({ "--simulate", "app-profiles" });
+        QCOMPARE(none.exitCode, 0);
+        QCOMPARE(none.out,
+                 QStringLiteral("switching: off\nwhen no rule matches: stay on the current profile\nno rules\n"));
+
+        // What the window's dialog writes, junk left out as the window leaves it out.
+        QSettings file(cli.path(QStringLiteral("Configs/Config.ini")), QSettings::IniFormat);
+        file.setValue(QStringLiteral("AppProfiles/Enabled"), 1);
+        file.setValue(QStringLiteral("AppProfiles/Default"), 2);
+        file.setValue(QStringLiteral("AppProfiles/Count"), 3);
+        file.setValue(QStringLiteral("AppProfiles/1_Match"), QStringLiteral("quake3"));
+        file.setValue(QStringLiteral("AppProfiles/1_Slot"), 3);
+        file.setValue(QStringLiteral("AppProfiles/2_Match"), QStringLiteral("editor"));
+        file.setValue(QStringLiteral("AppProfiles/2_Slot"), 9);
+        file.setValue(QStringLiteral("AppProfiles/3_Match"), QStringLiteral("Blender"));
+        file.setValue(QStringLiteral("AppProfiles/3_Slot"), 5);
+        file.sync();
+        const Run lines = cli.run({ "--simulate", "app-profiles" });
+        QCOMPARE(lines.exitCode, 0);
+        QCOMPARE(lines.out, QStringLiteral("switching: on\nwhen no rule matches: profile 2\n"
+                                           "1. quake3 -> profile 3\n2. Blender -> profile 5\n"));
+        const Run json = cli.run({ "--simulate", "app-profiles", "--json" });
+        const QJsonObject rules = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(rules.value("enabled").toBool(), true);
+        QCOMPARE(rules.value("default").toInt(), 2);
+        QCOMPARE(rules.value("rules").toArray().size(), 2);
+        QCOMPARE(rules.value("rules").toArray().at(1).toObject().value("match").toString(), QStringLiteral("Blender"));
+        QCOMPARE(cli.run({ "--simulate", "app-profiles", "all" }).exitCode, 64);
     }
 
     void simulatedDevices()

@@ -770,6 +770,14 @@
         <source>Charging</source>
         <translation>Wird geladen</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Profiles that follow the application in front</source>
+        <translation>Profile, die der Anwendung im Vordergrund folgen</translation>
+    </message>
 </context>
 <context>
     <name>RecordGate</name>
@@ -930,6 +938,101 @@
     <message>
         <source>Could not create the profile file %1 from the defaults.</source>
         <translation>Die Profildatei %1 konnte nicht aus den Standardwerten erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TarqAppProfilesDialog</name>
+    <message>
+        <source>This desktop does not tell programs which window is active.</source>
+        <translation>Dieser Desktop teilt Programmen nicht mit, welches Fenster aktiv ist.</translation>
+    </message>
+    <message>
+        <source>The first rule that names the application in front chooses the profile.</source>
+        <translation>Die erste Regel, die die Anwendung im Vordergrund nennt, wählt das Profil.</translation>
+    </message>
+    <message>
+        <source>Click the window of the application. Escape cancels.</source>
+        <translation>Klicken Sie auf das Fenster der Anwendung. Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Another program holds the pointer; try again.</source>
+        <translation>Ein anderes Programm hält den Mauszeiger; bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Every rule needs the name of an application.</source>
+        <translation>Jede Regel braucht den Namen einer Anwendung.</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>ANWENDUNGEN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>Profil mit der Anwendung im Vordergrund wechseln</translation>
+    </message>
+    <message>
+        <source>When no rule matches</source>
+        <translation>Wenn keine Regel passt</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>The window&apos;s class or instance name, or the program&apos;s file name</source>
+        <translation>Klassen- oder Instanzname des Fensters oder Dateiname des Programms</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation>Fenster wählen</translation>
+    </message>
+    <message>
+        <source>The next window you click gives its name to the rule</source>
+        <translation>Das nächste angeklickte Fenster gibt der Regel seinen Namen</translation>
+    </message>
+    <message>
+        <source>Stay on the current profile</source>
+        <translation>Beim aktuellen Profil bleiben</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>(no application)</source>
+        <translation>(keine Anwendung)</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1725,10 @@
     <message>
         <source>Retry</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Config.ini could not be written.</source>
+        <translation>Config.ini konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,14 @@
         <source>Charging</source>
         <translation>Charging</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Profiles that follow the application in front</source>
+        <translation>Profiles that follow the application in front</translation>
+    </message>
 </context>
 <context>
     <name>RecordGate</name>
@@ -930,6 +938,101 @@
     <message>
         <source>Could not create the profile file %1 from the defaults.</source>
         <translation>Could not create the profile file %1 from the defaults.</translation>
+    </message>
+</context>
+<context>
+    <name>TarqAppProfilesDialog</name>
+    <message>
+        <source>This desktop does not tell programs which window is active.</source>
+        <translation>This desktop does not tell programs which window is active.</translation>
+    </message>
+    <message>
+        <source>The first rule that names the application in front chooses the profile.</source>
+        <translation>The first rule that names the application in front chooses the profile.</translation>
+    </message>
+    <message>
+        <source>Click the window of the application. Escape cancels.</source>
+        <translation>Click the window of the application. Escape cancels.</translation>
+    </message>
+    <message>
+        <source>Another program holds the pointer; try again.</source>
+        <translation>Another program holds the pointer; try again.</translation>
+    </message>
+    <message>
+        <source>Every rule needs the name of an application.</source>
+        <translation>Every rule needs the name of an application.</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>APPLICATIONS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>Switch the profile with the application in front</translation>
+    </message>
+    <message>
+        <source>When no rule matches</source>
+        <translation>When no rule matches</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>The window&apos;s class or instance name, or the program&apos;s file name</source>
+        <translation>The window&apos;s class or instance name, or the program&apos;s file name</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation>Pick a window</translation>
+    </message>
+    <message>
+        <source>The next window you click gives its name to the rule</source>
+        <translation>The next window you click gives its name to the rule</translation>
+    </message>
+    <message>
+        <source>Stay on the current profile</source>
+        <translation>Stay on the current profile</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profile %1</translation>
+    </message>
+    <message>
+        <source>(no application)</source>
+        <translation>(no application)</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1725,10 @@
     <message>
         <source>Retry</source>
         <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Config.ini could not be written.</source>
+        <translation>Config.ini could not be written.</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,14 @@
         <source>Charging</source>
         <translation>正在充电</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Profiles that follow the application in front</source>
+        <translation>随前台应用程序切换的配置</translation>
+    </message>
 </context>
 <context>
     <name>RecordGate</name>
@@ -930,6 +938,101 @@
     <message>
         <source>Could not create the profile file %1 from the defaults.</source>
         <translation>无法根据默认设置创建配置文件 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>TarqAppProfilesDialog</name>
+    <message>
+        <source>This desktop does not tell programs which window is active.</source>
+        <translation>此桌面不向程序告知哪个窗口处于活动状态。</translation>
+    </message>
+    <message>
+        <source>The first rule that names the application in front chooses the profile.</source>
+        <translation>第一条与前台应用程序相符的规则决定所用配置。</translation>
+    </message>
+    <message>
+        <source>Click the window of the application. Escape cancels.</source>
+        <translation>请点击该应用程序的窗口。按 Esc 取消。</translation>
+    </message>
+    <message>
+        <source>Another program holds the pointer; try again.</source>
+        <translation>另一个程序占用了鼠标指针，请重试。</translation>
+    </message>
+    <message>
+        <source>Every rule needs the name of an application.</source>
+        <translation>每条规则都需要一个应用程序名称。</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>随前台应用程序切换配置</translation>
+    </message>
+    <message>
+        <source>When no rule matches</source>
+        <translation>无规则相符时</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>The window&apos;s class or instance name, or the program&apos;s file name</source>
+        <translation>窗口的类名或实例名，或程序的文件名</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation>选取窗口</translation>
+    </message>
+    <message>
+        <source>The next window you click gives its name to the rule</source>
+        <translation>下一个点击的窗口将其名称填入规则</translation>
+    </message>
+    <message>
+        <source>Stay on the current profile</source>
+        <translation>保持当前配置</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>配置 %1</translation>
+    </message>
+    <message>
+        <source>(no application)</source>
+        <translation>（无应用程序）</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +1724,10 @@
     <message>
         <source>Retry</source>
         <translation>重试</translation>
+    </message>
+    <message>
+        <source>Config.ini could not be written.</source>
+        <translation>无法写入 Config.ini。</translation>
     </message>
 </context>
 <context>

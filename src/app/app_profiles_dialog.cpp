@@ -8,6 +8,7 @@
 #include "controls/message_box.h"
 #include "controls/push_button.h"
 #include "controls/skin_catalogue.h"
+#include "controls/skin_paths.h"
 #include "pages/page_look.h"
 #include "platform/window_picker.h"
 
@@ -76,6 +77,11 @@ void TarqAppProfilesDialog::buildControls()
 
     m_enabledBox = new QCheckBox(tr("Switch the profile with the application in front"), this);
     styleCheckBox(m_enabledBox, CheckLook::Switch);
+    // Off and dimmed where the desktop does not tell, rather than without a switch at all.
+    m_enabledBox->setStyleSheet(checkBoxStyle(CheckLook::Switch) +
+                                QStringLiteral("QCheckBox::indicator:disabled{image:url(%1)}"
+                                               "QCheckBox:disabled{color:rgb(140,144,150)}")
+                                    .arg(skinPath(QStringLiteral("checkbox1-1.png"))));
     m_enabledBox->setFont(dialogFont());
     m_enabledBox->setAccessibleName(m_enabledBox->text());
     // Where the desktop does not tell, switching stays off whatever the file holds.
