@@ -3,11 +3,13 @@
 #include "app/app_profiles_dialog.h"
 #include "app/mousecfg_widget.h"
 #include "controls/push_button.h"
+#include "full_disk.h"
 #include "platform/window_picker.h"
 #include "screens_directory.h"
 #include "storage/app_config.h"
 #include "storage/app_profile_rules.h"
 #include "storage/languages.h"
+#include "storage_sandbox.h"
 #include "visible_texts.h"
 #include "window_sandbox.h"
 
@@ -124,7 +126,7 @@ private slots:
         QCOMPARE(crowded.settings().rules.size(), kMaxAppProfileRules - 1);
     }
 
-    void okWithoutChangesKeepsWhatTheFileHolds()
+    void okWritesOnlyWhatTheDialogChanged()
     {
         WindowSandbox sandbox;
         QVERIFY(sandbox.isValid());
@@ -134,6 +136,23 @@ private slots:
         QSettings(configIniPath(), QSettings::IniFormat).setValue(QStringLiteral("AppProfiles/1_Slot"), 4);
         dialog.yesButton()->click();
         QCOMPARE(readAppProfileSettings().rules.first().slot, 4);
+
+        // A change that cannot be written is said, and the dialog stays with it.
+        TarqAppProfilesDialog changed(readAppProfileSettings(), true, createWindowPicker());
+        changed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&changed));
+        buttonNamed(&changed, QStringLiteral("Remove"))->click();
+        const QByteArray before = readBytes(configIniPath());
+        {
+            const FullDisk full;
+            changed.yesButton()->click();
+            expectMessage(QStringLiteral("Config.ini could not be written."));
+        }
+        QVERIFY(changed.isVisible());
+        QCOMPARE(readBytes(configIniPath()), before);
+        changed.yesButton()->click();
+        QVERIFY(!changed.isVisible());
+        QCOMPARE(readAppProfileSettings().rules.size(), 2);
     }
 
     void theDesktopThatDoesNotTellIsSaid()

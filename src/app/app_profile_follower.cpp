@@ -30,6 +30,11 @@ bool AppProfileFollower::desktopTells()
     return m_source->isAvailable();
 }
 
+ActiveWindow AppProfileFollower::activeWindow() const
+{
+    return m_source ? m_source->current() : ActiveWindow{};
+}
+
 void AppProfileFollower::ensureSource()
 {
     if (m_source)

@@ -39,6 +39,8 @@ public:
 
     // Whether this desktop says which window is active (asks it once, then keeps the source).
     bool desktopTells();
+    // The window the desktop last said is in front (id 0 before the desktop was asked).
+    ActiveWindow activeWindow() const;
     // Whether a switch waits for the window to be free.
     bool hasPendingSwitch() const { return m_pendingSlot != 0; }
 

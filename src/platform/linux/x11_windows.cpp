@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
+#include <QSysInfo>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -53,6 +54,17 @@ QString executableOf(unsigned long pid)
     const QFileInfo link(QStringLiteral("/proc/%1/exe").arg(pid));
     const QString target = link.symLinkTarget();
     return target.isEmpty() ? QString() : QFileInfo(target).fileName();
+}
+
+// Without WM_CLIENT_MACHINE the client says nothing of where it runs; local is the likely case.
+bool runsOnThisMachine(Display* display, Window window)
+{
+    XTextProperty machine{};
+    if (!XGetWMClientMachine(display, window, &machine) || !machine.value)
+        return true;
+    const QString name = QString::fromLocal8Bit(reinterpret_cast<const char*>(machine.value), int(machine.nitems));
+    XFree(machine.value);
+    return name.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0 || name == QLatin1String("localhost");
 }
 
 bool hasWmState(Display* display, Window window)
@@ -140,6 +152,9 @@ ActiveWindow describeWindow(Display* display, Window window)
         if (hint.res_class)
             XFree(hint.res_class);
     }
+    // A process id only names a process here when the client runs on this machine.
+    if (!runsOnThisMachine(display, window))
+        return described;
     const QVector<unsigned long> pid =
         longProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 1);
     if (!pid.isEmpty())
