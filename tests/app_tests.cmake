@@ -5,7 +5,7 @@ if(MOUSECFG_GUI)
 endif()
 if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     # The program on an X desktop of the test's own: Xvfb, openbox and trayer.
-    mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp private_x_session.cpp private_x_session.h x11_keys.h
+    mousecfg_add_test(NAME TestTray SOURCES test_tray.cpp private_x_session.cpp private_x_session.h x11_keys.h x11_properties.h
         private_session_bus.cpp private_session_bus.h LIBS PkgConfig::X11 LABEL x11)
     target_include_directories(TestTray PRIVATE ${CMAKE_SOURCE_DIR}/src)
     add_dependencies(TestTray mousecfg)
@@ -41,7 +41,7 @@ if(MOUSECFG_GUI AND UNIX AND NOT APPLE)
     add_dependencies(TestWindowMessageKeys mousecfg_skin mousecfg_translations)
     # The application profiles on a desktop of the test's own, with openbox.
     mousecfg_add_test(NAME TestAppProfilesX11
-        SOURCES test_app_profiles_x11.cpp private_x_session.cpp private_x_session.h window_sandbox.cpp
+        SOURCES test_app_profiles_x11.cpp private_x_session.cpp private_x_session.h x11_properties.h window_sandbox.cpp
                 window_sandbox.h storage_sandbox.cpp storage_sandbox.h
         LIBS mousecfg_ui mousecfg_sim PkgConfig::X11 LABEL x11)
     add_dependencies(TestAppProfilesX11 mousecfg_skin mousecfg_translations)

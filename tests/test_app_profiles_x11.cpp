@@ -26,7 +26,7 @@
 
 // clang-format off
 // Xlib's macros (None, Status, KeyPress) must come after every Qt header.
-#include <X11/Xatom.h>
+#include "x11_properties.h"
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -42,36 +42,6 @@ constexpr int kReactionTimeoutMs = 10000;
 // A window manager on a fresh home builds its font cache before it manages the first windows.
 constexpr int kManageTimeoutMs = 30000;
 constexpr int kTimedSwitches = 20;
-
-struct XConnection
-{
-    Display* display = XOpenDisplay(nullptr);
-    ~XConnection()
-    {
-        if (display)
-            XCloseDisplay(display);
-    }
-};
-
-QVector<unsigned long> windowList(Display* display, Window window, const char* property)
-{
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    QVector<unsigned long> values;
-    if (XGetWindowProperty(display, window, XInternAtom(display, property, False), 0, 1024, False, XA_WINDOW, &type,
-                           &format, &count, &remaining, &data) == Success &&
-        data) {
-        if (format == 32) {
-            const auto* items = reinterpret_cast<const unsigned long*>(data);
-            values = QVector<unsigned long>(items, items + count);
-        }
-        XFree(data);
-    }
-    return values;
-}
 
 // A top-level window of another application, as the window manager sees it: WM_CLASS, and
 // _NET_WM_PID when given.
@@ -116,7 +86,7 @@ public:
     // is still starting up drops the requests that came before it was ready.
     bool isManaged() const
     {
-        if (windowList(m_display, XDefaultRootWindow(m_display), "_NET_CLIENT_LIST").contains(m_window))
+        if (cardinals(m_display, XDefaultRootWindow(m_display), "_NET_CLIENT_LIST", XA_WINDOW).contains(m_window))
             return true;
         XMapWindow(m_display, m_window);
         XFlush(m_display);
@@ -153,7 +123,8 @@ void activate(Display* display, unsigned long window)
 
 unsigned long activeWindow(Display* display)
 {
-    const QVector<unsigned long> active = windowList(display, XDefaultRootWindow(display), "_NET_ACTIVE_WINDOW");
+    const QVector<unsigned long> active =
+        cardinals(display, XDefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW);
     return active.isEmpty() ? 0 : active.first();
 }
 
@@ -209,7 +180,7 @@ private:
     // Brings window to the front and waits for the switch to slot (1..5) on the virtual mouse.
     bool focusAndExpectSwitch(unsigned long window, int slot);
 
-    XConnection m_x;
+    DisplayConnection m_x;
     std::unique_ptr<Client> m_game;
     std::unique_ptr<Client> m_gameMenu;
     std::unique_ptr<Client> m_editor;

@@ -15,7 +15,7 @@
 // clang-format off
 // Xlib's macros (None, Status, KeyPress) must come after every Qt header.
 #include "x11_keys.h"
-#include <X11/Xatom.h>
+#include "x11_properties.h"
 // clang-format on
 
 // The real program on an X desktop of the test's own (Xvfb, openbox, with or without trayer):
@@ -36,36 +36,6 @@ constexpr long kIconicState = 3;
 int ignoreXErrors(Display*, XErrorEvent*)
 {
     return 0;
-}
-
-struct DisplayConnection
-{
-    Display* display = XOpenDisplay(nullptr);
-    ~DisplayConnection()
-    {
-        if (display)
-            XCloseDisplay(display);
-    }
-};
-
-QVector<unsigned long> cardinals(Display* display, Window window, const char* property, Atom type)
-{
-    Atom actualType = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    QVector<unsigned long> values;
-    if (XGetWindowProperty(display, window, XInternAtom(display, property, False), 0, 64, False, type, &actualType,
-                           &format, &count, &remaining, &data) == Success &&
-        data) {
-        if (format == 32) {
-            const auto* items = reinterpret_cast<const unsigned long*>(data);
-            values = QVector<unsigned long>(items, items + count);
-        }
-        XFree(data);
-    }
-    return values;
 }
 
 qint64 windowPid(Display* display, Window window)
