@@ -50,7 +50,7 @@ void AppProfileFollower::onActiveWindowChanged(const ActiveWindow& window)
     if (window.id == 0)
         return;
     // Our own window in front is the user configuring the mouse: its slot stays theirs.
-    if (window.id != 0 && QWidget::find(WId(window.id))) {
+    if (QWidget::find(WId(window.id))) {
         m_switcher.ownWindowFocused();
     } else {
         const int slot = m_switcher.slotForFocus(window, m_window.activeSlot());
